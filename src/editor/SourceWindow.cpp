@@ -1,0 +1,488 @@
+#include "editor/SourceWindow.h"
+
+#include "editor/DefaultPage.h"
+#include "editor/MenuTable.h"
+#include "platform/FlowLayout.h"
+#include "platform/Hint.h"
+#include "platform/Icons.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace orvel {
+
+const QString SourceWindow::kReadyHint = QStringLiteral("Ready: Orvel-by Quorrin");
+
+namespace {
+
+const QString kCaptionTail = QStringLiteral("]: Orvel -By Quorrin");
+
+QGroupBox* group(QWidget* parent, const QString& name, const QString& title)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setObjectName(name);
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(1);
+    return box;
+}
+
+} // namespace
+
+SourceWindow::SourceWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("orvel"));
+    setWindowTitle(QStringLiteral("Orvel -by  Quorrin"));
+    setWindowIcon(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")));
+    resize(1000, 720);
+
+    links.composerPagePath = [this] { return saveme->text(); };
+    links.showPreview = [](const QString&) {};
+    links.endProgram = [] { QCoreApplication::exit(0); };
+    links.closeBox = [this] { exit_Click(); };
+
+    saveme = new StateBox(QStringLiteral("saveme"), QString(), this);
+    star = new StateBox(QStringLiteral("star"), QString(), this);
+    attempt = new StateBox(QStringLiteral("attempt"), defaultPage(), this);
+    varfinder = new StateBox(QStringLiteral("varfinder"), QStringLiteral("0"), this);
+    txttobefound = new StateBox(QStringLiteral("txttobefound"), QStringLiteral("Text2"), this);
+    restorepoint = new StateBox(QStringLiteral("restorepoint"), QString(), this);
+    dirpath = new StateBox(QStringLiteral("dirpath"), QString(), this);
+    connect(saveme, &StateBox::changed, this,
+            [this] { setCaption(saveme->text() + QStringLiteral(":  Orvel - by Quorrin")); });
+
+    buildControls();
+    buildMenus();
+    wireShell();
+
+    Text1->setText(defaultPage());
+    Text1->document()->clearUndoRedoStacks();
+    connect(Text1, &TextBox::changed, this, &SourceWindow::Text1_Change);
+    Form_Load();
+}
+
+SourceWindow::~SourceWindow() = default;
+
+void SourceWindow::buildControls()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralForm"));
+    setCentralWidget(central);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(4, 4, 4, 0);
+    column->setSpacing(3);
+
+    // Window buttons, the temporary clipboard and the command box.
+    auto* shell = new QWidget(central);
+    auto* shellRow = new FlowLayout(shell);
+    struct ShellButton {
+        QToolButton** member;
+        const char* name;
+        const char* tooltip;
+        const char* hint;
+        const char* theme;
+        const char* glyph;
+    };
+    const ShellButton shellButtons[] = {
+        {&pictnew, "pictnew", "New", "Begin new page", "document-new", "New"},
+        {&pictopen, "pictopen", "Open", "Open existing file", "document-open", "Open"},
+        {&pictsave, "pictsave", "Save", "Save this file", "document-save", "Save"},
+        {&pictsaveas, "pictsaveas", "Save as", "Save this file by a different name or extension",
+         "document-save-as", "As"},
+        {&pictprev, "pictprev", "Preview (F5)", "Watch preview of this file", "document-preview",
+         "Prv"},
+        {&pictrest, "pictrest", "Create restore point (1 of 3. Go to Options for more)",
+         "Set restore point 1 of 3 for this page. (See Help >> Others >> Restore Points for more "
+         "information)",
+         "", "R+"},
+        {&picturest, "picturest", "Use restore point (1 of 3. Go to Options for more)",
+         "Use restore point 1 of 3. (See Help >> Others >> Restore Points for more information)",
+         "", "R<"},
+        {&pictcontrast, "pictcontrast", "Change contrast of text", "Change colour contrast", "",
+         "\u25d0"},
+        {&pictinformation, "pictinformation", "Hide buttons.", "Hide/Show the buttons of Orvel",
+         "", "\u25b4"},
+        {&pictrefresh, "pictrefresh", "Refresh", "Refresh", "view-refresh", "\u21bb"},
+        {&picthelpfile, "picthelpfile", "Show Help for Orvel", "Help file for Orvel",
+         "help-contents", "?"},
+    };
+    for (const ShellButton& b : shellButtons) {
+        *b.member = addPictureButton(shell, QString::fromUtf8(b.name), QString::fromUtf8(b.tooltip),
+                                     QString::fromUtf8(b.hint),
+                                     buttonIcon(QString::fromUtf8(b.theme), QString::fromUtf8(b.glyph)));
+        shellRow->addWidget(*b.member);
+    }
+
+    Frame1 = new QGroupBox(tr("Temporary Clipboard"), shell);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* clipRow = new QHBoxLayout(Frame1);
+    clipRow->setContentsMargins(4, 2, 4, 2);
+    tmpcmb = new QComboBox(Frame1);
+    tmpcmb->setObjectName(QStringLiteral("tmpcmb"));
+    tmpcmb->setEditable(true);
+    tmpcmb->setEditText(QStringLiteral("Temporary Clipboard"));
+    tmpcmb->setToolTip(QStringLiteral("Drag-drop text from the editor into the temporary clipboard. "
+                                      "You can select text to paste, or press F2 to paste text"));
+    tmpcmb->setMinimumWidth(160);
+    mastertmpclip = new QPushButton(QStringLiteral("More...."), Frame1);
+    mastertmpclip->setObjectName(QStringLiteral("mastertmpclip"));
+    setHint(mastertmpclip, QStringLiteral("Open Master Temporary Clipboard, for enhanced editing."));
+    clipRow->addWidget(tmpcmb);
+    clipRow->addWidget(mastertmpclip);
+    // The temporary clipboard and the command box are not built yet.
+    Frame1->setEnabled(false);
+    shellRow->addWidget(Frame1);
+
+    vuxcmd = new QLineEdit(shell);
+    vuxcmd->setObjectName(QStringLiteral("vuxcmd"));
+    vuxcmd->setPlaceholderText(QStringLiteral("VuxCmd"));
+    vuxcmd->setMaximumWidth(140);
+    vuxcmd->setEnabled(false);
+    shellRow->addWidget(vuxcmd);
+    column->addWidget(shell);
+
+    // Tag button groups, filled by the tag commands.
+    auto* tags = new QWidget(central);
+    tags->setObjectName(QStringLiteral("tagGroups"));
+    auto* tagFlow = new FlowLayout(tags);
+    General = group(tags, QStringLiteral("General"), tr("General"));
+    misc = group(tags, QStringLiteral("misc"), tr("Misc"));
+    tabular = group(tags, QStringLiteral("tabular"), tr("Table"));
+    align = group(tags, QStringLiteral("align"), tr("Align"));
+    fonter = group(tags, QStringLiteral("fonter"), tr("Font Editting"));
+    former = group(tags, QStringLiteral("former"), tr("Form Controls"));
+    extras = group(tags, QStringLiteral("extras"), tr("Extras"));
+    special = group(tags, QStringLiteral("special"), tr("Special"));
+
+    auto* styleBox = new QWidget(tags);
+    auto* styleRow = new QHBoxLayout(styleBox);
+    styleRow->setContentsMargins(0, 8, 0, 0);
+    styleRow->setSpacing(1);
+    auto plainButton = [&](const char* name) {
+        auto* b = new QToolButton(styleBox);
+        b->setObjectName(QString::fromUtf8(name));
+        b->setAutoRaise(true);
+        b->setIconSize(QSize(22, 22));
+        styleRow->addWidget(b);
+        return b;
+    };
+    bold = plainButton("bold");
+    italic = plainButton("italic");
+    underline = plainButton("underline");
+    Combo4 = new QComboBox(styleBox);
+    Combo4->setObjectName(QStringLiteral("Combo4"));
+    Combo4->setEditable(true);
+    Combo4->addItems({QStringLiteral("onClick"), QStringLiteral("onMouseOver"),
+                      QStringLiteral("onMouseOut")});
+    Combo4->setEditText(QStringLiteral("Mouse Action"));
+    styleRow->addWidget(Combo4);
+    insert = plainButton("insert");
+
+    for (QWidget* w : {static_cast<QWidget*>(General), static_cast<QWidget*>(misc),
+                       static_cast<QWidget*>(tabular), static_cast<QWidget*>(align), styleBox,
+                       static_cast<QWidget*>(fonter), static_cast<QWidget*>(former),
+                       static_cast<QWidget*>(extras), static_cast<QWidget*>(special)})
+        tagFlow->addWidget(w);
+    column->addWidget(tags);
+
+    Text1 = new TextBox(central);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    Text1->setFont(mono);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setTabStopDistance(QFontMetricsF(mono).horizontalAdvance(u' ') * 8);
+    column->addWidget(Text1, 1);
+
+    helper = new QLineEdit(central);
+    helper->setObjectName(QStringLiteral("helper"));
+    helper->setReadOnly(true);
+    helper->setFocusPolicy(Qt::NoFocus);
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::TypeWriter);
+    helper->setFont(courier);
+    helper->setText(kReadyHint);
+    column->addWidget(helper);
+
+    auto* under = new QHBoxLayout;
+    Label1[0] = new QLabel(central);
+    nooflines[0] = new QLabel(central);
+    under->addWidget(Label1[0]);
+    under->addSpacing(24);
+    under->addWidget(nooflines[0]);
+    under->addStretch(1);
+    column->addLayout(under);
+
+    Label1[1] = new QLabel(this);
+    nooflines[1] = new QLabel(this);
+    statusBar()->addPermanentWidget(Label1[1]);
+    statusBar()->addPermanentWidget(nooflines[1]);
+    for (int i = 0; i < 2; ++i) {
+        Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
+        nooflines[i]->setObjectName(QStringLiteral("nooflines(%1)").arg(i));
+    }
+
+    // The form itself and the editor show the ready text.
+    setHint(central, kReadyHint);
+    setHint(tags, kReadyHint);
+    setHint(shell, kReadyHint);
+    connect(Text1, &TextBox::mouseMoved, this, [this] {
+        if (helper->text() != kReadyHint)
+            helper->setText(kReadyHint);
+    });
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(5000);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(60000);
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &SourceWindow::save_Click);
+    connect(Timer3, &QTimer::timeout, Timer3, &QTimer::stop);
+    Timer2->start();
+    Timer3->start();
+}
+
+void SourceWindow::buildMenus()
+{
+    QList<QKeySequence> claimed;
+    for (const MenuEntry& e : menuTable()) {
+        const QString parentName = QString::fromUtf8(e.parent);
+        const QString name = QString::fromUtf8(e.name);
+        const QString caption = QString::fromUtf8(e.caption);
+        QMenu* parentMenu = parentName.isEmpty() ? nullptr : m_menus.value(parentName);
+
+        // A row that later rows name as their parent is a menu.
+        bool isMenu = false;
+        for (const MenuEntry& other : menuTable())
+            if (name == QString::fromUtf8(other.parent))
+                isMenu = true;
+
+        if (isMenu) {
+            QMenu* m = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
+            m->setObjectName(name);
+            m->menuAction()->setObjectName(name);
+            m_menus.insert(name, m);
+            continue;
+        }
+        QAction* a = caption.isEmpty() ? parentMenu->addSeparator() : parentMenu->addAction(caption);
+        a->setObjectName(name);
+        if (*e.key) {
+            const QKeySequence key(QString::fromUtf8(e.key), QKeySequence::PortableText);
+            a->setShortcut(key);
+            a->setShortcutContext(Qt::WindowShortcut);
+            claimed << key;
+        }
+        if (e.checkable) {
+            a->setCheckable(true);
+            a->setChecked(e.checked);
+        }
+        if (!caption.isEmpty())
+            a->setEnabled(false); // until a command is attached
+        m_actions.insert(name, a);
+    }
+    Text1->setClaimedShortcuts(claimed);
+}
+
+QAction* SourceWindow::menuAction(const QString& name) const
+{
+    return m_actions.value(name);
+}
+
+QMenu* SourceWindow::menu(const QString& name) const
+{
+    return m_menus.value(name);
+}
+
+void SourceWindow::onMenu(const QString& name, std::function<void()> handler)
+{
+    QAction* a = m_actions.value(name);
+    Q_ASSERT_X(a, "onMenu", qPrintable(name));
+    if (!a)
+        return;
+    a->disconnect(this);
+    connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    a->setEnabled(true);
+}
+
+void SourceWindow::setHint(QWidget* w, const QString& hint)
+{
+    installHint(w, hint, hintLine(helper));
+}
+
+QToolButton* SourceWindow::addPictureButton(QWidget* group, const QString& name,
+                                            const QString& tooltip, const QString& hint,
+                                            const QIcon& icon)
+{
+    auto* b = new QToolButton(group);
+    b->setObjectName(name);
+    b->setAutoRaise(true);
+    b->setIcon(icon);
+    b->setIconSize(QSize(22, 22));
+    if (!tooltip.isEmpty())
+        b->setToolTip(tooltip);
+    if (!hint.isEmpty() && helper)
+        setHint(b, hint);
+    else if (!hint.isEmpty())
+        b->setProperty("orvelPendingHint", hint);
+    if (group && group->layout())
+        group->layout()->addWidget(b);
+    return b;
+}
+
+void SourceWindow::wireShell()
+{
+    // Hints of buttons made before the hint line existed.
+    for (QToolButton* b : findChildren<QToolButton*>()) {
+        const QString pending = b->property("orvelPendingHint").toString();
+        if (!pending.isEmpty()) {
+            setHint(b, pending);
+            b->setProperty("orvelPendingHint", QVariant());
+        }
+    }
+
+    auto button = [this](QToolButton* b, void (SourceWindow::*handler)()) {
+        connect(b, &QToolButton::clicked, this, handler);
+    };
+    button(pictnew, &SourceWindow::new_Click);
+    button(pictopen, &SourceWindow::open_Click);
+    button(pictsave, &SourceWindow::save_Click);
+    button(pictsaveas, &SourceWindow::saveas_Click);
+    button(pictprev, &SourceWindow::preview_Click);
+    button(pictcontrast, &SourceWindow::pictcontrast_Click);
+    button(pictinformation, &SourceWindow::pictinformation_Click);
+    button(pictrefresh, &SourceWindow::pictrefresh_Click);
+    // Restore points and help come with their own windows and commands.
+    pictrest->setEnabled(false);
+    picturest->setEnabled(false);
+    picthelpfile->setEnabled(false);
+
+    onMenu(QStringLiteral("new"), [this] { new_Click(); });
+    onMenu(QStringLiteral("open"), [this] { open_Click(); });
+    onMenu(QStringLiteral("save"), [this] { save_Click(); });
+    onMenu(QStringLiteral("saveas"), [this] { saveas_Click(); });
+    onMenu(QStringLiteral("preview"), [this] { preview_Click(); });
+    onMenu(QStringLiteral("exit"), [this] { exit_Click(); });
+    onMenu(QStringLiteral("mnuhider"), [this] { pictinformation_Click(); });
+    onMenu(QStringLiteral("mnuselectall"), [this] { mnuselectall_Click(); });
+    onMenu(QStringLiteral("mnucopy"), [this] { mnucopy_Click(); });
+    onMenu(QStringLiteral("mnucut"), [this] { mnucut_Click(); });
+    onMenu(QStringLiteral("mnupaste"), [this] { mnupaste_Click(); });
+    // Checked, and never to be chosen: both clipboard lists are always sorted.
+    menuAction(QStringLiteral("mnualphasort"))->setEnabled(false);
+
+    connect(Text1, &TextBox::keyDown, this, &SourceWindow::refreshStatus);
+    connect(Text1, &TextBox::keyUp, this, &SourceWindow::refreshStatus);
+    connect(Text1, &TextBox::clicked, this, &SourceWindow::refreshCaret);
+}
+
+// Start-up, also run again by File > New.
+void SourceWindow::Form_Load()
+{
+    state.startValues();
+    saveme->setText(QStringLiteral("Untitled"));
+    setCaption(saveme->text() + QStringLiteral("[]: Orvel -By Quorrin"));
+    Text1->setSelStart(kDefaultSelStart);
+    Text1->setSelLength(kDefaultSelLength);
+    star->setText(QString());
+    countLines();
+    for (QLabel* l : Label1)
+        l->setText(QStringLiteral("Character ") + QString::number(kDefaultSelStart));
+    for (QLabel* l : nooflines)
+        l->setText(QStringLiteral("Number of lines: ") + QString::number(state.lineCount));
+    star->setText(QString());
+}
+
+// The change pass: every change of the page, whatever made it.
+void SourceWindow::Text1_Change()
+{
+    star->setText(QStringLiteral("*"));
+    if (!vuxcmd->text().isEmpty())
+        vuxcmd->clear();
+    setCaption(saveme->text() + QStringLiteral("[") + star->text() + kCaptionTail);
+    refreshStatus();
+}
+
+void SourceWindow::countLines()
+{
+    state.lineCount = Text1->lineCount();
+}
+
+void SourceWindow::refreshCaret()
+{
+    const QString caret = QStringLiteral("Character ") + QString::number(Text1->selStart());
+    for (QLabel* l : Label1)
+        l->setText(caret);
+}
+
+void SourceWindow::refreshStatus()
+{
+    refreshCaret();
+    countLines();
+    const QString lines = QStringLiteral("Number of lines: ") + QString::number(state.lineCount);
+    for (QLabel* l : nooflines)
+        l->setText(lines);
+}
+
+void SourceWindow::toggleButtons()
+{
+    const bool hide = General->isVisibleTo(this);
+    for (QWidget* w : {static_cast<QWidget*>(General), static_cast<QWidget*>(misc),
+                       static_cast<QWidget*>(tabular), static_cast<QWidget*>(Combo4),
+                       static_cast<QWidget*>(insert), static_cast<QWidget*>(bold),
+                       static_cast<QWidget*>(italic), static_cast<QWidget*>(underline),
+                       static_cast<QWidget*>(fonter), static_cast<QWidget*>(align),
+                       static_cast<QWidget*>(former), static_cast<QWidget*>(extras),
+                       static_cast<QWidget*>(special)})
+        w->setVisible(!hide);
+    // The editor takes the freed room through the layout.
+    QAction* hider = menuAction(QStringLiteral("mnuhider"));
+    hider->setText(hider->text() == QStringLiteral("Hide") ? QStringLiteral("Show")
+                                                            : QStringLiteral("Hide"));
+}
+
+void SourceWindow::pictcontrast_Click()
+{
+    const QColor windowBackground = QApplication::palette().color(QPalette::Base);
+    const QColor windowFrame = QApplication::palette().color(QPalette::Text);
+    for (QWidget* box : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(helper)}) {
+        QPalette p = box->palette();
+        p.setColor(QPalette::Base,
+                   p.color(QPalette::Base) == windowBackground ? windowFrame : windowBackground);
+        p.setColor(QPalette::Text,
+                   p.color(QPalette::Text) == windowBackground ? windowFrame : windowBackground);
+        box->setPalette(p);
+    }
+}
+
+void SourceWindow::pictrefresh_Click()
+{
+    update();
+    Text1->viewport()->update();
+    helper->update();
+}
+
+void SourceWindow::closeEvent(QCloseEvent* e)
+{
+    // The close box hands over to the Composer; the window itself does not close here.
+    e->ignore();
+    if (links.closeBox)
+        links.closeBox();
+}
+
+} // namespace orvel

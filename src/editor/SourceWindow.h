@@ -1,0 +1,133 @@
+#pragma once
+
+#include "editor/SourceState.h"
+#include "editor/TextBox.h"
+#include "platform/CommonDialog.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+namespace orvel {
+
+// The HTML source window `orvel`: the page in `Text1`, the button groups around it, the hint line,
+// the caret and line-count captions and the menu tree. Commands of other files attach to its
+// buttons and menu entries; an entry without a command stays disabled.
+class SourceWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit SourceWindow(QWidget* parent = nullptr);
+    ~SourceWindow() override;
+
+    // Visible controls.
+    TextBox* Text1 = nullptr;
+    QLineEdit* helper = nullptr;
+    std::array<QLabel*, 2> Label1{};
+    std::array<QLabel*, 2> nooflines{};
+    QLineEdit* vuxcmd = nullptr;
+    QGroupBox* Frame1 = nullptr; // temporary clipboard
+    QComboBox* tmpcmb = nullptr;
+    QPushButton* mastertmpclip = nullptr;
+
+    // Window buttons.
+    QToolButton *pictnew = nullptr, *pictopen = nullptr, *pictsave = nullptr,
+                *pictsaveas = nullptr, *pictprev = nullptr, *pictrest = nullptr,
+                *picturest = nullptr, *pictcontrast = nullptr, *pictinformation = nullptr,
+                *pictrefresh = nullptr, *picthelpfile = nullptr;
+
+    // Tag button groups; the tag commands fill them.
+    QGroupBox *General = nullptr, *misc = nullptr, *tabular = nullptr, *fonter = nullptr,
+              *align = nullptr, *former = nullptr, *extras = nullptr, *special = nullptr;
+    QComboBox* Combo4 = nullptr;
+    QToolButton *insert = nullptr, *bold = nullptr, *italic = nullptr, *underline = nullptr;
+
+    // Hidden state boxes.
+    StateBox* saveme = nullptr;
+    StateBox* star = nullptr;
+    StateBox* attempt = nullptr;
+    StateBox* varfinder = nullptr;
+    StateBox* txttobefound = nullptr;
+    StateBox* restorepoint = nullptr;
+    StateBox* dirpath = nullptr;
+
+    QTimer *Timer1 = nullptr, *Timer2 = nullptr, *Timer3 = nullptr;
+    CommonDialog CommonDialog1;
+    SourceState state;
+    SourceLinks links;
+
+    // Menu entries by control name.
+    QAction* menuAction(const QString& name) const;
+    QMenu* menu(const QString& name) const;
+    // Gives the entry `name` its command and enables it.
+    void onMenu(const QString& name, std::function<void()> handler);
+    // A picture button in `group` (its layout must be a box or flow layout) with its tooltip and
+    // its hint on the `helper` line.
+    QToolButton* addPictureButton(QWidget* group, const QString& name, const QString& tooltip,
+                                  const QString& hint, const QIcon& icon);
+    // Shows `hint` on the `helper` line while the pointer moves over `w`.
+    void setHint(QWidget* w, const QString& hint);
+
+    // Creates the window of type Form as a child on first touch and returns it; a form that was
+    // unloaded is created anew.
+    template <class Form> Form* form()
+    {
+        if (auto* f = findChild<Form*>(QString(), Qt::FindDirectChildrenOnly))
+            return f;
+        return new Form(this);
+    }
+
+    // Window-level procedures.
+    void Form_Load();
+    void Text1_Change();
+    void countLines();
+    void refreshStatus();
+    void refreshCaret();
+    void toggleButtons();
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+    // Handlers.
+    void pictcontrast_Click();
+    void pictrefresh_Click();
+    void pictinformation_Click() { toggleButtons(); }
+    void new_Click();
+    void open_Click();
+    void save_Click();
+    void saveas_Click();
+    void preview_Click();
+    void exit_Click();
+    void mnuselectall_Click();
+    void mnucopy_Click();
+    void mnucut_Click();
+    void mnupaste_Click();
+
+    static const QString kReadyHint;
+
+signals:
+    // A page was read from disk (the bookmarks of the old page no longer apply).
+    void pageOpened();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void wireShell();
+    void resetPage();
+    void showFileError(const QString& what, const QString& path, const QString& reason);
+
+    QHash<QString, QAction*> m_actions;
+    QHash<QString, QMenu*> m_menus;
+};
+
+} // namespace orvel

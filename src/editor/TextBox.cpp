@@ -1,0 +1,234 @@
+#include "editor/TextBox.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace orvel {
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString withCrLf(QString s)
+{
+    s.replace(QChar::ParagraphSeparator, kCrLf);
+    return s;
+}
+} // namespace
+
+TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    viewport()->setMouseTracking(true);
+    setMouseTracking(true);
+    connect(this, &QPlainTextEdit::textChanged, this, &TextBox::changed);
+}
+
+QString TextBox::normalizeLineEnds(const QString& text)
+{
+    if (!text.contains(u'\r'))
+        return text;
+    QString s = text;
+    s.replace(kCrLf, QStringLiteral("\n"));
+    s.replace(u'\r', u'\n');
+    return s;
+}
+
+QString TextBox::text() const
+{
+    return withCrLf(document()->toRawText());
+}
+
+void TextBox::setText(const QString& text)
+{
+    QTextCursor c(document());
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.insertText(normalizeLineEnds(text));
+    c.endEditBlock();
+    QTextCursor start(document());
+    setTextCursor(start);
+}
+
+int TextBox::modelStartOf(int blockNumber) const
+{
+    return document()->findBlockByNumber(blockNumber).position() + blockNumber;
+}
+
+int TextBox::toModel(int docPos) const
+{
+    QTextBlock block = document()->findBlock(docPos);
+    if (!block.isValid())
+        return length();
+    return docPos + block.blockNumber();
+}
+
+int TextBox::toDoc(int modelPos) const
+{
+    if (modelPos <= 0)
+        return 0;
+    // The last line whose model start is at or before modelPos.
+    int lo = 0;
+    int hi = document()->blockCount() - 1;
+    while (lo < hi) {
+        int mid = lo + (hi - lo + 1) / 2;
+        if (modelStartOf(mid) <= modelPos)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    QTextBlock block = document()->findBlockByNumber(lo);
+    int offset = std::min(modelPos - (block.position() + lo), block.length() - 1);
+    return block.position() + offset;
+}
+
+int TextBox::length() const
+{
+    const QTextDocument* doc = document();
+    return doc->characterCount() - 1 + (doc->blockCount() - 1);
+}
+
+int TextBox::lineCount() const
+{
+    return document()->blockCount();
+}
+
+int TextBox::selStart() const
+{
+    return toModel(textCursor().selectionStart());
+}
+
+int TextBox::selLength() const
+{
+    QTextCursor c = textCursor();
+    return toModel(c.selectionEnd()) - toModel(c.selectionStart());
+}
+
+QString TextBox::selText() const
+{
+    return withCrLf(textCursor().selectedText());
+}
+
+void TextBox::select(int modelStart, int modelEnd)
+{
+    const int len = length();
+    modelStart = std::clamp(modelStart, 0, len);
+    modelEnd = std::clamp(modelEnd, modelStart, len);
+    int docStart = toDoc(modelStart);
+    int docEnd = toDoc(modelEnd);
+    // An end between CR and LF takes the whole line end.
+    if (docEnd < document()->characterCount() - 1 && toModel(docEnd) < modelEnd)
+        ++docEnd;
+    QTextCursor c = textCursor();
+    c.setPosition(docStart);
+    c.setPosition(docEnd, QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+void TextBox::setSelStart(int pos)
+{
+    const int len = length();
+    pos = std::clamp(pos, 0, len);
+    QTextCursor c = textCursor();
+    c.setPosition(toDoc(pos));
+    setTextCursor(c);
+}
+
+void TextBox::setSelLength(int length)
+{
+    const int start = selStart();
+    select(start, start + std::max(0, length));
+}
+
+void TextBox::setSelText(const QString& text)
+{
+    // Inserting through the widget's own cursor keeps the caret after the new text already
+    // while the change signal runs.
+    insertPlainText(normalizeLineEnds(text));
+}
+
+QString TextBox::mid(int start, int count) const
+{
+    const int len = length();
+    start = std::clamp(start, 0, len);
+    const int end = std::clamp(start + std::max(0, count), start, len);
+    if (start == end)
+        return {};
+    QTextCursor c(document());
+    c.setPosition(toDoc(start));
+    int docEnd = toDoc(end);
+    if (docEnd < document()->characterCount() - 1 && toModel(docEnd) < end)
+        ++docEnd;
+    c.setPosition(docEnd, QTextCursor::KeepAnchor);
+    QString s = withCrLf(c.selectedText());
+    // A window that begins or ends between CR and LF holds only its own half of the line end.
+    if (toModel(c.selectionStart()) < start)
+        s.remove(0, start - toModel(c.selectionStart()));
+    if (s.size() > end - start)
+        s.truncate(end - start);
+    return s;
+}
+
+bool TextBox::event(QEvent* e)
+{
+    if (e->type() == QEvent::ShortcutOverride) {
+        // Keys the program claims as menu shortcuts must reach the menus, not the built-in
+        // editing commands (copy, paste, select all, ...). The key press itself still counts
+        // as a key going down in the box.
+        auto* ke = static_cast<QKeyEvent*>(e);
+        const QKeySequence seq(ke->keyCombination());
+        if (m_claimed.contains(seq)) {
+            emit keyDown(ke->key());
+            e->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(e);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* e)
+{
+    emit keyDown(e->key());
+    // Return inserts a plain line end as one change. (The widget's own Return may touch the
+    // new line's format as a second change, and Shift+Return would insert a soft break.)
+    const Qt::KeyboardModifiers mods = e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && mods == Qt::NoModifier &&
+        !isReadOnly()) {
+        insertPlainText(QStringLiteral("\n"));
+        ensureCursorVisible();
+        e->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+void TextBox::keyReleaseEvent(QKeyEvent* e)
+{
+    QPlainTextEdit::keyReleaseEvent(e);
+    emit keyUp(e->key());
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    QPlainTextEdit::mouseReleaseEvent(e);
+    emit clicked();
+}
+
+void TextBox::mouseMoveEvent(QMouseEvent* e)
+{
+    QPlainTextEdit::mouseMoveEvent(e);
+    emit mouseMoved();
+}
+
+void TextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (source && source->hasText())
+        insertPlainText(normalizeLineEnds(source->text()));
+}
+
+void TextBox::setClaimedShortcuts(const QList<QKeySequence>& keys)
+{
+    m_claimed = keys;
+}
+
+} // namespace orvel

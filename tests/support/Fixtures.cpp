@@ -1,0 +1,49 @@
+#include "support/Fixtures.h"
+
+#include <QTest>
+
+namespace orvel::test {
+
+QString crlf(const char* text)
+{
+    QString s = QString::fromUtf8(text);
+    s.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return s;
+}
+
+void SourceWindowTest::SetUp()
+{
+    PlatformTest::SetUp();
+    w = std::make_unique<SourceWindow>();
+    w->links.endProgram = [this] { ++endProgramCalls; };
+    w->links.showPreview = [this](const QString& path) { previewPaths << path; };
+    w->show();
+    w->activateWindow();
+    (void)QTest::qWaitForWindowActive(w.get());
+}
+
+void SourceWindowTest::TearDown()
+{
+    w.reset();
+    PlatformTest::TearDown();
+}
+
+void SourceWindowTest::setPage(const QString& text, int start, int length)
+{
+    w->Text1->setText(text);
+    w->Text1->setSelStart(start);
+    w->Text1->setSelLength(length);
+}
+
+QString SourceWindowTest::marked() const
+{
+    QString s = w->Text1->text();
+    const int start = w->Text1->selStart();
+    const int length = w->Text1->selLength();
+    if (length == 0)
+        return s.insert(start, u'|');
+    s.insert(start + length, u']');
+    return s.insert(start, u'[');
+}
+
+} // namespace orvel::test

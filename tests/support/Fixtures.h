@@ -1,0 +1,44 @@
+#pragma once
+
+#include "editor/SourceWindow.h"
+#include "platform/ScriptedPlatform.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace orvel::test {
+
+// Installs a fresh scripted platform for the length of a test.
+class PlatformTest : public ::testing::Test {
+protected:
+    void SetUp() override { m_previous = setPlatform(&ui); }
+    void TearDown() override { setPlatform(m_previous); }
+
+    ScriptedPlatform ui;
+
+private:
+    Platform* m_previous = nullptr;
+};
+
+// A source window on the scripted platform, shown offscreen. Ending the program and showing the
+// preview are recorded instead of done.
+class SourceWindowTest : public PlatformTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Puts `text` in the page and selects [start, start + length), as a user would have.
+    void setPage(const QString& text, int start = 0, int length = 0);
+    // Text with a "|" marking the caret, or "[" "]" marking the selection.
+    QString marked() const;
+
+    std::unique_ptr<SourceWindow> w;
+    int endProgramCalls = 0;
+    QStringList previewPaths;
+};
+
+// A page in the model's notation: "\n" becomes CR LF.
+QString crlf(const char* text);
+
+} // namespace orvel::test
