@@ -1,5 +1,6 @@
 #include "editor/SourceWindow.h"
 
+#include "commands/Install.h"
 #include "editor/DefaultPage.h"
 #include "editor/MenuTable.h"
 #include "platform/FlowLayout.h"
@@ -66,6 +67,7 @@ SourceWindow::SourceWindow(QWidget* parent) : QMainWindow(parent)
     buildControls();
     buildMenus();
     wireShell();
+    installCommands(*this);
 
     Text1->setText(defaultPage());
     Text1->document()->clearUndoRedoStacks();

@@ -1,0 +1,7 @@
+#include "commands/Install.h"
+
+namespace orvel {
+
+void installDialogOpeners(SourceWindow&) {}
+
+} // namespace orvel

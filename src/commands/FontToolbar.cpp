@@ -1,0 +1,7 @@
+#include "commands/Install.h"
+
+namespace orvel {
+
+void installFontToolbar(SourceWindow&) {}
+
+} // namespace orvel

@@ -1,0 +1,7 @@
+#include "commands/Install.h"
+
+namespace orvel {
+
+void installTagCommands(SourceWindow&) {}
+
+} // namespace orvel
