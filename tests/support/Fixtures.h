@@ -7,6 +7,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include <ostream>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
 namespace orvel::test {
 
 // Installs a fresh scripted platform for the length of a test.

@@ -3,8 +3,22 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+namespace {
+QtMessageHandler g_previousHandler = nullptr;
+
+// The offscreen platform warns about window size hints on every shown window.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& msg)
+{
+    if (msg.contains(QLatin1String("propagateSizeHints")))
+        return;
+    if (g_previousHandler)
+        g_previousHandler(type, context, msg);
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
+    g_previousHandler = qInstallMessageHandler(quietHandler);
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                       : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
