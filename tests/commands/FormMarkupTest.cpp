@@ -71,10 +71,4 @@ TEST(FormMarkup, NumbersAreWrittenInDecimalWithoutPadding) {
     EXPECT_EQ(formStem(FormControl::Upload) + QString::number(3), QStringLiteral("file3"));
 }
 
-TEST(FormMarkup, TextareaTakesTheAnswersAsTyped) {
-    EXPECT_EQ(textareaMarkup(QStringLiteral("x"), QString(), 4),
-              QStringLiteral("<TEXTAREA Cols=\"x\" rows=\"\" NAME=\"area4\" wrap=\"OFF\">\r\n"
-                             "Default text of text area\r\n</TEXTAREA>"));
-}
-
 } // namespace
