@@ -138,6 +138,7 @@ void FontToolbar::buildControls() {
 
     btnmorefonts = new QPushButton(QStringLiteral("..."), group);
     btnmorefonts->setObjectName(QStringLiteral("btnmorefonts"));
+    btnmorefonts->setMaximumWidth(32);
     btnmorefonts->setEnabled(false);
     row->addWidget(btnmorefonts);
 }
