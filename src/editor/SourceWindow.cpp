@@ -408,6 +408,7 @@ void SourceWindow::Form_Load()
     for (QLabel* l : nooflines)
         l->setText(QStringLiteral("Number of lines: ") + QString::number(state.lineCount));
     star->setText(QString());
+    emit formLoaded();
 }
 
 // The change pass: every change of the page, whatever made it.

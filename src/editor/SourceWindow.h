@@ -115,6 +115,9 @@ public:
 signals:
     // A page was read from disk (the bookmarks of the old page no longer apply).
     void pageOpened();
+    // Start-up ran (also on File > New): the form-level variables are back at their start values,
+    // and controls that show them follow.
+    void formLoaded();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
