@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace orvel::font {
+
+// The FONT wrapper of the font dialogs is built from three attribute fragments, each either empty
+// or one complete attribute with its leading blank, joined in the fixed order size, colour, face.
+struct Fragments {
+    QString size;
+    QString colour;
+    QString face;
+};
+
+QString openingTag(const Fragments& f);
+// The opening tag, `selected` and "</font>".
+QString wrap(const Fragments& f, const QString& selected);
+
+// The size fragment for the size box's text: none for the default size 3, otherwise the text
+// as typed. Nothing when the text is not a number (the caller keeps the fragment it had).
+std::optional<QString> sizeFragment(const QString& size);
+// A colour chosen by name: black, in any letter case, is the default and gives no attribute.
+QString namedColourFragment(const QString& name);
+QString rgbColourFragment(const QString& code);
+// An empty face, or a piece of tag text left by the tag reader, names no face.
+QString faceFragment(const QString& face);
+
+// Cutting an attribute value out of a tag that lacks the attribute leaves a piece of the tag in
+// the field instead: "color=", "size=" or "face=" (any letter case), with or without the blank
+// before it.
+bool isStrayValue(const QString& text);
+// The two pieces the colour list and the face box catch on every change.
+bool isBareStray(const QString& text);
+
+// The FONT opening tag as the Edit..... command recognises it ("<font " or "<FONT ", exact case).
+bool isFontOpening(const QString& text);
+
+// The values cut out of a FONT opening tag. A missing attribute gives a piece of the tag
+// (see isStrayValue); a value without its closing quote gives "".
+struct TagValues {
+    QString colour;
+    QString face;
+    QString size;
+};
+TagValues readFontTag(const QString& tag);
+
+// The value after `marker` (found in any letter case): q is the 1-based position of the marker plus
+// `offset` (the marker's opening quote when present), and the value runs from q + 1 up to the next
+// double quote after q.
+QString cutValue(const QString& tag, const QString& marker, int offset);
+
+// 0-based index of the last "<" among the first `caret` characters of `text`, -1 when none.
+int tagStartBefore(const QString& text, int caret);
+// 1-based position of the first ">" at or after the 1-based position `from`, 0 when none.
+int tagEndFrom(const QString& text, int from);
+
+// The font wrapper of the installed-fonts dialog (a blank after "face=" and before the end tag).
+QString faceWrap(const QString& face, const QString& selected);
+
+} // namespace orvel::font
