@@ -231,6 +231,14 @@ TEST_F(ImagerTest, IncompleteEntriesUnloadOnlyWithDimensions) {
     }
 }
 
+TEST_F(ImagerTest, EscapeUnloadsLikeTheCloseBox) {
+    QPointer<ImagerDialog> d = open();
+    d->imageurl->setText(QStringLiteral("a.gif"));
+    QTest::keyClick(d->imageurl, Qt::Key_Escape);
+    EXPECT_TRUE(unloaded(d));
+    EXPECT_EQ(open()->imageurl->text(), QString());
+}
+
 TEST_F(ImagerTest, FieldsFilledFromOutsideRunTheirRules) {
     setPage(QString());
     ImagerDialog* d = open();
