@@ -37,6 +37,9 @@ public:
 
     // Closes and destroys the dialog.
     void unload();
+    // Escape closes the dialog like its close box. QDialog would only hide it, and the next
+    // opener would then get the hidden dialog back with its old entries.
+    void reject() override { unload(); }
 
 protected:
     // The area above the status bar, for the dialog's own controls.
