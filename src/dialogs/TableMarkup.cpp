@@ -4,10 +4,12 @@
 
 namespace orvel {
 
-QString tableHeader(const TableSpec& spec) {
-    return QStringLiteral("<TABLE BORDER=\"") + spec.border + QStringLiteral("\" CELLPADDING=\"") +
-           spec.padding + QStringLiteral("\" CELLSPACING=\"") + spec.spacing +
-           QStringLiteral("\" >  \r\n<CAPTION>") + spec.caption + QStringLiteral("</CAPTION>\r\n");
+QString tableHeader(const TableFields& fields) {
+    return QStringLiteral("<TABLE BORDER=\"") + fields.border +
+           QStringLiteral("\" CELLPADDING=\"") + fields.padding +
+           QStringLiteral("\" CELLSPACING=\"") + fields.spacing +
+           QStringLiteral("\" >  \r\n<CAPTION>") + fields.caption +
+           QStringLiteral("</CAPTION>\r\n");
 }
 
 QString tableRows(int rows, int cols) {
@@ -29,8 +31,8 @@ QString tableRows(int rows, int cols) {
     return out;
 }
 
-QString tableMarkup(const TableSpec& spec) {
-    return tableHeader(spec) + tableRows(spec.rows, spec.cols);
+QString tableMarkup(const TableFields& fields) {
+    return tableHeader(fields) + tableRows(fields.rows, fields.cols);
 }
 
 bool tableTooLarge(int rows, int cols) {

@@ -6,7 +6,7 @@ namespace orvel {
 
 // What the table dialog turns into markup. Border, padding and spacing go in as the boxes hold
 // them; rows and columns are the numbers read from their boxes.
-struct TableSpec {
+struct TableFields {
     int rows = 2;
     int cols = 2;
     QString border = QStringLiteral("1");
@@ -16,12 +16,12 @@ struct TableSpec {
 };
 
 // The TABLE opening tag and the CAPTION line (written even for an empty caption).
-QString tableHeader(const TableSpec& spec);
+QString tableHeader(const TableFields& fields);
 // The TR rows, each cell holding a placeholder naming its row and column. Zero or negative
 // counts give no rows, or rows without cells.
 QString tableRows(int rows, int cols);
 // Header and rows, as a whole table is inserted before its closing tag.
-QString tableMarkup(const TableSpec& spec);
+QString tableMarkup(const TableFields& fields);
 inline const QString kTableClose = QStringLiteral("</TABLE>\r\n");
 
 // Up-down clicks have no upper bound, so the counts can grow far beyond what typing allows. A
