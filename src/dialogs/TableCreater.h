@@ -1,0 +1,43 @@
+#pragma once
+
+#include "dialogs/DialogBase.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orvel {
+
+// The table dialog `tablecreater`: builds a whole TABLE (table mode) or only TR rows (row mode)
+// and puts it in place of the source window's selection. The mode is carried by `rowUpDown`:
+// shown means table mode, hidden means row mode.
+class TableCreaterDialog : public DialogBase {
+    Q_OBJECT
+public:
+    explicit TableCreaterDialog(SourceWindow* owner);
+
+    QGroupBox* Frame1 = nullptr; // "Rows And Columns"
+    QGroupBox* Frame2 = nullptr; // "Others"
+    QLabel *lblRows = nullptr, *lblCols = nullptr, *Label1 = nullptr, *lblborder = nullptr,
+           *lblCellPad = nullptr, *lblCellSpace = nullptr;
+    QLineEdit *i = nullptr, *j = nullptr, *txtborder = nullptr, *txtcelpad = nullptr,
+              *txtcelspac = nullptr, *txtcaption = nullptr;
+    UpDown *rowUpDown = nullptr, *colUpDown = nullptr, *borderUpDown = nullptr,
+           *celpadUpDown = nullptr, *celspacUpDown = nullptr;
+    QPushButton* btnCreateTbl = nullptr;
+
+    // What the row command sets before showing the dialog: one row, the "Insert Row" captions,
+    // `rowUpDown` hidden and the compact window with only the rows and columns and the button.
+    void presetRowMode();
+    bool tableMode() const;
+
+    // Inserts the markup in place of the source window's current selection and unloads.
+    void createrower();
+
+private:
+    QLineEdit* numberBox(const QString& name, const QString& text, const QString& fallback,
+                         const QString& tip);
+};
+
+} // namespace orvel
