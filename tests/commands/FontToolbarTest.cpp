@@ -13,11 +13,6 @@
 #include <QTest>
 #include <QToolButton>
 
-// Page texts print as text when an expectation fails (found by argument lookup, so global).
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 using namespace orvel;
 
 namespace {

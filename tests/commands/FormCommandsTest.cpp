@@ -9,11 +9,6 @@
 #include <QTest>
 #include <QToolButton>
 
-// Page texts print as text when an expectation fails (found by argument lookup, so global).
-static void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 using namespace orvel;
 using orvel::test::crlf;
 
