@@ -72,12 +72,6 @@ TEST_F(FontToolbarTest, BoxesShowTheirHints) {
               QStringLiteral("Enter the six letter RGB code for the font colour."));
 }
 
-TEST_F(FontToolbarTest, FontDialogOpenersWaitForTheirDialogs) {
-    EXPECT_FALSE(tb->BeginFont->isEnabled());
-    EXPECT_FALSE(tb->btnmorefonts->isEnabled());
-    EXPECT_FALSE(w->menuAction(QStringLiteral("mnufont"))->isEnabled());
-}
-
 struct ToggleRow {
     const char* name;
     QToolButton* FontToolbar::*button;

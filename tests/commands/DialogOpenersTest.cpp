@@ -1,0 +1,122 @@
+// Buttons and menu entries that preset an insertion dialog and show it.
+#include "commands/CommandTest.h"
+#include "commands/FontToolbar.h"
+#include "dialogs/FontCombo.h"
+#include "dialogs/Fonty.h"
+#include "dialogs/Hrule.h"
+#include "dialogs/Imager.h"
+#include "dialogs/Objecter.h"
+#include "dialogs/TableCreater.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace orvel;
+using orvel::test::crlf;
+
+namespace {
+
+class DialogOpenersTest : public orvel::test::CommandTest {
+protected:
+    QWidget* shown(const char* name) const
+    {
+        auto* d = w->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+        return d && d->isVisible() ? d : nullptr;
+    }
+};
+
+TEST_F(DialogOpenersTest, ButtonsAndEntriesShowTheirDialog)
+{
+    const struct {
+        const char* button;
+        const char* menu;
+        const char* dialog;
+    } rows[] = {{"Images", "imagea", "imager"},
+                {"table", "tableb", "tablecreater"},
+                {"rule", "hra", "hrule"},
+                {"object", "", "objecter"}};
+    for (const auto& r : rows) {
+        click(r.button);
+        EXPECT_NE(shown(r.dialog), nullptr) << r.button;
+        if (*r.menu) {
+            w->findChild<QWidget*>(QString::fromUtf8(r.dialog))->close();
+            QCoreApplication::processEvents();
+            trigger(r.menu);
+            EXPECT_NE(shown(r.dialog), nullptr) << r.menu;
+        }
+    }
+    // A second click brings the open dialog forward instead of making another.
+    click("Images");
+    EXPECT_EQ(w->findChildren<ImagerDialog*>().size(), 1);
+}
+
+TEST_F(DialogOpenersTest, DialogsStillToComeKeepTheirEntriesDisabled)
+{
+    for (const char* name : {"linker", "Mail", "numberings", "Bullet", "InsertHead"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    for (const char* menu : {"mnuhyperlink", "mnulinkmail", "numberinga", "bulleta",
+                             "mnuheading", "Selecta", "pulldownlista"})
+        EXPECT_FALSE(w->menuAction(QString::fromUtf8(menu))->isEnabled()) << menu;
+}
+
+TEST_F(DialogOpenersTest, RowModePresetsTheTableDialog)
+{
+    setMarked("<TABLE>\n|</TABLE>");
+    trigger("rowa");
+    auto* d = w->findChild<TableCreaterDialog*>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("Insert Row"));
+    EXPECT_EQ(d->btnCreateTbl->text(), QStringLiteral("Insert Row"));
+    EXPECT_EQ(d->i->text(), QStringLiteral("1"));
+    EXPECT_FALSE(d->rowUpDown->isVisibleTo(d));
+    d->j->setText(QStringLiteral("3"));
+    d->btnCreateTbl->click();
+    EXPECT_EQ(marked(), crlf("<TABLE>\n<TR>\n <TD> row 1 col 1 </TD> \n <TD> row 1 col 2 </TD> \n"
+                             " <TD> row 1 col 3 </TD> \n</TR>\n|</TABLE>"));
+}
+
+TEST_F(DialogOpenersTest, TableCommandInsertsTheDefaultTable)
+{
+    setMarked("<BODY>|</BODY>");
+    click("table");
+    auto* d = w->findChild<TableCreaterDialog*>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->tableMode());
+    d->btnCreateTbl->click();
+    EXPECT_TRUE(w->Text1->text().startsWith(
+        crlf("<BODY><TABLE BORDER=\"1\" CELLPADDING=\"0\" CELLSPACING=\"0\" >  \n<CAPTION></CAPTION>")));
+    EXPECT_TRUE(marked().endsWith(crlf("</TR>\n</TABLE>\n|</BODY>")));
+}
+
+TEST_F(DialogOpenersTest, FontEditingWorksOnACopyOfTheSelection)
+{
+    setMarked("a [big] word");
+    FontToolbar* tb = fontToolbar(*w);
+    ASSERT_NE(tb, nullptr);
+    tb->BeginFont->click();
+    auto* d = w->findChild<FontyDialog*>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->Text1->text(), QStringLiteral("big"));
+    EXPECT_EQ(d->Text1->selLength(), 3);
+    // The main window's selection is left alone until OK writes the copy back.
+    EXPECT_EQ(marked(), QStringLiteral("a [big] word"));
+    d->txtfontsize->setText(QStringLiteral("5"));
+    d->Command1->click();
+    d->OKButton->click();
+    EXPECT_EQ(marked(), QStringLiteral("a <font size=\"5\">big</font>| word"));
+}
+
+TEST_F(DialogOpenersTest, FontMenuEntryOpensTheFontEditingDialog)
+{
+    setMarked("[x]");
+    trigger("mnufont");
+    EXPECT_NE(shown("Fonty"), nullptr);
+}
+
+TEST_F(DialogOpenersTest, MoreFontsShowsTheInstalledFonts)
+{
+    fontToolbar(*w)->btnmorefonts->click();
+    EXPECT_NE(shown("fontcombo"), nullptr);
+}
+
+} // namespace
