@@ -19,12 +19,14 @@ namespace {
 
 const QString kAssistantTitle = QStringLiteral("Assistant: Orvel");
 
-void alignment(SourceWindow& w, Alignment a) {
+void alignment(SourceWindow& w, Alignment a)
+{
     w.Text1->setSelText(alignmentStep(a, w.Text1->selText(), w.state.alignFirst));
 }
 
 // Typing over the selection replaces it, as a user's typing would.
-void typeIntoText(SourceWindow& w, const QString& keys) {
+void typeIntoText(SourceWindow& w, const QString& keys)
+{
     w.Text1->setFocus();
     platform().sendKeys(w.Text1, keys);
 }
@@ -36,7 +38,8 @@ struct MediaCommand {
     QString title;
 };
 
-void pickedFile(SourceWindow& w, const MediaCommand& c) {
+void pickedFile(SourceWindow& w, const MediaCommand& c)
+{
     // A cancelled dialog keeps the name chosen last time (a page opened, an earlier clip);
     // inserting that would answer Cancel with markup, so cancelling counts as no file.
     const bool chosen = w.CommonDialog1.showOpen();
@@ -51,78 +54,95 @@ void pickedFile(SourceWindow& w, const MediaCommand& c) {
 
 } // namespace
 
-void left_Click(SourceWindow& w) {
+void left_Click(SourceWindow& w)
+{
     alignment(w, Alignment::Left);
 }
 
-void right_Click(SourceWindow& w) {
+void right_Click(SourceWindow& w)
+{
     alignment(w, Alignment::Right);
 }
 
-void centre_Click(SourceWindow& w) {
+void centre_Click(SourceWindow& w)
+{
     alignment(w, Alignment::Centre);
 }
 
-void justify_Click(SourceWindow& w) {
+void justify_Click(SourceWindow& w)
+{
     alignment(w, Alignment::Justify);
 }
 
-void P_Click(SourceWindow& w) {
+void P_Click(SourceWindow& w)
+{
     w.Text1->setFocus();
     w.Text1->setSelText(newParagraph(w.Text1->selText()));
 }
 
-void Points_Click(SourceWindow& w) {
+void Points_Click(SourceWindow& w)
+{
     const QString text = platform().input(QStringLiteral("Enter the text for this point"),
                                           QStringLiteral("Enter text for point - Assistant: Orvel"),
                                           QStringLiteral("Extra Point"));
     w.Text1->setSelText(listPoint(text));
 }
 
-void linebreaka_Click(SourceWindow& w) {
+void linebreaka_Click(SourceWindow& w)
+{
     typeIntoText(w, lineBreakKeys(w.Text1->selText()));
 }
 
-void wbreaka_Click(SourceWindow& w) {
+void wbreaka_Click(SourceWindow& w)
+{
     typeIntoText(w, wordBreakKeys());
 }
 
-void nobra_Click(SourceWindow& w) {
+void nobra_Click(SourceWindow& w)
+{
     typeIntoText(w, noBreakKeys(w.Text1->selText()));
 }
 
-void Column_Click(SourceWindow& w) {
+void Column_Click(SourceWindow& w)
+{
     w.Text1->setSelText(tableCell());
 }
 
-void header_Click(SourceWindow& w) {
+void header_Click(SourceWindow& w)
+{
     w.Text1->setSelText(tableHeading());
 }
 
-void applet_Click(SourceWindow& w) {
+void applet_Click(SourceWindow& w)
+{
     w.Text1->setSelText(appletTemplate());
 }
 
-void framz_Click(SourceWindow& w) {
+void framz_Click(SourceWindow& w)
+{
     w.Text1->setFocus();
     w.Text1->setSelText(frameset(w.Text1->selText()));
 }
 
-void sound_Click(SourceWindow& w) {
+void sound_Click(SourceWindow& w)
+{
     pickedFile(w, {MediaKind::Sound, "No file was selected.", MsgIcon::None, kDefaultTitle});
 }
 
-void music_Click(SourceWindow& w) {
+void music_Click(SourceWindow& w)
+{
     pickedFile(w, {MediaKind::Music, "Invalid filename. Music not inserted.", MsgIcon::None,
                    kDefaultTitle});
 }
 
-void clipper_Click(SourceWindow& w) {
+void clipper_Click(SourceWindow& w)
+{
     pickedFile(w, {MediaKind::Movie, "No video file was selected.", MsgIcon::Exclamation,
                    kAssistantTitle});
 }
 
-void insert_Click(SourceWindow& w) {
+void insert_Click(SourceWindow& w)
+{
     const QString event = w.Combo4->currentText();
     if (event.isEmpty() || event == QStringLiteral("Mouse Action")) {
         platform().message(QStringLiteral("Invalid action"));
@@ -177,13 +197,15 @@ const Command kCommands[] = {
     {&SourceWindow::special, "clipper", clipper_Click, "moviea"},
 };
 
-void runOnMenu(SourceWindow& w, const char* menu, Handler click) {
+void runOnMenu(SourceWindow& w, const char* menu, Handler click)
+{
     w.onMenu(QString::fromUtf8(menu), [&w, click] { click(w); });
 }
 
 } // namespace
 
-void installBlockCommands(SourceWindow& w) {
+void installBlockCommands(SourceWindow& w)
+{
     for (const Command& c : kCommands) {
         QToolButton* b = addTagButton(w, w.*c.group, c.button);
         if (!c.click) {

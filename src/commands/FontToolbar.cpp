@@ -26,7 +26,8 @@ const QString kDefaultSize = QStringLiteral("3");
 
 } // namespace
 
-FontEdit fontEdit(const QString& selected, bool first, const QString& open, const QString& close) {
+FontEdit fontEdit(const QString& selected, bool first, const QString& open, const QString& close)
+{
     if (!selected.isEmpty())
         return {open + selected + close, first};
     if (first)
@@ -34,11 +35,13 @@ FontEdit fontEdit(const QString& selected, bool first, const QString& open, cons
     return {QStringLiteral("</font>"), true};
 }
 
-bool validFontSize(const QString& size) {
+bool validFontSize(const QString& size)
+{
     return size.size() == 1 && size.at(0) >= u'1' && size.at(0) <= u'7';
 }
 
-FontToolbar::FontToolbar(SourceWindow& w) : QObject(w.fonter), m_w(w) {
+FontToolbar::FontToolbar(SourceWindow& w) : QObject(w.fonter), m_w(w)
+{
     setObjectName(QStringLiteral("fontToolbar"));
     buildControls();
 
@@ -53,7 +56,8 @@ FontToolbar::FontToolbar(SourceWindow& w) : QObject(w.fonter), m_w(w) {
     connect(&w, &SourceWindow::formLoaded, this, &FontToolbar::showFlags);
 }
 
-void FontToolbar::buildControls() {
+void FontToolbar::buildControls()
+{
     QWidget* group = m_w.fonter;
     QLayout* row = group->layout();
 
@@ -143,7 +147,8 @@ void FontToolbar::buildControls() {
     row->addWidget(btnmorefonts);
 }
 
-void FontToolbar::Combo1_Click(int index) {
+void FontToolbar::Combo1_Click(int index)
+{
     if (index < 0)
         return;
     const QString face = Combo1->itemText(index);
@@ -153,16 +158,19 @@ void FontToolbar::Combo1_Click(int index) {
     Text4->setText(face);
 }
 
-void FontToolbar::Combo1_Change(const QString& typed) {
+void FontToolbar::Combo1_Change(const QString& typed)
+{
     Text4->setText(typed);
 }
 
-void FontToolbar::refuse(const QString& message) {
+void FontToolbar::refuse(const QString& message)
+{
     platform().message(message, MsgIcon::Critical, kAssistant);
     m_w.Text1->setFocus();
 }
 
-void FontToolbar::toggleFont(bool& first, const QString& open, const QString& closeAfterSelection) {
+void FontToolbar::toggleFont(bool& first, const QString& open, const QString& closeAfterSelection)
+{
     TextBox& box = *m_w.Text1;
     box.setFocus();
     const FontEdit edit = fontEdit(box.selText(), first, open, closeAfterSelection);
@@ -171,7 +179,8 @@ void FontToolbar::toggleFont(bool& first, const QString& open, const QString& cl
     showFlags();
 }
 
-void FontToolbar::command6_Click() {
+void FontToolbar::command6_Click()
+{
     const QString face = Text4->text();
     if (face.isEmpty() || face == QStringLiteral("Font Face")) {
         Text4->setText(kDefaultFace);
@@ -182,13 +191,15 @@ void FontToolbar::command6_Click() {
                QStringLiteral(" </font>"));
 }
 
-void FontToolbar::btnfontsize_Click() {
+void FontToolbar::btnfontsize_Click()
+{
     toggleFont(m_w.state.sizeFirst,
                QStringLiteral("<font size=\"") + txtfontsize->text() + QStringLiteral("\">"),
                QStringLiteral("</font>"));
 }
 
-void FontToolbar::colour_setter_Click() {
+void FontToolbar::colour_setter_Click()
+{
     const QString colour = Combo2->currentText();
     if (colour.isEmpty()) {
         refuse(QStringLiteral("Choose a valid colour from the list"));
@@ -199,7 +210,8 @@ void FontToolbar::colour_setter_Click() {
                QStringLiteral(" </font>"));
 }
 
-void FontToolbar::command5_Click() {
+void FontToolbar::command5_Click()
+{
     const QString rgb = Text3->text();
     if (rgb.size() < 6) {
         platform().message(QStringLiteral("Invalid value, 6 letters/numbers are required for RGB"));
@@ -213,7 +225,8 @@ void FontToolbar::command5_Click() {
                    QStringLiteral(" </font>"));
 }
 
-void FontToolbar::txtfontsize_Change() {
+void FontToolbar::txtfontsize_Change()
+{
     // Runs again for the changes it makes: emptying the box brings back the default size.
     const QString size = txtfontsize->text();
     if (size.isEmpty()) {
@@ -227,7 +240,8 @@ void FontToolbar::txtfontsize_Change() {
     }
 }
 
-void FontToolbar::showFlags() {
+void FontToolbar::showFlags()
+{
     const SourceState& s = m_w.state;
     command6->setToolTip(s.faceFirst ? kFaceTip
                                      : QStringLiteral("You have started font name editing"));
@@ -237,12 +251,14 @@ void FontToolbar::showFlags() {
         s.colourFirst ? kColourTip : QStringLiteral("You have started font colour editing"));
 }
 
-FontToolbar* fontToolbar(SourceWindow& w) {
+FontToolbar* fontToolbar(SourceWindow& w)
+{
     return w.fonter->findChild<FontToolbar*>(QStringLiteral("fontToolbar"),
                                              Qt::FindDirectChildrenOnly);
 }
 
-void installFontToolbar(SourceWindow& w) {
+void installFontToolbar(SourceWindow& w)
+{
     new FontToolbar(w);
     // Font.... opens the font editing dialog, which comes with that dialog.
 }

@@ -17,7 +17,8 @@ namespace {
 
 const QString kAssistant = QStringLiteral("Assistant: Orvel");
 
-qint16& counterOf(SourceState& s, FormControl kind) {
+qint16& counterOf(SourceState& s, FormControl kind)
+{
     switch (kind) {
     case FormControl::Form:
         return s.formNo;
@@ -48,7 +49,8 @@ qint16& counterOf(SourceState& s, FormControl kind) {
 // Renames what already carries the name the next control of `kind` gets, keeping the caret at
 // its place in the text. The page is set anew even when nothing matched, so any selection goes:
 // a selected word stays in the page, after the new control. Returns the number to give.
-int freeName(SourceWindow& w, FormControl kind) {
+int freeName(SourceWindow& w, FormControl kind)
+{
     TextBox& box = *w.Text1;
     box.setFocus();
     const int n = counterOf(w.state, kind);
@@ -58,7 +60,8 @@ int freeName(SourceWindow& w, FormControl kind) {
     return n;
 }
 
-void insertNamed(SourceWindow& w, FormControl kind) {
+void insertNamed(SourceWindow& w, FormControl kind)
+{
     const int n = freeName(w, kind);
     w.Text1->setSelText(formControlMarkup(kind, n));
     ++counterOf(w.state, kind);
@@ -66,43 +69,53 @@ void insertNamed(SourceWindow& w, FormControl kind) {
 
 } // namespace
 
-void formesh_Click(SourceWindow& w) {
+void formesh_Click(SourceWindow& w)
+{
     insertNamed(w, FormControl::Form);
 }
 
-void Textbox_Click(SourceWindow& w) {
+void Textbox_Click(SourceWindow& w)
+{
     insertNamed(w, FormControl::Textbox);
 }
 
-void passwords_Click(SourceWindow& w) {
+void passwords_Click(SourceWindow& w)
+{
     insertNamed(w, FormControl::Password);
 }
 
-void radios_Click(SourceWindow& w) {
+void radios_Click(SourceWindow& w)
+{
     insertNamed(w, FormControl::Radio);
 }
 
-void Checkbox_Click(SourceWindow& w) {
+void Checkbox_Click(SourceWindow& w)
+{
     insertNamed(w, FormControl::Checkbox);
 }
 
-void buttoner_Click(SourceWindow& w) {
+void buttoner_Click(SourceWindow& w)
+{
     insertNamed(w, FormControl::Button);
 }
 
-void Submitter_Click(SourceWindow& w) {
+void Submitter_Click(SourceWindow& w)
+{
     insertNamed(w, FormControl::Submit);
 }
 
-void resettor_Click(SourceWindow& w) {
+void resettor_Click(SourceWindow& w)
+{
     insertNamed(w, FormControl::Reset);
 }
 
-void browse_Click(SourceWindow& w) {
+void browse_Click(SourceWindow& w)
+{
     insertNamed(w, FormControl::Browse);
 }
 
-void textarea_Click(SourceWindow& w) {
+void textarea_Click(SourceWindow& w)
+{
     const int n = freeName(w, FormControl::Textarea);
     // The answers go in as typed; Cancel leaves the attribute empty.
     const QString cols = platform().input(QStringLiteral("Please enter number of columns"),
@@ -115,18 +128,21 @@ void textarea_Click(SourceWindow& w) {
     ++w.state.textareaNo;
 }
 
-void fileupload_Click(SourceWindow& w) {
+void fileupload_Click(SourceWindow& w)
+{
     // No renaming here, and the selection is replaced.
     w.Text1->setSelText(formControlMarkup(FormControl::Upload, w.state.uploadNo));
     ++w.state.uploadNo;
 }
 
-void fieldset_Click(SourceWindow& w) {
+void fieldset_Click(SourceWindow& w)
+{
     w.Text1->setFocus();
     w.Text1->setSelText(fieldsetMarkup(w.Text1->selText()));
 }
 
-void legend_Click(SourceWindow& w) {
+void legend_Click(SourceWindow& w)
+{
     w.Text1->setFocus();
     const QString legend = platform().input(
         QStringLiteral("Enter the text of the legend that you wish to set. (To be entered within "
@@ -135,7 +151,8 @@ void legend_Click(SourceWindow& w) {
     w.Text1->setSelText(legendMarkup(legend));
 }
 
-void installFormCommands(SourceWindow& w) {
+void installFormCommands(SourceWindow& w)
+{
     struct Command {
         const char* button;
         const char* menu; // "" when only the button runs it

@@ -6,13 +6,15 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-bool isDigit(QChar c) {
+bool isDigit(QChar c)
+{
     return c >= u'0' && c <= u'9';
 }
 
 } // namespace
 
-QString formStem(FormControl kind) {
+QString formStem(FormControl kind)
+{
     switch (kind) {
     case FormControl::Form:
         return QStringLiteral("form");
@@ -40,7 +42,8 @@ QString formStem(FormControl kind) {
     return {};
 }
 
-QString formControlMarkup(FormControl kind, int n) {
+QString formControlMarkup(FormControl kind, int n)
+{
     const QString num = QString::number(n);
     switch (kind) {
     case FormControl::Form:
@@ -78,22 +81,26 @@ QString formControlMarkup(FormControl kind, int n) {
     return {};
 }
 
-QString textareaMarkup(const QString& cols, const QString& rows, int n) {
+QString textareaMarkup(const QString& cols, const QString& rows, int n)
+{
     return QStringLiteral("<TEXTAREA Cols=\"") + cols + QStringLiteral("\" rows=\"") + rows +
            QStringLiteral("\" NAME=\"area") + QString::number(n) +
            QStringLiteral("\" wrap=\"OFF\">") + kCrLf +
            QStringLiteral("Default text of text area") + kCrLf + QStringLiteral("</TEXTAREA>");
 }
 
-QString fieldsetMarkup(const QString& selected) {
+QString fieldsetMarkup(const QString& selected)
+{
     return QStringLiteral("<FIELDSET>") + kCrLf + selected + kCrLf + QStringLiteral("</FIELDSET>");
 }
 
-QString legendMarkup(const QString& legend) {
+QString legendMarkup(const QString& legend)
+{
     return QStringLiteral("<LEGEND ALIGN=\"RIGHT\">") + legend + QStringLiteral("</LEGEND>");
 }
 
-Renaming renameTaken(const QString& text, const QString& name, int caret) {
+Renaming renameTaken(const QString& text, const QString& name, int caret)
+{
     Renaming result;
     result.caret = caret;
     if (name.isEmpty()) {

@@ -104,24 +104,28 @@ const TagButtonTip kTips[] = {
     {"insert", "Add mouse action commands", "Link mouse actions with links.", "", "Act"},
 };
 
-QIcon iconOf(const TagButtonTip& tip) {
+QIcon iconOf(const TagButtonTip& tip)
+{
     return buttonIcon(QString::fromUtf8(tip.theme), QString::fromUtf8(tip.glyph));
 }
 
 } // namespace
 
-std::span<const TagButtonTip> tagButtonTips() {
+std::span<const TagButtonTip> tagButtonTips()
+{
     return kTips;
 }
 
-const TagButtonTip* tagButtonTip(const QString& name) {
+const TagButtonTip* tagButtonTip(const QString& name)
+{
     for (const TagButtonTip& tip : kTips)
         if (name == QLatin1StringView(tip.name))
             return &tip;
     return nullptr;
 }
 
-QToolButton* addTagButton(SourceWindow& w, QWidget* group, const char* name) {
+QToolButton* addTagButton(SourceWindow& w, QWidget* group, const char* name)
+{
     const TagButtonTip* tip = tagButtonTip(QString::fromUtf8(name));
     Q_ASSERT_X(tip, "addTagButton", name);
     if (!tip)
@@ -130,7 +134,8 @@ QToolButton* addTagButton(SourceWindow& w, QWidget* group, const char* name) {
                               QString::fromUtf8(tip->hint), iconOf(*tip));
 }
 
-void dressTagButton(SourceWindow& w, QToolButton* button) {
+void dressTagButton(SourceWindow& w, QToolButton* button)
+{
     const TagButtonTip* tip = tagButtonTip(button->objectName());
     Q_ASSERT_X(tip, "dressTagButton", qPrintable(button->objectName()));
     if (!tip)

@@ -17,24 +17,28 @@ namespace {
 
 const QString kAssistantTitle = QStringLiteral("Assistant: Orvel");
 
-void wrapSelection(SourceWindow& w, const TagPair& tags, bool focusFirst = false) {
+void wrapSelection(SourceWindow& w, const TagPair& tags, bool focusFirst = false)
+{
     if (focusFirst)
         w.Text1->setFocus();
     w.Text1->setSelText(wrapIn(tags, w.Text1->selText()));
 }
 
-void toggle(SourceWindow& w, const QString& open, const QString& close) {
+void toggle(SourceWindow& w, const QString& open, const QString& close)
+{
     toggleTag(*w.Text1, open, close);
     w.Text1->setFocus();
 }
 
-void insertEmptyBlock(SourceWindow& w, const TagPair& tags) {
+void insertEmptyBlock(SourceWindow& w, const TagPair& tags)
+{
     w.Text1->setFocus();
     w.Text1->setSelText(emptyBlock(tags));
 }
 
 // Blink and marquee wrap what the user types, not what is selected: the selection is replaced.
-void promptedWrap(SourceWindow& w, const QString& prompt, const TagPair& tags) {
+void promptedWrap(SourceWindow& w, const QString& prompt, const TagPair& tags)
+{
     w.Text1->setFocus();
     const QString text = platform().input(prompt, kAssistantTitle);
     if (text.isEmpty()) {
@@ -46,103 +50,127 @@ void promptedWrap(SourceWindow& w, const QString& prompt, const TagPair& tags) {
     w.Text1->setSelText(wrapIn(tags, text));
 }
 
-TagPair tags(const char16_t* open, const char16_t* close) {
+TagPair tags(const char16_t* open, const char16_t* close)
+{
     return {QString::fromUtf16(open), QString::fromUtf16(close)};
 }
 
 } // namespace
 
-void bold_Click(SourceWindow& w) {
+void bold_Click(SourceWindow& w)
+{
     toggle(w, QStringLiteral("<B>"), QStringLiteral("</B>"));
 }
 
-void italic_Click(SourceWindow& w) {
+void italic_Click(SourceWindow& w)
+{
     toggle(w, QStringLiteral("<I>"), QStringLiteral("</I>"));
 }
 
-void underline_Click(SourceWindow& w) {
+void underline_Click(SourceWindow& w)
+{
     toggle(w, QStringLiteral("<U>"), QStringLiteral("</U>"));
 }
 
-void sup_Click(SourceWindow& w) {
+void sup_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<SUP>", u"</SUP>"));
 }
 
-void Subs_Click(SourceWindow& w) {
+void Subs_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<SUB>", u"</SUB>"));
 }
 
-void highlight_Click(SourceWindow& w) {
+void highlight_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<span style=\"background-color: #FFFF00\">", u" </span>"));
 }
 
-void big_Click(SourceWindow& w) {
+void big_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<BIG>", u"</BIG>"));
 }
 
-void small_Click(SourceWindow& w) {
+void small_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<SMALL>", u"</SMALL>"));
 }
 
-void strike_Click(SourceWindow& w) {
+void strike_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<STRIKE>", u"</STRIKE>"));
 }
 
-void Abbr_Click(SourceWindow& w) {
+void Abbr_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<ABBR>", u"</ABBR>"));
 }
 
-void code_Click(SourceWindow& w) {
+void code_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<CODE>", u"</CODE>"));
 }
 
-void KBD_Click(SourceWindow& w) {
+void KBD_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<KBD>", u"</KBD>"));
 }
 
-void quote_Click(SourceWindow& w) {
+void quote_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<Q>", u"</Q>"));
 }
 
-void strong_Click(SourceWindow& w) {
+void strong_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<STRONG>", u"</STRONG>"));
 }
 
-void emphasis_Click(SourceWindow& w) {
+void emphasis_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<EM>", u"</EM>"));
 }
 
-void address_Click(SourceWindow& w) {
+void address_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<address>", u"</address>"));
 }
 
-void tt_Click(SourceWindow& w) {
+void tt_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<TT>", u" </TT>"), true);
 }
 
-void Pre_Click(SourceWindow& w) {
+void Pre_Click(SourceWindow& w)
+{
     wrapSelection(w, tags(u"<PRE>", u"</PRE>"), true);
 }
 
-void style_Click(SourceWindow& w) {
+void style_Click(SourceWindow& w)
+{
     insertEmptyBlock(w, tags(u"<STYLE>", u"</STYLE>"));
 }
 
-void script_Click(SourceWindow& w) {
+void script_Click(SourceWindow& w)
+{
     insertEmptyBlock(w, tags(u"<SCRIPT LANGUAGE=\"\">", u"</SCRIPT>"));
 }
 
-void blink_Click(SourceWindow& w) {
+void blink_Click(SourceWindow& w)
+{
     promptedWrap(w, QStringLiteral("Please enter the text to blink"),
                  tags(u"<blink>", u"</blink>"));
 }
 
-void marquee_Click(SourceWindow& w) {
+void marquee_Click(SourceWindow& w)
+{
     promptedWrap(w, QStringLiteral("Please enter the text to be inserted as marquee"),
                  tags(u"<marquee>", u"</marquee>"));
 }
 
-void comment_Click(SourceWindow& w) {
+void comment_Click(SourceWindow& w)
+{
     if (w.Text1->selLength() != 0) {
         w.Text1->setSelText(commentMarkup(w.Text1->selText()));
         return;
@@ -154,7 +182,8 @@ void comment_Click(SourceWindow& w) {
     w.Text1->setSelText(commentMarkup(text));
 }
 
-void defn_Click(SourceWindow& w) {
+void defn_Click(SourceWindow& w)
+{
     w.Text1->setFocus();
     const QString term = platform().input(
         QStringLiteral("Enter the title or the subject whose defn. is to be written"),
@@ -165,7 +194,8 @@ void defn_Click(SourceWindow& w) {
     w.Text1->setSelText(definitionList(term, definition));
 }
 
-void mnurectbox_Click(SourceWindow& w) {
+void mnurectbox_Click(SourceWindow& w)
+{
     const QString text = platform().input(QStringLiteral("Enter text to be inserted in the box"),
                                           kAssistantTitle, QStringLiteral("&nbsp;"));
     w.Text1->setSelText(rectangularBox(text));
@@ -206,7 +236,8 @@ const Command kCommands[] = {
     {&SourceWindow::special, "marquee", marquee_Click, "marqueea"},
 };
 
-void connectButton(SourceWindow& w, QToolButton* button, Handler click, const char* menu) {
+void connectButton(SourceWindow& w, QToolButton* button, Handler click, const char* menu)
+{
     QObject::connect(button, &QToolButton::clicked, &w, [&w, click] { click(w); });
     if (*menu)
         w.onMenu(QString::fromUtf8(menu), [&w, click] { click(w); });
@@ -214,7 +245,8 @@ void connectButton(SourceWindow& w, QToolButton* button, Handler click, const ch
 
 } // namespace
 
-void installTagCommands(SourceWindow& w) {
+void installTagCommands(SourceWindow& w)
+{
     const struct {
         QToolButton* button;
         Handler click;

@@ -8,19 +8,23 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 }
 
-QString wrapIn(const TagPair& tags, const QString& selected) {
+QString wrapIn(const TagPair& tags, const QString& selected)
+{
     return tags.open + selected + tags.close;
 }
 
-QString emptyBlock(const TagPair& tags) {
+QString emptyBlock(const TagPair& tags)
+{
     return tags.open + kCrLf + kCrLf + tags.close;
 }
 
-QString commentMarkup(const QString& text) {
+QString commentMarkup(const QString& text)
+{
     return QStringLiteral("<!-- ") + text + QStringLiteral(" --> ");
 }
 
-QString definitionList(const QString& term, const QString& definition) {
+QString definitionList(const QString& term, const QString& definition)
+{
     return QStringList{QStringLiteral("<DL>"),
                        QStringLiteral("     <DT><B>") + term + QStringLiteral("</B>"),
                        QStringLiteral("         <DD>") + definition + QStringLiteral("</DD>"),
@@ -28,13 +32,15 @@ QString definitionList(const QString& term, const QString& definition) {
         .join(kCrLf);
 }
 
-QString rectangularBox(const QString& text) {
+QString rectangularBox(const QString& text)
+{
     return QStringLiteral("<div style=\"border-style: solid; border-width: 1; padding-left: 4; "
                           "padding-right: 4; padding-top: 1; padding-bottom: 1\">") +
            text + QStringLiteral("</div>");
 }
 
-TagPair alignmentTags(Alignment a) {
+TagPair alignmentTags(Alignment a)
+{
     switch (a) {
     case Alignment::Left:
         return {QStringLiteral("<P align=\"left\">"), QStringLiteral("</P>")};
@@ -48,7 +54,8 @@ TagPair alignmentTags(Alignment a) {
     return {};
 }
 
-QString alignmentStep(Alignment a, const QString& selected, bool& alignFirst) {
+QString alignmentStep(Alignment a, const QString& selected, bool& alignFirst)
+{
     const TagPair tags = alignmentTags(a);
     if (!selected.isEmpty())
         return wrapIn(tags, selected);
@@ -60,15 +67,18 @@ QString alignmentStep(Alignment a, const QString& selected, bool& alignFirst) {
     return tags.close;
 }
 
-QString newParagraph(const QString& selected) {
+QString newParagraph(const QString& selected)
+{
     return selected + QStringLiteral("</P>") + kCrLf + QStringLiteral("<P ALIGN=\"LEFT\">");
 }
 
-QString listPoint(const QString& text) {
+QString listPoint(const QString& text)
+{
     return QStringLiteral("<LI>") + text;
 }
 
-QString frameset(const QString& selected) {
+QString frameset(const QString& selected)
+{
     return selected + QStringList{QStringLiteral("<FRAMESET>"),
                                   QStringLiteral("      <FRAME SRC=\"  \" NAME=\"  \">"),
                                   QStringLiteral("      <FRAME SRC=\"   \" NAME=\"   \">"),
@@ -76,7 +86,8 @@ QString frameset(const QString& selected) {
                           .join(kCrLf);
 }
 
-QString appletTemplate() {
+QString appletTemplate()
+{
     return QStringList{
         QStringLiteral("<APPLET CODE=\"\" WIDTH=\"\" HEIGHT=\"\" HSPACE=\" \" VSPACE=\" \">"),
         QStringLiteral("<PARAM NAME=\"\" VALUE=\"\">Sorry, you need a Java enabled browser."),
@@ -84,27 +95,33 @@ QString appletTemplate() {
         .join(kCrLf);
 }
 
-QString tableCell() {
+QString tableCell()
+{
     return QStringLiteral("<TD>Text</TD>");
 }
 
-QString tableHeading() {
+QString tableHeading()
+{
     return QStringLiteral("<TH><B>Heading comes here</B></TH>");
 }
 
-QString lineBreakKeys(const QString& selected) {
+QString lineBreakKeys(const QString& selected)
+{
     return QStringLiteral("<BR>") + selected;
 }
 
-QString wordBreakKeys() {
+QString wordBreakKeys()
+{
     return QStringLiteral("<WBR>");
 }
 
-QString noBreakKeys(const QString& selected) {
+QString noBreakKeys(const QString& selected)
+{
     return QStringLiteral("<NOBR>") + selected + QStringLiteral("</NOBR>");
 }
 
-QString mediaMarkup(MediaKind kind, const QString& file) {
+QString mediaMarkup(MediaKind kind, const QString& file)
+{
     switch (kind) {
     case MediaKind::Sound:
         return QStringLiteral("<BGSOUND SRC=\"") + file + QStringLiteral("\" LOOP=5>");
@@ -120,7 +137,8 @@ QString mediaMarkup(MediaKind kind, const QString& file) {
 }
 
 QString mouseActionLink(const QString& url, const QString& event, const QString& action,
-                        const QString& selected) {
+                        const QString& selected)
+{
     return QStringLiteral("<A HREF=\"") + url + QStringLiteral("\" ") + event +
            QStringLiteral("=\"") + action + QStringLiteral("\">") + selected +
            QStringLiteral("</A>");

@@ -115,8 +115,7 @@ void stepDown(QLineEdit* box, std::optional<int> lower)
     box->setText(QString::number(n - 1));
 }
 
-void bindUpDown(UpDown* upDown, QLineEdit* box, std::optional<int> lower,
-                std::optional<int> upper)
+void bindUpDown(UpDown* upDown, QLineEdit* box, std::optional<int> lower, std::optional<int> upper)
 {
     QObject::connect(upDown, &UpDown::up, box, [box, upper] { stepUp(box, upper); });
     QObject::connect(upDown, &UpDown::down, box, [box, lower] { stepDown(box, lower); });

@@ -74,8 +74,7 @@ private:
 // back as text, which runs the box's own change rule. Text that is not a number counts as 0.
 void stepUp(QLineEdit* box, std::optional<int> upper);
 void stepDown(QLineEdit* box, std::optional<int> lower);
-void bindUpDown(UpDown* upDown, QLineEdit* box, std::optional<int> lower,
-                std::optional<int> upper);
+void bindUpDown(UpDown* upDown, QLineEdit* box, std::optional<int> lower, std::optional<int> upper);
 
 // The digit filter of the number boxes, run on every change of `box`: an empty box gets
 // `fallback`; otherwise the one character before the caret is examined, and if it is not a digit

@@ -13,7 +13,8 @@
 namespace orvel {
 
 FontComboDialog::FontComboDialog(SourceWindow* owner)
-    : DialogBase(owner, QStringLiteral("fontcombo"), QStringLiteral("Font: Orvel")) {
+    : DialogBase(owner, QStringLiteral("fontcombo"), QStringLiteral("Font: Orvel"))
+{
     combo1 = new QComboBox(this);
     combo1->setObjectName(QStringLiteral("combo1"));
     combo1->setEditable(true);
@@ -43,13 +44,15 @@ FontComboDialog::FontComboDialog(SourceWindow* owner)
     combo1_Change();
 }
 
-void FontComboDialog::combo1_Change() {
+void FontComboDialog::combo1_Change()
+{
     QFont preview = Label1->font();
     preview.setFamily(combo1->currentText());
     Label1->setFont(preview);
 }
 
-void FontComboDialog::Command1_Click() {
+void FontComboDialog::Command1_Click()
+{
     TextBox* main = mainText();
     main->setSelText(font::faceWrap(combo1->currentText(), main->selText()));
     unload();

@@ -40,7 +40,8 @@ class TypedLimit : public QValidator {
 public:
     TypedLimit(QLineEdit* box, int max) : QValidator(box), m_box(box), m_max(max) {}
 
-    State validate(QString& input, int&) const override {
+    State validate(QString& input, int&) const override
+    {
         if (input.size() <= m_max || input.size() < m_box->text().size())
             return Acceptable;
         return Invalid;
@@ -52,7 +53,8 @@ private:
 };
 
 QComboBox* editableCombo(QWidget* parent, const QString& name, const QStringList& items,
-                         const QString& text, const QString& tip) {
+                         const QString& text, const QString& tip)
+{
     auto* c = new QComboBox(parent);
     c->setObjectName(name);
     c->setEditable(true);
@@ -63,7 +65,8 @@ QComboBox* editableCombo(QWidget* parent, const QString& name, const QStringList
     return c;
 }
 
-QLineEdit* lineBox(QWidget* parent, const QString& name, const QString& text, const QString& tip) {
+QLineEdit* lineBox(QWidget* parent, const QString& name, const QString& text, const QString& tip)
+{
     auto* b = new QLineEdit(text, parent);
     b->setObjectName(name);
     b->setToolTip(tip);
@@ -71,7 +74,8 @@ QLineEdit* lineBox(QWidget* parent, const QString& name, const QString& text, co
 }
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
-                    const QString& tip = {}) {
+                    const QString& tip = {})
+{
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setToolTip(tip);
@@ -83,14 +87,16 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 
 FontyDialog::FontyDialog(SourceWindow* owner)
     : DialogBase(owner, QStringLiteral("Fonty"),
-                 QStringLiteral("Font: Select text and perform operation - Orvel")) {
+                 QStringLiteral("Font: Select text and perform operation - Orvel"))
+{
     buildControls();
     installHints();
     wireRules();
     Form_Load();
 }
 
-void FontyDialog::buildControls() {
+void FontyDialog::buildControls()
+{
     Label2 = new QLabel(QStringLiteral("Select text, and perform the font changes. Click OK to "
                                        "accept all changes. Cancel to reject"),
                         this);
@@ -191,7 +197,8 @@ void FontyDialog::buildControls() {
     Timer1->setInterval(500);
 }
 
-void FontyDialog::installHints() {
+void FontyDialog::installHints()
+{
     setFormHint(QStringLiteral("Make advanced font editing"));
     setHint(bold, QStringLiteral("Make selected text bold. Select text with bold tags to unbold"));
     setHint(italic, QStringLiteral("Italicise selected text. Remove italics tag by selecting text "
@@ -217,7 +224,8 @@ void FontyDialog::installHints() {
     Command1->installEventFilter(this);
 }
 
-void FontyDialog::wireRules() {
+void FontyDialog::wireRules()
+{
     connect(txtfontsize, &QLineEdit::textChanged, this, &FontyDialog::txtfontsize_Change);
     connect(Combo2, &QComboBox::editTextChanged, this, &FontyDialog::Combo2_Change);
     connect(Combo2, &QComboBox::activated, this, &FontyDialog::Combo2_Change);
@@ -238,7 +246,8 @@ void FontyDialog::wireRules() {
     connect(Timer1, &QTimer::timeout, this, &FontyDialog::Timer1_Timer);
 }
 
-void FontyDialog::Form_Load() {
+void FontyDialog::Form_Load()
+{
     repairStrayValues();
     if (!Text3->text().isEmpty())
         Check1->setChecked(true);
@@ -248,13 +257,15 @@ void FontyDialog::Form_Load() {
     Timer1->start();
 }
 
-void FontyDialog::Timer1_Timer() {
+void FontyDialog::Timer1_Timer()
+{
     repairStrayValues();
 }
 
 // Pieces of tag text that the tag reader leaves when a tag lacks an attribute go back to the
 // defaults. A face repaired this way stands for a tag that named no face.
-void FontyDialog::repairStrayValues() {
+void FontyDialog::repairStrayValues()
+{
     if (font::isStrayValue(Text4->text())) {
         Text4->setText(kDefaultFace);
         m_fragments.face.clear();
@@ -263,7 +274,8 @@ void FontyDialog::repairStrayValues() {
         Combo2->setEditText(kBlack);
 }
 
-void FontyDialog::txtfontsize_Change() {
+void FontyDialog::txtfontsize_Change()
+{
     const QString text = txtfontsize->text();
     // A tag without a size leaves a piece of tag text here: that is the default size too.
     if (text.isEmpty() || text == QStringLiteral(" ") || font::isStrayValue(text)) {
@@ -275,7 +287,8 @@ void FontyDialog::txtfontsize_Change() {
         m_fragments.size = *fragment;
 }
 
-void FontyDialog::Combo2_Change() {
+void FontyDialog::Combo2_Change()
+{
     const QString text = Combo2->currentText();
     if (font::isStrayValue(text)) {
         Combo2->setEditText(kBlack);
@@ -286,7 +299,8 @@ void FontyDialog::Combo2_Change() {
         m_fragments.colour = font::namedColourFragment(text);
 }
 
-void FontyDialog::Text3_Change() {
+void FontyDialog::Text3_Change()
+{
     // A code put in from outside while RGB Code is off switches it on; otherwise emptying the
     // colour list next would replace the code with an empty colour.
     if (!Text3->isEnabledTo(this) && !Text3->text().isEmpty())
@@ -294,18 +308,21 @@ void FontyDialog::Text3_Change() {
     m_fragments.colour = font::rgbColourFragment(Text3->text());
 }
 
-void FontyDialog::Check1_Click() {
+void FontyDialog::Check1_Click()
+{
     Text3->setEnabled(Check1->isChecked());
     if (!Check1->isChecked())
         Combo2_Change();
 }
 
-void FontyDialog::Combo1_Change() {
+void FontyDialog::Combo1_Change()
+{
     Text4->setText(Combo1->currentText());
     m_fragments.face = font::faceFragment(Text4->text());
 }
 
-void FontyDialog::Text4_Change() {
+void FontyDialog::Text4_Change()
+{
     if (font::isBareStray(Text4->text())) {
         Text4->setText(Combo1->currentText());
         return;
@@ -314,18 +331,21 @@ void FontyDialog::Text4_Change() {
     m_fragments.face = font::faceFragment(Text4->text());
 }
 
-void FontyDialog::Command1_Click() {
+void FontyDialog::Command1_Click()
+{
     Text1->setSelText(font::wrap(m_fragments, Text1->selText()));
 }
 
-void FontyDialog::Command1_MouseMove() {
+void FontyDialog::Command1_MouseMove()
+{
     if (Check1->isChecked() && Text3->text().size() < 6) {
         platform().message(kRgbMessage);
         Text3->setText(QStringLiteral("000000"));
     }
 }
 
-bool FontyDialog::eventFilter(QObject* watched, QEvent* e) {
+bool FontyDialog::eventFilter(QObject* watched, QEvent* e)
+{
     if (watched == Command1) {
         switch (e->type()) {
         case QEvent::MouseMove:
@@ -340,24 +360,29 @@ bool FontyDialog::eventFilter(QObject* watched, QEvent* e) {
     return DialogBase::eventFilter(watched, e);
 }
 
-void FontyDialog::wrapSelection(const QString& open, const QString& close) {
+void FontyDialog::wrapSelection(const QString& open, const QString& close)
+{
     toggleTag(*Text1, open, close);
     Text1->setFocus();
 }
 
-void FontyDialog::bold_Click() {
+void FontyDialog::bold_Click()
+{
     wrapSelection(QStringLiteral("<B>"), QStringLiteral("</B>"));
 }
 
-void FontyDialog::italic_Click() {
+void FontyDialog::italic_Click()
+{
     wrapSelection(QStringLiteral("<I>"), QStringLiteral("</I>"));
 }
 
-void FontyDialog::underline_Click() {
+void FontyDialog::underline_Click()
+{
     wrapSelection(QStringLiteral("<U>"), QStringLiteral("</U>"));
 }
 
-void FontyDialog::SmartSelect_Click() {
+void FontyDialog::SmartSelect_Click()
+{
     const int p = Text1->selStart();
     // The blank keeps a tag at the very start from sitting at index 0, which counts as no tag.
     if (!Text1->text().startsWith(u' '))
@@ -397,7 +422,8 @@ void FontyDialog::SmartSelect_Click() {
     loadTag(Text1->selText());
 }
 
-void FontyDialog::loadTag(const QString& tag) {
+void FontyDialog::loadTag(const QString& tag)
+{
     const font::TagValues v = font::readFontTag(tag);
     // RGB Code follows the tag's colour, so Set writes back the colour that was read.
     const bool rgb = v.colour.startsWith(u'#');
@@ -418,12 +444,14 @@ void FontyDialog::loadTag(const QString& tag) {
     txtfontsize_Change();
 }
 
-void FontyDialog::OKButton_Click() {
+void FontyDialog::OKButton_Click()
+{
     mainText()->setSelText(Text1->text());
     unload();
 }
 
-void FontyDialog::CancelButton_Click() {
+void FontyDialog::CancelButton_Click()
+{
     unload();
 }
 

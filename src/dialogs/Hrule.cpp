@@ -25,7 +25,8 @@ const QStringList kColours{
     QStringLiteral("silver"),  QStringLiteral("teal"),   QStringLiteral("white"),
     QStringLiteral("yellow")};
 
-QLabel* label(const QString& name, const QString& text, QWidget* parent) {
+QLabel* label(const QString& name, const QString& text, QWidget* parent)
+{
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
     return l;
@@ -34,13 +35,15 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent) {
 } // namespace
 
 HruleDialog::HruleDialog(SourceWindow* owner)
-    : DialogBase(owner, QStringLiteral("hrule"), QStringLiteral("Insert Horizontal Rule: Orvel")) {
+    : DialogBase(owner, QStringLiteral("hrule"), QStringLiteral("Insert Horizontal Rule: Orvel"))
+{
     buildControls();
     wireControls();
     Form_Load();
 }
 
-void HruleDialog::buildControls() {
+void HruleDialog::buildControls()
+{
     Label5 = label(QStringLiteral("Label5"), QStringLiteral("Alignment"), this);
     Align = new QListWidget(this);
     Align->setObjectName(QStringLiteral("Align"));
@@ -144,7 +147,8 @@ void HruleDialog::buildControls() {
 
 // Every rule listens to its control's change itself, so values an opener puts into the fields
 // after load build their fragments exactly as typed ones do.
-void HruleDialog::wireControls() {
+void HruleDialog::wireControls()
+{
     connect(Align, &QListWidget::itemSelectionChanged, this, &HruleDialog::Align_Click);
     connect(Check1, &QCheckBox::toggled, this, &HruleDialog::Check1_Click);
     connect(Check2, &QCheckBox::toggled, this, &HruleDialog::Check2_Click);
@@ -164,7 +168,8 @@ void HruleDialog::wireControls() {
     connect(CancelButton, &QPushButton::clicked, this, &HruleDialog::CancelButton_Click);
 }
 
-void HruleDialog::Form_Load() {
+void HruleDialog::Form_Load()
+{
     Align->setCurrentRow(0);
     m_fragments = {};
     if (mainText()->selText().endsWith(QLatin1String("NOSHADE>")))
@@ -172,21 +177,25 @@ void HruleDialog::Form_Load() {
     Timer1->start();
 }
 
-void HruleDialog::Align_Click() {
+void HruleDialog::Align_Click()
+{
     const QList<QListWidgetItem*> chosen = Align->selectedItems();
     m_fragments.align =
         alignFragment(chosen.isEmpty() ? std::nullopt : std::optional(chosen.first()->text()));
 }
 
-void HruleDialog::Check1_Click() {
+void HruleDialog::Check1_Click()
+{
     m_fragments.noShade = noShadeFragment(Check1->isChecked());
 }
 
-void HruleDialog::Check2_Click() {
+void HruleDialog::Check2_Click()
+{
     widther->setText(percentWidth(widther->text(), Check2->isChecked()));
 }
 
-void HruleDialog::widther_Change() {
+void HruleDialog::widther_Change()
+{
     const QString text = widther->text();
     // Each of these settings runs this rule again on the new text, which finishes the work.
     if (isWidthLeftover(text)) {
@@ -212,23 +221,27 @@ void HruleDialog::widther_Change() {
         Check2->setChecked(false);
 }
 
-void HruleDialog::size_Change() {
+void HruleDialog::size_Change()
+{
     m_fragments.size = sizeFragment(size->text());
 }
 
-void HruleDialog::UpDown2_UpClick() {
+void HruleDialog::UpDown2_UpClick()
+{
     if (size->text().isEmpty())
         size->setText(QStringLiteral("1"));
     stepUp(size, std::nullopt);
 }
 
-void HruleDialog::UpDown2_DownClick() {
+void HruleDialog::UpDown2_DownClick()
+{
     if (size->text().isEmpty())
         size->setText(QStringLiteral("0"));
     stepDown(size, 0);
 }
 
-void HruleDialog::Timer1_Timer() {
+void HruleDialog::Timer1_Timer()
+{
     Timer1->stop();
     if (isSizeOrColourLeftover(size->text()))
         size->setText(QStringLiteral("0"));
@@ -241,7 +254,8 @@ void HruleDialog::Timer1_Timer() {
     }
 }
 
-void HruleDialog::OKButton_Click() {
+void HruleDialog::OKButton_Click()
+{
     mainText()->setSelText(ruleTag(m_fragments));
     unload();
 }

@@ -4,13 +4,15 @@
 
 namespace orvel {
 
-QString spacingFragment(const QString& attribute, const QString& value) {
+QString spacingFragment(const QString& attribute, const QString& value)
+{
     if (boxNumber(value) == 0)
         return {};
     return u' ' + attribute + QStringLiteral("=\"") + value + u'"';
 }
 
-bool imageFieldsComplete(const ImageFields& f) {
+bool imageFieldsComplete(const ImageFields& f)
+{
     const bool common = !f.source.isEmpty() && !f.alternate.isEmpty() && !f.border.isEmpty() &&
                         !f.alignment.isEmpty();
     if (!f.dimensions)
@@ -18,7 +20,8 @@ bool imageFieldsComplete(const ImageFields& f) {
     return common && !f.height.isEmpty() && !f.width.isEmpty();
 }
 
-QString imageTag(const ImageFields& f) {
+QString imageTag(const ImageFields& f)
+{
     QString tag = QStringLiteral("<IMG SRC=\"") + f.source;
     if (f.dimensions)
         tag += QStringLiteral("\" HEIGHT=\"") + f.height + f.percent +

@@ -17,14 +17,16 @@ namespace {
 
 const QString kIncomplete = QStringLiteral("One or more entries incomplete");
 
-QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& text, const QString& tip) {
+QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& text, const QString& tip)
+{
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setToolTip(tip);
     return box;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip)
+{
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setToolTip(tip);
@@ -34,7 +36,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 }
 
 // A number box with its up-down control beside it.
-QWidget* withUpDown(QWidget* parent, QLineEdit* box, UpDown* upDown) {
+QWidget* withUpDown(QWidget* parent, QLineEdit* box, UpDown* upDown)
+{
     auto* pair = new QWidget(parent);
     auto* row = new QHBoxLayout(pair);
     row->setContentsMargins(0, 0, 0, 0);
@@ -49,7 +52,8 @@ QWidget* withUpDown(QWidget* parent, QLineEdit* box, UpDown* upDown) {
 } // namespace
 
 ImagerDialog::ImagerDialog(SourceWindow* owner)
-    : DialogBase(owner, QStringLiteral("imager"), QStringLiteral("Insert Image")) {
+    : DialogBase(owner, QStringLiteral("imager"), QStringLiteral("Insert Image"))
+{
     buildControls();
     installHints();
     CommonDialog1.dialogTitle = QStringLiteral("Select image file");
@@ -68,7 +72,8 @@ ImagerDialog::ImagerDialog(SourceWindow* owner)
     bindUpDown(UpDown3, horispace, 0, std::nullopt);
 }
 
-void ImagerDialog::buildControls() {
+void ImagerDialog::buildControls()
+{
     auto* form = new QWidget(this);
     auto* grid = new QGridLayout(form);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -160,7 +165,8 @@ void ImagerDialog::buildControls() {
     grid->addLayout(buttons, 6, 0, 1, 5);
 }
 
-void ImagerDialog::installHints() {
+void ImagerDialog::installHints()
+{
     setFormHint(QStringLiteral("Insert images with ease"));
     setHint(imageurl, QStringLiteral("Source/URL of the image"));
     setHint(Command1, QStringLiteral("Browse for valid image file"));
@@ -182,7 +188,8 @@ void ImagerDialog::installHints() {
     setHint(CancelButton, QStringLiteral("Cancel/Return without making any changes"));
 }
 
-ImageFields ImagerDialog::fields() const {
+ImageFields ImagerDialog::fields() const
+{
     ImageFields f;
     f.source = imageurl->text();
     f.dimensions = dimen->isChecked();
@@ -197,14 +204,16 @@ ImageFields ImagerDialog::fields() const {
     return f;
 }
 
-void ImagerDialog::dimen_Click() {
+void ImagerDialog::dimen_Click()
+{
     const bool on = dimen->isChecked();
     txtheight->setEnabled(on);
     txtwidth->setEnabled(on);
     diminper->setEnabled(on);
 }
 
-void ImagerDialog::diminper_Click() {
+void ImagerDialog::diminper_Click()
+{
     if (diminper->isChecked()) {
         percentSign = QStringLiteral("%");
         txtheight->setToolTip(QStringLiteral("Height of the image in percentage"));
@@ -216,7 +225,8 @@ void ImagerDialog::diminper_Click() {
     }
 }
 
-void ImagerDialog::dimension_Change(QLineEdit* box, const QString& fallback) {
+void ImagerDialog::dimension_Change(QLineEdit* box, const QString& fallback)
+{
     const QString text = box->text();
     if (text.endsWith(u'%')) {
         // A percent sign typed after a dimension means percent for both of them.
@@ -228,17 +238,20 @@ void ImagerDialog::dimension_Change(QLineEdit* box, const QString& fallback) {
     digitFilter(box, fallback);
 }
 
-void ImagerDialog::horispace_Change() {
+void ImagerDialog::horispace_Change()
+{
     digitFilter(horispace, QStringLiteral("0"));
     horiFragment = spacingFragment(QStringLiteral("hspace"), horispace->text());
 }
 
-void ImagerDialog::verspace_Change() {
+void ImagerDialog::verspace_Change()
+{
     digitFilter(verspace, QStringLiteral("0"));
     vertFragment = spacingFragment(QStringLiteral("vspace"), verspace->text());
 }
 
-void ImagerDialog::Command1_Click() {
+void ImagerDialog::Command1_Click()
+{
     // A cancelled browse keeps whatever the source box holds, typed or chosen before.
     if (CommonDialog1.showOpen())
         imageurl->setText(CommonDialog1.fileName);
@@ -248,7 +261,8 @@ void ImagerDialog::Command1_Click() {
     raise();
 }
 
-void ImagerDialog::OKButton_Click() {
+void ImagerDialog::OKButton_Click()
+{
     const ImageFields f = fields();
     if (!imageFieldsComplete(f)) {
         if (f.dimensions) {

@@ -2,7 +2,8 @@
 
 namespace orvel {
 
-QString embedTag(const ObjectFields& f) {
+QString embedTag(const ObjectFields& f)
+{
     return QStringLiteral("<EMBED src=\"") + f.source + QStringLiteral("\" CONTROLLER=\"") +
            f.controller + QStringLiteral("\"  AUTOSTART=\"") + f.autostart +
            QStringLiteral("\" LOOP=\"") + f.loop + QStringLiteral("\" WIDTH=\"") + f.width +

@@ -7,7 +7,8 @@ namespace orvel {
 inline const QString kNoEmbedText = QStringLiteral("Sorry pal, there's no object for you.");
 
 // "TRUE" or "FALSE", the way the object dialog keeps its three flags.
-inline QString flagText(bool on) {
+inline QString flagText(bool on)
+{
     return on ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 

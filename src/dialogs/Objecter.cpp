@@ -19,19 +19,22 @@ const QString ObjecterDialog::kFormHint =
 
 namespace {
 
-QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& text) {
+QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& text)
+{
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(QString::fromLatin1(name));
     return box;
 }
 
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption) {
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption)
+{
     auto* c = new QCheckBox(caption, parent);
     c->setObjectName(QString::fromLatin1(name));
     return c;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     // Enter in a field does not press a button.
@@ -42,7 +45,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 } // namespace
 
 ObjecterDialog::ObjecterDialog(SourceWindow* owner)
-    : DialogBase(owner, QStringLiteral("objecter"), QStringLiteral("Insert Object")) {
+    : DialogBase(owner, QStringLiteral("objecter"), QStringLiteral("Insert Object"))
+{
     buildControls();
     installHints();
     StatusBar1->showMessage(kFormHint);
@@ -64,7 +68,8 @@ ObjecterDialog::ObjecterDialog(SourceWindow* owner)
     connect(CancelButton, &QPushButton::clicked, this, &ObjecterDialog::CancelButton_Click);
 }
 
-void ObjecterDialog::buildControls() {
+void ObjecterDialog::buildControls()
+{
     auto* form = new QWidget(this);
     auto* grid = new QGridLayout(form);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -113,7 +118,8 @@ void ObjecterDialog::buildControls() {
     grid->addLayout(buttons, 6, 0, 1, 6);
 }
 
-void ObjecterDialog::installHints() {
+void ObjecterDialog::installHints()
+{
     setFormHint(kFormHint);
     setHint(src, QStringLiteral("Enter the URL of the object to be inserted"));
     setHint(brw, QStringLiteral("Search your computer to choose a valid URL"));
@@ -130,7 +136,8 @@ void ObjecterDialog::installHints() {
     setHint(CancelButton, QStringLiteral("Return without inserting an object"));
 }
 
-ObjectFields ObjecterDialog::fields() const {
+ObjectFields ObjecterDialog::fields() const
+{
     ObjectFields f;
     f.source = src->text();
     f.controller = controllerFlag;
@@ -143,18 +150,21 @@ ObjectFields ObjecterDialog::fields() const {
     return f;
 }
 
-bool ObjecterDialog::eventFilter(QObject* watched, QEvent* e) {
+bool ObjecterDialog::eventFilter(QObject* watched, QEvent* e)
+{
     if (watched == NoEmbed && e->type() == QEvent::FocusOut)
         NoEmbed_LostFocus();
     return DialogBase::eventFilter(watched, e);
 }
 
-void ObjecterDialog::NoEmbed_LostFocus() {
+void ObjecterDialog::NoEmbed_LostFocus()
+{
     if (NoEmbed->text().isEmpty())
         NoEmbed->setText(kNoEmbedText);
 }
 
-void ObjecterDialog::brw_Click() {
+void ObjecterDialog::brw_Click()
+{
     // A cancelled browse keeps whatever the source box holds, typed or chosen before.
     if (CommonDialog1.showOpen())
         src->setText(CommonDialog1.fileName);
@@ -162,7 +172,8 @@ void ObjecterDialog::brw_Click() {
     raise();
 }
 
-void ObjecterDialog::OKButton_Click() {
+void ObjecterDialog::OKButton_Click()
+{
     if (src->text().isEmpty()) {
         platform().message(QStringLiteral("No URL selected. Please choose a valid Object"),
                            MsgIcon::Critical, kAssistantTitle);

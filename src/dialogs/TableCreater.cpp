@@ -21,12 +21,14 @@ namespace {
 // the numbers past two digits, which a maximum length on the box would cut back.
 class TypedLengthLimit : public QObject {
 public:
-    TypedLengthLimit(QLineEdit* box, int limit) : QObject(box), m_box(box), m_limit(limit) {
+    TypedLengthLimit(QLineEdit* box, int limit) : QObject(box), m_box(box), m_limit(limit)
+    {
         box->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* e) override {
+    bool eventFilter(QObject*, QEvent* e) override
+    {
         if (e->type() != QEvent::KeyPress)
             return false;
         const QString typed = static_cast<QKeyEvent*>(e)->text();
@@ -44,7 +46,8 @@ private:
 } // namespace
 
 TableCreaterDialog::TableCreaterDialog(SourceWindow* owner)
-    : DialogBase(owner, QStringLiteral("tablecreater"), QStringLiteral("Create Table: Orvel")) {
+    : DialogBase(owner, QStringLiteral("tablecreater"), QStringLiteral("Create Table: Orvel"))
+{
     // This dialog has no hints; an empty status bar would only take room from the compact
     // row-mode window.
     StatusBar1->hide();
@@ -125,7 +128,8 @@ TableCreaterDialog::TableCreaterDialog(SourceWindow* owner)
 }
 
 QLineEdit* TableCreaterDialog::numberBox(const QString& name, const QString& text,
-                                         const QString& fallback, const QString& tip) {
+                                         const QString& fallback, const QString& tip)
+{
     auto* box = new QLineEdit(text, this);
     box->setObjectName(name);
     box->setToolTip(tip);
@@ -135,7 +139,8 @@ QLineEdit* TableCreaterDialog::numberBox(const QString& name, const QString& tex
     return box;
 }
 
-void TableCreaterDialog::presetRowMode() {
+void TableCreaterDialog::presetRowMode()
+{
     i->setText(QStringLiteral("1"));
     setWindowTitle(QStringLiteral("Insert Row"));
     btnCreateTbl->setText(QStringLiteral("Insert Row"));
@@ -144,12 +149,14 @@ void TableCreaterDialog::presetRowMode() {
     layout()->activate();
 }
 
-bool TableCreaterDialog::tableMode() const {
+bool TableCreaterDialog::tableMode() const
+{
     // Hidden explicitly, not merely not shown yet: the dialog may be set up before it is shown.
     return !rowUpDown->isHidden();
 }
 
-void TableCreaterDialog::createrower() {
+void TableCreaterDialog::createrower()
+{
     const int rows = boxNumber(i->text());
     const int cols = boxNumber(j->text());
     if (tableTooLarge(rows, cols)) {

@@ -4,7 +4,8 @@
 
 namespace orvel {
 
-QString tableHeader(const TableFields& fields) {
+QString tableHeader(const TableFields& fields)
+{
     return QStringLiteral("<TABLE BORDER=\"") + fields.border +
            QStringLiteral("\" CELLPADDING=\"") + fields.padding +
            QStringLiteral("\" CELLSPACING=\"") + fields.spacing +
@@ -12,7 +13,8 @@ QString tableHeader(const TableFields& fields) {
            QStringLiteral("</CAPTION>\r\n");
 }
 
-QString tableRows(int rows, int cols) {
+QString tableRows(int rows, int cols)
+{
     QString out;
     if (rows <= 0)
         return out;
@@ -31,11 +33,13 @@ QString tableRows(int rows, int cols) {
     return out;
 }
 
-QString tableMarkup(const TableFields& fields) {
+QString tableMarkup(const TableFields& fields)
+{
     return tableHeader(fields) + tableRows(fields.rows, fields.cols);
 }
 
-bool tableTooLarge(int rows, int cols) {
+bool tableTooLarge(int rows, int cols)
+{
     if (rows <= 0)
         return false;
     return qint64(rows) * std::max<qint64>(cols, 1) > kMaxTableCells;

@@ -17,9 +17,9 @@ const QString kCaptionSaved = QStringLiteral("[]: Orvel -By Quorrin");
 
 void SourceWindow::showFileError(const QString& what, const QString& path, const QString& reason)
 {
-    platform().message(QStringLiteral("Could not %1 \"%2\": %3")
-                           .arg(what, QDir::toNativeSeparators(path), reason),
-                       MsgIcon::Critical, QStringLiteral("Assistant: Orvel"));
+    platform().message(
+        QStringLiteral("Could not %1 \"%2\": %3").arg(what, QDir::toNativeSeparators(path), reason),
+        MsgIcon::Critical, QStringLiteral("Assistant: Orvel"));
 }
 
 void SourceWindow::resetPage()
@@ -86,7 +86,8 @@ void SourceWindow::save_Click()
         return;
     }
     star->setText(QString());
-    setCaption(saveme->text() + QStringLiteral("[") + star->text() + QStringLiteral("]: Orvel -By Quorrin"));
+    setCaption(saveme->text() + QStringLiteral("[") + star->text() +
+               QStringLiteral("]: Orvel -By Quorrin"));
 }
 
 void SourceWindow::saveas_Click()

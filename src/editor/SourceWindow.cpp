@@ -114,16 +114,17 @@ void SourceWindow::buildControls()
          "", "R<"},
         {&pictcontrast, "pictcontrast", "Change contrast of text", "Change colour contrast", "",
          "\u25d0"},
-        {&pictinformation, "pictinformation", "Hide buttons.", "Hide/Show the buttons of Orvel",
-         "", "\u25b4"},
+        {&pictinformation, "pictinformation", "Hide buttons.", "Hide/Show the buttons of Orvel", "",
+         "\u25b4"},
         {&pictrefresh, "pictrefresh", "Refresh", "Refresh", "view-refresh", "\u21bb"},
         {&picthelpfile, "picthelpfile", "Show Help for Orvel", "Help file for Orvel",
          "help-contents", "?"},
     };
     for (const ShellButton& b : shellButtons) {
-        *b.member = addPictureButton(shell, QString::fromUtf8(b.name), QString::fromUtf8(b.tooltip),
-                                     QString::fromUtf8(b.hint),
-                                     buttonIcon(QString::fromUtf8(b.theme), QString::fromUtf8(b.glyph)));
+        *b.member =
+            addPictureButton(shell, QString::fromUtf8(b.name), QString::fromUtf8(b.tooltip),
+                             QString::fromUtf8(b.hint),
+                             buttonIcon(QString::fromUtf8(b.theme), QString::fromUtf8(b.glyph)));
         shellRow->addWidget(*b.member);
     }
 
@@ -135,12 +136,14 @@ void SourceWindow::buildControls()
     tmpcmb->setObjectName(QStringLiteral("tmpcmb"));
     tmpcmb->setEditable(true);
     tmpcmb->setEditText(QStringLiteral("Temporary Clipboard"));
-    tmpcmb->setToolTip(QStringLiteral("Drag-drop text from the editor into the temporary clipboard. "
-                                      "You can select text to paste, or press F2 to paste text"));
+    tmpcmb->setToolTip(
+        QStringLiteral("Drag-drop text from the editor into the temporary clipboard. "
+                       "You can select text to paste, or press F2 to paste text"));
     tmpcmb->setMinimumWidth(160);
     mastertmpclip = new QPushButton(QStringLiteral("More...."), Frame1);
     mastertmpclip->setObjectName(QStringLiteral("mastertmpclip"));
-    setHint(mastertmpclip, QStringLiteral("Open Master Temporary Clipboard, for enhanced editing."));
+    setHint(mastertmpclip,
+            QStringLiteral("Open Master Temporary Clipboard, for enhanced editing."));
     clipRow->addWidget(tmpcmb);
     clipRow->addWidget(mastertmpclip);
     // The temporary clipboard and the command box are not built yet.
@@ -186,8 +189,8 @@ void SourceWindow::buildControls()
     Combo4 = new QComboBox(styleBox);
     Combo4->setObjectName(QStringLiteral("Combo4"));
     Combo4->setEditable(true);
-    Combo4->addItems({QStringLiteral("onClick"), QStringLiteral("onMouseOver"),
-                      QStringLiteral("onMouseOut")});
+    Combo4->addItems(
+        {QStringLiteral("onClick"), QStringLiteral("onMouseOver"), QStringLiteral("onMouseOut")});
     Combo4->setEditText(QStringLiteral("Mouse Action"));
     styleRow->addWidget(Combo4);
     insert = plainButton("insert");
@@ -282,7 +285,8 @@ void SourceWindow::buildMenus()
             m_menus.insert(name, m);
             continue;
         }
-        QAction* a = caption.isEmpty() ? parentMenu->addSeparator() : parentMenu->addAction(caption);
+        QAction* a =
+            caption.isEmpty() ? parentMenu->addSeparator() : parentMenu->addAction(caption);
         a->setObjectName(name);
         if (*e.key) {
             const QKeySequence key(QString::fromUtf8(e.key), QKeySequence::PortableText);
@@ -445,18 +449,18 @@ void SourceWindow::refreshStatus()
 void SourceWindow::toggleButtons()
 {
     const bool hide = General->isVisibleTo(this);
-    for (QWidget* w : {static_cast<QWidget*>(General), static_cast<QWidget*>(misc),
-                       static_cast<QWidget*>(tabular), static_cast<QWidget*>(Combo4),
-                       static_cast<QWidget*>(insert), static_cast<QWidget*>(bold),
-                       static_cast<QWidget*>(italic), static_cast<QWidget*>(underline),
-                       static_cast<QWidget*>(fonter), static_cast<QWidget*>(align),
-                       static_cast<QWidget*>(former), static_cast<QWidget*>(extras),
-                       static_cast<QWidget*>(special)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(General), static_cast<QWidget*>(misc),
+          static_cast<QWidget*>(tabular), static_cast<QWidget*>(Combo4),
+          static_cast<QWidget*>(insert), static_cast<QWidget*>(bold), static_cast<QWidget*>(italic),
+          static_cast<QWidget*>(underline), static_cast<QWidget*>(fonter),
+          static_cast<QWidget*>(align), static_cast<QWidget*>(former),
+          static_cast<QWidget*>(extras), static_cast<QWidget*>(special)})
         w->setVisible(!hide);
     // The editor takes the freed room through the layout.
     QAction* hider = menuAction(QStringLiteral("mnuhider"));
     hider->setText(hider->text() == QStringLiteral("Hide") ? QStringLiteral("Show")
-                                                            : QStringLiteral("Hide"));
+                                                           : QStringLiteral("Hide"));
 }
 
 void SourceWindow::pictcontrast_Click()

@@ -40,10 +40,10 @@ public:
     QPushButton* mastertmpclip = nullptr;
 
     // Window buttons.
-    QToolButton *pictnew = nullptr, *pictopen = nullptr, *pictsave = nullptr,
-                *pictsaveas = nullptr, *pictprev = nullptr, *pictrest = nullptr,
-                *picturest = nullptr, *pictcontrast = nullptr, *pictinformation = nullptr,
-                *pictrefresh = nullptr, *picthelpfile = nullptr;
+    QToolButton *pictnew = nullptr, *pictopen = nullptr, *pictsave = nullptr, *pictsaveas = nullptr,
+                *pictprev = nullptr, *pictrest = nullptr, *picturest = nullptr,
+                *pictcontrast = nullptr, *pictinformation = nullptr, *pictrefresh = nullptr,
+                *picthelpfile = nullptr;
 
     // Tag button groups; the tag commands fill them.
     QGroupBox *General = nullptr, *misc = nullptr, *tabular = nullptr, *fonter = nullptr,

@@ -91,9 +91,9 @@ MsgAnswer QtPlatform::messageBox(const MessageRequest& request)
 QString QtPlatform::inputBox(const InputRequest& request)
 {
     bool ok = false;
-    QString text = QInputDialog::getText(QApplication::activeWindow(), request.title,
-                                         request.prompt, QLineEdit::Normal, request.defaultText,
-                                         &ok);
+    QString text =
+        QInputDialog::getText(QApplication::activeWindow(), request.title, request.prompt,
+                              QLineEdit::Normal, request.defaultText, &ok);
     return ok ? text : QString();
 }
 

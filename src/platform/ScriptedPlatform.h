@@ -22,15 +22,15 @@ public:
         MsgButtons buttons = MsgButtons::Ok;
         MsgIcon icon = MsgIcon::None;
         MsgAnswer defaultButton = MsgAnswer::Ok;
-        QString defaultText;     // input boxes
-        FileDialogRequest file;  // file dialogs
+        QString defaultText;    // input boxes
+        FileDialogRequest file; // file dialogs
     };
 
     struct Answer {
         PromptKind kind = PromptKind::Message;
         MsgAnswer button = MsgAnswer::Ok;
-        QString text;         // input boxes; a file path
-        bool chosen = false;  // file dialogs: false when cancelled
+        QString text;        // input boxes; a file path
+        bool chosen = false; // file dialogs: false when cancelled
     };
 
     // Scripting.

@@ -13,13 +13,15 @@ using BlockCommandsTest = orvel::test::CommandTest;
 
 const char* const kReminder = " <!--No text selected. Click again to end alignment-->";
 
-QString opening(const char* open) {
+QString opening(const char* open)
+{
     return QString::fromUtf8(open) + QString::fromUtf8(kReminder);
 }
 
 // Without a selection the four buttons share one flag: the next empty click of any of them ends
 // the alignment with its own closing text.
-TEST_F(BlockCommandsTest, AlignmentWithoutSelectionAlternates) {
+TEST_F(BlockCommandsTest, AlignmentWithoutSelectionAlternates)
+{
     const struct {
         const char* first;
         const char* second;
@@ -43,7 +45,8 @@ TEST_F(BlockCommandsTest, AlignmentWithoutSelectionAlternates) {
     }
 }
 
-TEST_F(BlockCommandsTest, WrappingLeavesPendingAlignmentPending) {
+TEST_F(BlockCommandsTest, WrappingLeavesPendingAlignmentPending)
+{
     setMarked("|");
     click("left");
     w->Text1->setSelText(QStringLiteral("x"));
@@ -56,7 +59,8 @@ TEST_F(BlockCommandsTest, WrappingLeavesPendingAlignmentPending) {
     EXPECT_TRUE(w->state.alignFirst);
 }
 
-TEST_F(BlockCommandsTest, NewPageResetsAlignment) {
+TEST_F(BlockCommandsTest, NewPageResetsAlignment)
+{
     setMarked("|");
     click("left");
     w->star->setText(QString()); // no save question
@@ -64,7 +68,8 @@ TEST_F(BlockCommandsTest, NewPageResetsAlignment) {
     EXPECT_TRUE(w->state.alignFirst);
 }
 
-TEST_F(BlockCommandsTest, PlainInsertions) {
+TEST_F(BlockCommandsTest, PlainInsertions)
+{
     const struct {
         const char* button;
         const char* before;
@@ -100,7 +105,8 @@ TEST_F(BlockCommandsTest, PlainInsertions) {
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-TEST_F(BlockCommandsTest, ListPointTakesTheAnswerUntested) {
+TEST_F(BlockCommandsTest, ListPointTakesTheAnswerUntested)
+{
     const struct {
         const char* answer;
         const char* after;
@@ -119,7 +125,8 @@ TEST_F(BlockCommandsTest, ListPointTakesTheAnswerUntested) {
 
 // The breaks arrive as typed keys: nothing changes until they are delivered, and every character
 // of the selection arrives as itself.
-TEST_F(BlockCommandsTest, BreaksAreTypedLiterally) {
+TEST_F(BlockCommandsTest, BreaksAreTypedLiterally)
+{
     const struct {
         const char* menu;
         const char* before;
@@ -147,7 +154,8 @@ TEST_F(BlockCommandsTest, BreaksAreTypedLiterally) {
     }
 }
 
-TEST_F(BlockCommandsTest, PickedFileInsertsMarkup) {
+TEST_F(BlockCommandsTest, PickedFileInsertsMarkup)
+{
     const struct {
         const char* button;
         const char* after;
@@ -168,7 +176,8 @@ TEST_F(BlockCommandsTest, PickedFileInsertsMarkup) {
     }
 }
 
-TEST_F(BlockCommandsTest, PickedFileCancelledInsertsNothing) {
+TEST_F(BlockCommandsTest, PickedFileCancelledInsertsNothing)
+{
     const struct {
         const char* button;
         const char* message;
@@ -204,7 +213,8 @@ TEST_F(BlockCommandsTest, PickedFileCancelledInsertsNothing) {
     }
 }
 
-TEST_F(BlockCommandsTest, MouseActionLinkIsTyped) {
+TEST_F(BlockCommandsTest, MouseActionLinkIsTyped)
+{
     w->Combo4->setCurrentIndex(1); // onMouseOver
     setMarked("a[click +{me}%]b");
     ui.answer(QStringLiteral("page.html")).answer(QStringLiteral("alert('hi')"));
@@ -219,7 +229,8 @@ TEST_F(BlockCommandsTest, MouseActionLinkIsTyped) {
               crlf("a<A HREF=\"page.html\" onMouseOver=\"alert('hi')\">click +{me}%</A>|b"));
 }
 
-TEST_F(BlockCommandsTest, MouseActionNeedsAnAction) {
+TEST_F(BlockCommandsTest, MouseActionNeedsAnAction)
+{
     for (const char* text : {"Mouse Action", ""}) {
         ui.prompts.clear();
         w->Combo4->setEditText(QString::fromUtf8(text));
@@ -233,7 +244,8 @@ TEST_F(BlockCommandsTest, MouseActionNeedsAnAction) {
     }
 }
 
-TEST_F(BlockCommandsTest, MouseActionNeedsUrlAndAction) {
+TEST_F(BlockCommandsTest, MouseActionNeedsUrlAndAction)
+{
     const QStringList answers[] = {{"", "run()"}, {"url", ""}, {"", ""}};
     for (const QStringList& a : answers) {
         ui.prompts.clear();
@@ -250,7 +262,8 @@ TEST_F(BlockCommandsTest, MouseActionNeedsUrlAndAction) {
     }
 }
 
-TEST_F(BlockCommandsTest, MenuEntriesRunTheirButtons) {
+TEST_F(BlockCommandsTest, MenuEntriesRunTheirButtons)
+{
     const struct {
         const char* menu;
         const char* button;

@@ -13,7 +13,8 @@ namespace orvel::test {
 // caret, "[" "]" around the selection, "\n" for CR LF.
 class CommandTest : public SourceWindowTest {
 protected:
-    void setMarked(const char* page) {
+    void setMarked(const char* page)
+    {
         QString s = crlf(page);
         const qsizetype open = s.indexOf(u'[');
         if (open >= 0) {
@@ -28,19 +29,22 @@ protected:
         setPage(s, int(caret));
     }
 
-    QToolButton* button(const char* name) const {
+    QToolButton* button(const char* name) const
+    {
         return w->findChild<QToolButton*>(QString::fromUtf8(name));
     }
 
     // A real click on the button, as the user makes it.
-    void click(const char* name) {
+    void click(const char* name)
+    {
         QToolButton* b = button(name);
         ASSERT_NE(b, nullptr) << name;
         ASSERT_TRUE(b->isEnabled()) << name;
         QTest::mouseClick(b, Qt::LeftButton);
     }
 
-    void trigger(const char* menu) {
+    void trigger(const char* menu)
+    {
         QAction* a = w->menuAction(QString::fromUtf8(menu));
         ASSERT_NE(a, nullptr) << menu;
         ASSERT_TRUE(a->isEnabled()) << menu;
@@ -50,7 +54,8 @@ protected:
     using Prompt = ScriptedPlatform::Prompt;
 
     static void expectInput(const Prompt& p, const char* text, const char* title,
-                            const char* defaultText = "") {
+                            const char* defaultText = "")
+    {
         EXPECT_EQ(p.kind, ScriptedPlatform::PromptKind::Input);
         EXPECT_EQ(p.text, QString::fromUtf8(text));
         EXPECT_EQ(p.title, QString::fromUtf8(title));
@@ -58,7 +63,8 @@ protected:
     }
 
     // An OK-only message box.
-    static void expectMessage(const Prompt& p, const char* text, MsgIcon icon, const char* title) {
+    static void expectMessage(const Prompt& p, const char* text, MsgIcon icon, const char* title)
+    {
         EXPECT_EQ(p.kind, ScriptedPlatform::PromptKind::Message);
         EXPECT_EQ(p.text, QString::fromUtf8(text));
         EXPECT_EQ(p.icon, icon);
@@ -67,7 +73,8 @@ protected:
     }
 
     // Takes the focus away from the page, as a clicked button or another control would.
-    void focusElsewhere() {
+    void focusElsewhere()
+    {
         w->Combo4->setFocus();
         QCoreApplication::processEvents();
     }

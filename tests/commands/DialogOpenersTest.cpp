@@ -54,8 +54,8 @@ TEST_F(DialogOpenersTest, DialogsStillToComeKeepTheirEntriesDisabled)
 {
     for (const char* name : {"linker", "Mail", "numberings", "Bullet", "InsertHead"})
         EXPECT_FALSE(button(name)->isEnabled()) << name;
-    for (const char* menu : {"mnuhyperlink", "mnulinkmail", "numberinga", "bulleta",
-                             "mnuheading", "Selecta", "pulldownlista"})
+    for (const char* menu : {"mnuhyperlink", "mnulinkmail", "numberinga", "bulleta", "mnuheading",
+                             "Selecta", "pulldownlista"})
         EXPECT_FALSE(w->menuAction(QString::fromUtf8(menu))->isEnabled()) << menu;
 }
 
@@ -83,8 +83,8 @@ TEST_F(DialogOpenersTest, TableCommandInsertsTheDefaultTable)
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->tableMode());
     d->btnCreateTbl->click();
-    EXPECT_TRUE(w->Text1->text().startsWith(
-        crlf("<BODY><TABLE BORDER=\"1\" CELLPADDING=\"0\" CELLSPACING=\"0\" >  \n<CAPTION></CAPTION>")));
+    EXPECT_TRUE(w->Text1->text().startsWith(crlf(
+        "<BODY><TABLE BORDER=\"1\" CELLPADDING=\"0\" CELLSPACING=\"0\" >  \n<CAPTION></CAPTION>")));
     EXPECT_TRUE(marked().endsWith(crlf("</TR>\n</TABLE>\n|</BODY>")));
 }
 

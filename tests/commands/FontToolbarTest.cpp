@@ -19,14 +19,16 @@ namespace {
 
 class FontToolbarTest : public orvel::test::SourceWindowTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         SourceWindowTest::SetUp();
         tb = fontToolbar(*w);
         ASSERT_NE(tb, nullptr);
     }
     void click(QToolButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
     // Replaces the size box's character as a user would: select it and type over it.
-    void typeSize(const QString& typed) {
+    void typeSize(const QString& typed)
+    {
         tb->txtfontsize->setFocus();
         tb->txtfontsize->selectAll();
         QTest::keyClicks(tb->txtfontsize, typed);
@@ -35,7 +37,8 @@ protected:
     FontToolbar* tb = nullptr;
 };
 
-TEST_F(FontToolbarTest, ControlsStartWithTheirContentsAndTooltips) {
+TEST_F(FontToolbarTest, ControlsStartWithTheirContentsAndTooltips)
+{
     EXPECT_EQ(tb->Combo1->currentText(), QStringLiteral("Font Face"));
     ASSERT_EQ(tb->Combo1->count(), 11);
     EXPECT_EQ(tb->Combo1->itemText(1), QStringLiteral("Arial black"));
@@ -61,7 +64,8 @@ TEST_F(FontToolbarTest, ControlsStartWithTheirContentsAndTooltips) {
         EXPECT_EQ(c->parentWidget(), w->fonter);
 }
 
-TEST_F(FontToolbarTest, BoxesShowTheirHints) {
+TEST_F(FontToolbarTest, BoxesShowTheirHints)
+{
     EXPECT_EQ(hintOf(tb->Text3),
               QStringLiteral("Enter the six letter RGB code for the font colour."));
     EXPECT_EQ(hintOf(tb->Text4),
@@ -90,7 +94,8 @@ const ToggleRow kToggles[] = {
      "You have started font colour editing", "Change colour of selected text"},
 };
 
-TEST_F(FontToolbarTest, WithoutSelectionTwoClicksOpenAndCloseTheTag) {
+TEST_F(FontToolbarTest, WithoutSelectionTwoClicksOpenAndCloseTheTag)
+{
     for (const ToggleRow& row : kToggles) {
         setPage(QStringLiteral("ab"), 1);
         QToolButton* b = tb->*row.button;
@@ -110,7 +115,8 @@ TEST_F(FontToolbarTest, WithoutSelectionTwoClicksOpenAndCloseTheTag) {
     EXPECT_EQ(ui.prompts.size(), 0);
 }
 
-TEST_F(FontToolbarTest, EachToggleHasItsOwnFlag) {
+TEST_F(FontToolbarTest, EachToggleHasItsOwnFlag)
+{
     setPage(QString());
     click(tb->btnfontsize);
     click(tb->command6);
@@ -129,7 +135,8 @@ struct WrapRow {
     const char* expected;
 };
 
-TEST_F(FontToolbarTest, SelectionIsWrappedAndTheFlagsStay) {
+TEST_F(FontToolbarTest, SelectionIsWrappedAndTheFlagsStay)
+{
     const WrapRow rows[] = {
         {"face", [](FontToolbar& t) { t.Text4->setText(QStringLiteral("Verdana, Arial")); },
          &FontToolbar::command6, "x<font face=\"Verdana, Arial\">word </font>|y"},
@@ -152,7 +159,8 @@ TEST_F(FontToolbarTest, SelectionIsWrappedAndTheFlagsStay) {
     EXPECT_EQ(ui.prompts.size(), 0);
 }
 
-TEST_F(FontToolbarTest, RgbWithoutSelectionInsertsTheEmptyPair) {
+TEST_F(FontToolbarTest, RgbWithoutSelectionInsertsTheEmptyPair)
+{
     setPage(QStringLiteral("ab"), 1);
     tb->Text3->setText(QStringLiteral("zz0011"));
     click(tb->command5);
@@ -163,7 +171,8 @@ TEST_F(FontToolbarTest, RgbWithoutSelectionInsertsTheEmptyPair) {
                                        "</font>|b"));
 }
 
-TEST_F(FontToolbarTest, RgbShorterThanSixCharactersIsRefused) {
+TEST_F(FontToolbarTest, RgbShorterThanSixCharactersIsRefused)
+{
     setPage(QStringLiteral("xwordy"), 1, 4);
     tb->Text3->setText(QStringLiteral("CCFFC"));
     click(tb->command5);
@@ -176,7 +185,8 @@ TEST_F(FontToolbarTest, RgbShorterThanSixCharactersIsRefused) {
     EXPECT_EQ(marked(), QStringLiteral("x[word]y"));
 }
 
-TEST_F(FontToolbarTest, FaceMustBeGiven) {
+TEST_F(FontToolbarTest, FaceMustBeGiven)
+{
     for (const char* face : {"Font Face", ""}) {
         ui.prompts.clear();
         setPage(QStringLiteral("xwordy"), 1, 4);
@@ -194,7 +204,8 @@ TEST_F(FontToolbarTest, FaceMustBeGiven) {
     }
 }
 
-TEST_F(FontToolbarTest, EmptyColourIsRefused) {
+TEST_F(FontToolbarTest, EmptyColourIsRefused)
+{
     setPage(QStringLiteral("ab"), 1);
     tb->Combo2->setEditText(QString());
     click(tb->colour_setter);
@@ -206,7 +217,8 @@ TEST_F(FontToolbarTest, EmptyColourIsRefused) {
     EXPECT_TRUE(w->state.colourFirst);
 }
 
-TEST_F(FontToolbarTest, SizeOutsideOneToSevenIsRefusedAndTheBoxShowsThree) {
+TEST_F(FontToolbarTest, SizeOutsideOneToSevenIsRefusedAndTheBoxShowsThree)
+{
     for (const char* typed : {"9", "0", "8", "x"}) {
         ui.prompts.clear();
         typeSize(QString::fromUtf8(typed));
@@ -219,7 +231,8 @@ TEST_F(FontToolbarTest, SizeOutsideOneToSevenIsRefusedAndTheBoxShowsThree) {
     }
 }
 
-TEST_F(FontToolbarTest, SizeFromOneToSevenIsTakenAndAnEmptyBoxBecomesThree) {
+TEST_F(FontToolbarTest, SizeFromOneToSevenIsTakenAndAnEmptyBoxBecomesThree)
+{
     typeSize(QStringLiteral("7"));
     EXPECT_EQ(tb->txtfontsize->text(), QStringLiteral("7"));
     QTest::keyClick(tb->txtfontsize, Qt::Key_Backspace);
@@ -227,7 +240,8 @@ TEST_F(FontToolbarTest, SizeFromOneToSevenIsTakenAndAnEmptyBoxBecomesThree) {
     EXPECT_EQ(ui.prompts.size(), 0);
 }
 
-TEST_F(FontToolbarTest, ChoosingAFaceShowsItInItsOwnFont) {
+TEST_F(FontToolbarTest, ChoosingAFaceShowsItInItsOwnFont)
+{
     tb->Combo1->setCurrentIndex(9);
     tb->Combo1->setFocus();
     QTest::keyClick(tb->Combo1, Qt::Key_Down); // a choice from the list, as the user makes it
@@ -235,13 +249,15 @@ TEST_F(FontToolbarTest, ChoosingAFaceShowsItInItsOwnFont) {
     EXPECT_EQ(tb->Text4->font().family(), QStringLiteral("Verdana"));
 }
 
-TEST_F(FontToolbarTest, TypingInTheFaceListCopiesTheText) {
+TEST_F(FontToolbarTest, TypingInTheFaceListCopiesTheText)
+{
     tb->Combo1->lineEdit()->clear();
     QTest::keyClicks(tb->Combo1->lineEdit(), QStringLiteral("Tahoma"));
     EXPECT_EQ(tb->Text4->text(), QStringLiteral("Tahoma"));
 }
 
-TEST_F(FontToolbarTest, NewPageMakesEveryToggleReadyAgain) {
+TEST_F(FontToolbarTest, NewPageMakesEveryToggleReadyAgain)
+{
     setPage(QString());
     click(tb->command6);
     click(tb->btnfontsize);

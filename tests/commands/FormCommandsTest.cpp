@@ -16,7 +16,8 @@ namespace {
 
 class FormCommandsTest : public orvel::test::SourceWindowTest {
 protected:
-    QToolButton* button(const char* name) const {
+    QToolButton* button(const char* name) const
+    {
         auto* b = w->former->findChild<QToolButton*>(QString::fromUtf8(name));
         EXPECT_NE(b, nullptr) << name;
         return b;
@@ -58,7 +59,8 @@ const NamedRow kNamedRows[] = {
      "<INPUT TYPE=\"FILE\" NAME=\"file2\" > ", &SourceState::uploadNo},
 };
 
-TEST_F(FormCommandsTest, EachNamedControlInsertsItsMarkupWithTheNextNumber) {
+TEST_F(FormCommandsTest, EachNamedControlInsertsItsMarkupWithTheNextNumber)
+{
     for (const NamedRow& row : kNamedRows) {
         setPage(QString());
         click(row.button);
@@ -71,7 +73,8 @@ TEST_F(FormCommandsTest, EachNamedControlInsertsItsMarkupWithTheNextNumber) {
     EXPECT_EQ(ui.prompts.size(), 0);
 }
 
-TEST_F(FormCommandsTest, ThreeTextBoxesInAFreshWindowAreNumberedOneToThree) {
+TEST_F(FormCommandsTest, ThreeTextBoxesInAFreshWindowAreNumberedOneToThree)
+{
     setPage(QString());
     for (int i = 0; i < 3; ++i) {
         click("Textbox");
@@ -82,7 +85,8 @@ TEST_F(FormCommandsTest, ThreeTextBoxesInAFreshWindowAreNumberedOneToThree) {
                                      "<INPUT TYPE=\"TEXT\"  VALUE=\"\"  NAME=\"textbox3\">\n"));
 }
 
-TEST_F(FormCommandsTest, OldNameIsRenamedAndTheNewControlLandsWhereTheCaretWas) {
+TEST_F(FormCommandsTest, OldNameIsRenamedAndTheNewControlLandsWhereTheCaretWas)
+{
     // Names before and after the caret; the caret sits after "<P>" on the second line.
     setPage(crlf("<INPUT NAME=\"textbox1\">\n<P>\n<INPUT NAME=\"textbox1\">"), 28);
     click("Textbox");
@@ -90,26 +94,30 @@ TEST_F(FormCommandsTest, OldNameIsRenamedAndTheNewControlLandsWhereTheCaretWas) 
                              "NAME=\"textbox1\">|\n<INPUT NAME=\"textbox1a\">"));
 }
 
-TEST_F(FormCommandsTest, RenamingLeavesOtherCaseAndLongerNumbersAlone) {
+TEST_F(FormCommandsTest, RenamingLeavesOtherCaseAndLongerNumbersAlone)
+{
     setPage(QStringLiteral("TEXTBOX1 textbox12 mytextbox1 "), 30);
     click("Textbox");
     EXPECT_EQ(marked(), QStringLiteral("TEXTBOX1 textbox12 mytextbox1a <INPUT TYPE=\"TEXT\"  "
                                        "VALUE=\"\"  NAME=\"textbox1\">|"));
 }
 
-TEST_F(FormCommandsTest, SelectedWordStaysAfterTheNewControl) {
+TEST_F(FormCommandsTest, SelectedWordStaysAfterTheNewControl)
+{
     setPage(QStringLiteral("say word here"), 4, 4);
     click("passwords");
     EXPECT_EQ(marked(), QStringLiteral("say <INPUT TYPE=\"PASSWORD\" NAME=\"pass1\">|word here"));
 }
 
-TEST_F(FormCommandsTest, FileUploadReplacesTheSelectionWithoutRenaming) {
+TEST_F(FormCommandsTest, FileUploadReplacesTheSelectionWithoutRenaming)
+{
     setPage(QStringLiteral("file1 word"), 6, 4);
     click("fileupload");
     EXPECT_EQ(marked(), QStringLiteral("file1 <INPUT TYPE=\"FILE\" NAME=\"file1\" > |"));
 }
 
-TEST_F(FormCommandsTest, TextareaAsksForColumnsAndRows) {
+TEST_F(FormCommandsTest, TextareaAsksForColumnsAndRows)
+{
     setPage(QStringLiteral("x area1 y"), 1);
     ui.answer(QStringLiteral("40")).answer(QStringLiteral("5"));
     click("textarea");
@@ -128,7 +136,8 @@ TEST_F(FormCommandsTest, TextareaAsksForColumnsAndRows) {
     EXPECT_EQ(w->state.textareaNo, 2);
 }
 
-TEST_F(FormCommandsTest, TextareaCancelledTwiceLeavesBothAttributesEmpty) {
+TEST_F(FormCommandsTest, TextareaCancelledTwiceLeavesBothAttributesEmpty)
+{
     setPage(QString());
     ui.answer(QString()).answer(QString());
     click("textarea");
@@ -137,7 +146,8 @@ TEST_F(FormCommandsTest, TextareaCancelledTwiceLeavesBothAttributesEmpty) {
     EXPECT_EQ(ui.unscripted, 0);
 }
 
-TEST_F(FormCommandsTest, LegendAsksForItsText) {
+TEST_F(FormCommandsTest, LegendAsksForItsText)
+{
     setPage(QStringLiteral("ab"), 1);
     ui.answer(QStringLiteral("Details"));
     click("legend");
@@ -149,14 +159,16 @@ TEST_F(FormCommandsTest, LegendAsksForItsText) {
     EXPECT_EQ(marked(), QStringLiteral("a<LEGEND ALIGN=\"RIGHT\">Details</LEGEND>|b"));
 }
 
-TEST_F(FormCommandsTest, LegendCancelledGivesAnEmptyLegendInPlaceOfTheSelection) {
+TEST_F(FormCommandsTest, LegendCancelledGivesAnEmptyLegendInPlaceOfTheSelection)
+{
     setPage(QStringLiteral("a sel b"), 2, 3);
     ui.answer(QString());
     click("legend");
     EXPECT_EQ(marked(), QStringLiteral("a <LEGEND ALIGN=\"RIGHT\"></LEGEND>| b"));
 }
 
-TEST_F(FormCommandsTest, FieldsetWrapsTheSelectionOnLinesOfItsOwn) {
+TEST_F(FormCommandsTest, FieldsetWrapsTheSelectionOnLinesOfItsOwn)
+{
     setPage(QStringLiteral("a sel b"), 2, 3);
     click("fieldset");
     EXPECT_EQ(marked(), crlf("a <FIELDSET>\nsel\n</FIELDSET>| b"));
@@ -165,7 +177,8 @@ TEST_F(FormCommandsTest, FieldsetWrapsTheSelectionOnLinesOfItsOwn) {
     EXPECT_EQ(marked(), crlf("a<FIELDSET>\n\n</FIELDSET>|b"));
 }
 
-TEST_F(FormCommandsTest, MenuEntriesRunTheirButtonsCommands) {
+TEST_F(FormCommandsTest, MenuEntriesRunTheirButtonsCommands)
+{
     std::vector<std::pair<const char*, QString>> rows = {
         {"textareaa", crlf("<TEXTAREA Cols=\"\" rows=\"\" NAME=\"area1\" wrap=\"OFF\">\n"
                            "Default text of text area\n</TEXTAREA>")},
@@ -185,14 +198,16 @@ TEST_F(FormCommandsTest, MenuEntriesRunTheirButtonsCommands) {
     }
 }
 
-TEST_F(FormCommandsTest, ListCommandsWaitForTheirDialog) {
+TEST_F(FormCommandsTest, ListCommandsWaitForTheirDialog)
+{
     for (const char* name : {"selecter", "puller"})
         EXPECT_FALSE(button(name)->isEnabled()) << name;
     for (const char* name : {"Selecta", "pulldownlista"})
         EXPECT_FALSE(w->menuAction(QString::fromUtf8(name))->isEnabled()) << name;
 }
 
-TEST_F(FormCommandsTest, MovingOverAButtonShowsItsHint) {
+TEST_F(FormCommandsTest, MovingOverAButtonShowsItsHint)
+{
     QTest::mouseMove(button("Textbox"));
     EXPECT_EQ(w->helper->text(), QStringLiteral("Insert text boxes."));
     EXPECT_EQ(button("Textbox")->toolTip(), QStringLiteral("Insert text boxes"));
@@ -200,14 +215,16 @@ TEST_F(FormCommandsTest, MovingOverAButtonShowsItsHint) {
     EXPECT_EQ(hintOf(button("puller")), QStringLiteral("Create a pull down list"));
 }
 
-TEST_F(FormCommandsTest, NamedControlReturnsFocusToTheEditor) {
+TEST_F(FormCommandsTest, NamedControlReturnsFocusToTheEditor)
+{
     setPage(QString());
     w->helper->setFocus();
     Textbox_Click(*w);
     EXPECT_TRUE(w->Text1->hasFocus());
 }
 
-TEST_F(FormCommandsTest, NewPageStartsTheCountersAgainAtOne) {
+TEST_F(FormCommandsTest, NewPageStartsTheCountersAgainAtOne)
+{
     setPage(QString());
     click("Textbox");
     click("radios");

@@ -39,7 +39,8 @@ const RenameRow kRenameRows[] = {
     {"across line ends", "textbox1\r\ntextbox1\r\n", 20, "textbox1a\r\ntextbox1a\r\n", 22, 2},
 };
 
-TEST(RenameTaken, RenamesOnlyTheWholeNameAndKeepsTheCaretInPlace) {
+TEST(RenameTaken, RenamesOnlyTheWholeNameAndKeepsTheCaretInPlace)
+{
     for (const RenameRow& row : kRenameRows) {
         const Renaming r =
             renameTaken(QString::fromUtf8(row.text), QStringLiteral("textbox1"), row.caret);
@@ -49,7 +50,8 @@ TEST(RenameTaken, RenamesOnlyTheWholeNameAndKeepsTheCaretInPlace) {
     }
 }
 
-TEST(RenameTaken, NameWithStemOfOtherControlsOnlyMatchesItsOwnStem) {
+TEST(RenameTaken, NameWithStemOfOtherControlsOnlyMatchesItsOwnStem)
+{
     // "Radio1" is the radio button's name; "radio1" and "Radio12" are not.
     const Renaming r =
         renameTaken(QStringLiteral("VALUE=\"Radio1\" NAME=\"Radio1\" radio1 Radio12"),
@@ -58,14 +60,16 @@ TEST(RenameTaken, NameWithStemOfOtherControlsOnlyMatchesItsOwnStem) {
     EXPECT_EQ(r.renamed, 2);
 }
 
-TEST(RenameTaken, EmptyNameChangesNothing) {
+TEST(RenameTaken, EmptyNameChangesNothing)
+{
     const Renaming r = renameTaken(QStringLiteral("abc"), QString(), 2);
     EXPECT_EQ(r.text, QStringLiteral("abc"));
     EXPECT_EQ(r.caret, 2);
     EXPECT_EQ(r.renamed, 0);
 }
 
-TEST(FormMarkup, NumbersAreWrittenInDecimalWithoutPadding) {
+TEST(FormMarkup, NumbersAreWrittenInDecimalWithoutPadding)
+{
     EXPECT_EQ(formControlMarkup(FormControl::Password, 12),
               QStringLiteral("<INPUT TYPE=\"PASSWORD\" NAME=\"pass12\">"));
     EXPECT_EQ(formStem(FormControl::Upload) + QString::number(3), QStringLiteral("file3"));

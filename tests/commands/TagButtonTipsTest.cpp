@@ -98,7 +98,8 @@ const Expected kExpected[] = {
     {"insert", "Add mouse action commands", "Link mouse actions with links."},
 };
 
-TEST_F(TagButtonTipsTest, EveryButtonHasItsTooltipAndHint) {
+TEST_F(TagButtonTipsTest, EveryButtonHasItsTooltipAndHint)
+{
     for (const Expected& e : kExpected) {
         QToolButton* b = button(e.name);
         ASSERT_NE(b, nullptr) << e.name;
@@ -109,7 +110,8 @@ TEST_F(TagButtonTipsTest, EveryButtonHasItsTooltipAndHint) {
     EXPECT_EQ(tagButtonTips().size(), std::size(kExpected));
 }
 
-TEST_F(TagButtonTipsTest, ButtonsStandInTheirGroups) {
+TEST_F(TagButtonTipsTest, ButtonsStandInTheirGroups)
+{
     const struct {
         QGroupBox* group;
         QStringList buttons;
@@ -133,7 +135,8 @@ TEST_F(TagButtonTipsTest, ButtonsStandInTheirGroups) {
 }
 
 // The hint replaces what the line held; it is never appended.
-TEST_F(TagButtonTipsTest, MovingOverButtonsReplacesTheHint) {
+TEST_F(TagButtonTipsTest, MovingOverButtonsReplacesTheHint)
+{
     QTest::mouseMove(w->bold);
     EXPECT_EQ(w->helper->text(), QStringLiteral("Select text to be made bold and click."));
     QTest::mouseMove(w->italic);

@@ -55,7 +55,8 @@ const Row kRows[] = {
     {"underline", "x|", "x|", true},
 };
 
-TEST_F(TagCommandsTest, ButtonsInsertTheirMarkup) {
+TEST_F(TagCommandsTest, ButtonsInsertTheirMarkup)
+{
     for (const Row& r : kRows) {
         SCOPED_TRACE(std::string(r.button) + " on " + r.before);
         setMarked(r.before);
@@ -68,7 +69,8 @@ TEST_F(TagCommandsTest, ButtonsInsertTheirMarkup) {
 }
 
 // Each menu entry runs its button's command and nothing else.
-TEST_F(TagCommandsTest, MenuEntriesRunTheirButtons) {
+TEST_F(TagCommandsTest, MenuEntriesRunTheirButtons)
+{
     const struct {
         const char* menu;
         const char* button;
@@ -114,7 +116,8 @@ TEST_F(TagCommandsTest, MenuEntriesRunTheirButtons) {
     EXPECT_EQ(ui.unscripted, 0);
 }
 
-TEST_F(TagCommandsTest, ShortcutKeysReachTheToggles) {
+TEST_F(TagCommandsTest, ShortcutKeysReachTheToggles)
+{
     setMarked("[word]");
     w->Text1->setFocus();
     QTest::keyClick(w->Text1, Qt::Key_B, Qt::ControlModifier);
@@ -122,7 +125,8 @@ TEST_F(TagCommandsTest, ShortcutKeysReachTheToggles) {
 }
 
 // Blink and marquee wrap the typed text, not the selection; an empty answer changes nothing.
-TEST_F(TagCommandsTest, PromptedWrapUsesTheAnswer) {
+TEST_F(TagCommandsTest, PromptedWrapUsesTheAnswer)
+{
     const struct {
         const char* button;
         const char* prompt;
@@ -157,7 +161,8 @@ TEST_F(TagCommandsTest, PromptedWrapUsesTheAnswer) {
     }
 }
 
-TEST_F(TagCommandsTest, CommentWrapsSelectionOrAsks) {
+TEST_F(TagCommandsTest, CommentWrapsSelectionOrAsks)
+{
     setMarked("a[note]b");
     click("comment");
     EXPECT_EQ(marked(), crlf("a<!-- note --> |b"));
@@ -183,7 +188,8 @@ TEST_F(TagCommandsTest, CommentWrapsSelectionOrAsks) {
     }
 }
 
-TEST_F(TagCommandsTest, DefinitionListAsksTermThenDefinition) {
+TEST_F(TagCommandsTest, DefinitionListAsksTermThenDefinition)
+{
     setMarked("x[sel]y");
     ui.answer(QStringLiteral("HTML")).answer(QStringLiteral("A markup language"));
     focusElsewhere();
@@ -203,7 +209,8 @@ TEST_F(TagCommandsTest, DefinitionListAsksTermThenDefinition) {
     EXPECT_EQ(marked(), crlf("<DL>\n     <DT><B></B>\n         <DD></DD>\n</DL>|"));
 }
 
-TEST_F(TagCommandsTest, RectangularBoxFromMenu) {
+TEST_F(TagCommandsTest, RectangularBoxFromMenu)
+{
     const char* open = "<div style=\"border-style: solid; border-width: 1; padding-left: 4; "
                        "padding-right: 4; padding-top: 1; padding-bottom: 1\">";
     setMarked("a[gone]b");

@@ -13,7 +13,8 @@ namespace {
 
 class FontComboTest : public orvel::test::SourceWindowTest {};
 
-TEST_F(FontComboTest, ListsEveryInstalledFontAndPreviewsTheChosenOne) {
+TEST_F(FontComboTest, ListsEveryInstalledFontAndPreviewsTheChosenOne)
+{
     ui.fonts = {QStringLiteral("Zapf"), QStringLiteral("Arial"), QStringLiteral("Courier New")};
     auto* f = w->form<FontComboDialog>();
     EXPECT_EQ(f->objectName(), QStringLiteral("fontcombo"));
@@ -26,7 +27,8 @@ TEST_F(FontComboTest, ListsEveryInstalledFontAndPreviewsTheChosenOne) {
     EXPECT_EQ(f->Label1->font().family(), QStringLiteral("Courier New"));
 }
 
-TEST_F(FontComboTest, SetWrapsTheMainSelectionAndUnloads) {
+TEST_F(FontComboTest, SetWrapsTheMainSelectionAndUnloads)
+{
     const struct {
         int start, length;
         const char* after;

@@ -7,12 +7,14 @@ using namespace orvel;
 
 namespace {
 
-QString q(const char* s) {
+QString q(const char* s)
+{
     return QString::fromUtf8(s);
 }
 
 // A missing attribute leaves the piece of tag text between "<font" and the next quote.
-TEST(FontMarkupTest, TagReaderCutsValuesAndLeavesPiecesForMissingAttributes) {
+TEST(FontMarkupTest, TagReaderCutsValuesAndLeavesPiecesForMissingAttributes)
+{
     const struct {
         const char *tag, *colour, *face, *size;
     } rows[] = {
@@ -39,7 +41,8 @@ TEST(FontMarkupTest, TagReaderCutsValuesAndLeavesPiecesForMissingAttributes) {
         EXPECT_FALSE(font::isStrayValue(q(s))) << s;
 }
 
-TEST(FontMarkupTest, TagStartIsZeroBasedAndTagEndOneBased) {
+TEST(FontMarkupTest, TagStartIsZeroBasedAndTagEndOneBased)
+{
     const QString text = q(" <b><font size=\"2\">x");
     EXPECT_EQ(font::tagStartBefore(text, 1), -1);
     EXPECT_EQ(font::tagStartBefore(text, 2), 1);

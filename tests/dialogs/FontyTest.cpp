@@ -18,12 +18,14 @@ using orvel::test::crlf;
 
 namespace {
 
-QString q(const char* s) {
+QString q(const char* s)
+{
     return QString::fromUtf8(s);
 }
 
 // Text with "|" at the caret or "[" "]" around the selection.
-QString boxMarked(const TextBox* box) {
+QString boxMarked(const TextBox* box)
+{
     QString s = box->text();
     if (box->selLength() == 0)
         return s.insert(box->selStart(), u'|');
@@ -33,14 +35,16 @@ QString boxMarked(const TextBox* box) {
 
 // The pointer moving over `w`. Sent straight to the widget: the offscreen platform routes a moved
 // cursor to whichever of the overlapping top-level windows it finds first.
-void hover(QWidget* w) {
+void hover(QWidget* w)
+{
     const QPointF at(2, 2);
     QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(w, &move);
 }
 
-void typeInto(QLineEdit* box, const QString& text) {
+void typeInto(QLineEdit* box, const QString& text)
+{
     box->setFocus();
     box->selectAll();
     QTest::keyClicks(box, text);
@@ -50,7 +54,8 @@ class FontyTest : public orvel::test::SourceWindowTest {
 protected:
     // What the font button does: the main selection into the dialog's own box, then show it
     // and select all of it.
-    FontyDialog* open(const QString& page, int start, int length) {
+    FontyDialog* open(const QString& page, int start, int length)
+    {
         setPage(page, start, length);
         auto* f = w->form<FontyDialog>();
         f->Text1->setText(w->Text1->selText());
@@ -61,18 +66,21 @@ protected:
     }
 
     // A dialog whose own box holds `text` with the caret at `caret`.
-    FontyDialog* openOn(const QString& text, int caret) {
+    FontyDialog* openOn(const QString& text, int caret)
+    {
         FontyDialog* f = open(text, 0, static_cast<int>(text.size()));
         f->Text1->setSelStart(caret);
         return f;
     }
 
-    bool unloaded(FontyDialog* f) const {
+    bool unloaded(FontyDialog* f) const
+    {
         return w->findChild<FontyDialog*>() == nullptr && f->isHidden();
     }
 };
 
-TEST_F(FontyTest, OpensOnTheCopyWithNoFragments) {
+TEST_F(FontyTest, OpensOnTheCopyWithNoFragments)
+{
     FontyDialog* f = open(q("abc"), 0, 3);
     EXPECT_EQ(f->windowTitle(), q("Font: Select text and perform operation - Orvel"));
     EXPECT_EQ(boxMarked(f->Text1), q("[abc]"));
@@ -81,7 +89,8 @@ TEST_F(FontyTest, OpensOnTheCopyWithNoFragments) {
     EXPECT_EQ(font::openingTag(f->fragments()), q("<font>"));
 }
 
-TEST_F(FontyTest, SizeRuleFollowsEveryChangeOfTheSizeBox) {
+TEST_F(FontyTest, SizeRuleFollowsEveryChangeOfTheSizeBox)
+{
     FontyDialog* f = open(q("x"), 0, 1);
     const struct {
         const char *set, *box, *fragment;
@@ -107,7 +116,8 @@ TEST_F(FontyTest, SizeRuleFollowsEveryChangeOfTheSizeBox) {
     EXPECT_EQ(f->fragments().size, q(" size=\"5\""));
 }
 
-TEST_F(FontyTest, ColourListRuleWithRgbCodeOffAndOn) {
+TEST_F(FontyTest, ColourListRuleWithRgbCodeOffAndOn)
+{
     FontyDialog* f = open(q("x"), 0, 1);
     const struct {
         const char *colour, *box, *fragment;
@@ -138,7 +148,8 @@ TEST_F(FontyTest, ColourListRuleWithRgbCodeOffAndOn) {
     EXPECT_EQ(f->fragments().colour, q(" color=\"blue\""));
 }
 
-TEST_F(FontyTest, FaceFragmentFollowsTheFaceListAndTheFaceBox) {
+TEST_F(FontyTest, FaceFragmentFollowsTheFaceListAndTheFaceBox)
+{
     FontyDialog* f = open(q("x"), 0, 1);
     f->Combo1->setCurrentIndex(f->Combo1->findText(q("Verdana")));
     EXPECT_EQ(f->Text4->text(), q("Verdana"));
@@ -149,7 +160,8 @@ TEST_F(FontyTest, FaceFragmentFollowsTheFaceListAndTheFaceBox) {
     EXPECT_EQ(f->Text4->text(), q("Verdana"));
 }
 
-TEST_F(FontyTest, SetWrapsTheCopysSelectionWithSizeColourFaceInThatOrder) {
+TEST_F(FontyTest, SetWrapsTheCopysSelectionWithSizeColourFaceInThatOrder)
+{
     FontyDialog* f = open(crlf("say\nhello"), 0, 10);
     f->Text1->setSelStart(5);
     f->Text1->setSelLength(5);
@@ -167,7 +179,8 @@ TEST_F(FontyTest, SetWrapsTheCopysSelectionWithSizeColourFaceInThatOrder) {
     EXPECT_EQ(marked(), crlf("[say\nhello]"));
 }
 
-TEST_F(FontyTest, SizeUpDownStopsAtSevenAndOne) {
+TEST_F(FontyTest, SizeUpDownStopsAtSevenAndOne)
+{
     FontyDialog* f = open(q("x"), 0, 1);
     const struct {
         const char* from;
@@ -183,7 +196,8 @@ TEST_F(FontyTest, SizeUpDownStopsAtSevenAndOne) {
     EXPECT_EQ(f->fragments().size, q(" size=\"1\""));
 }
 
-TEST_F(FontyTest, RgbCheckOnTheWayToSet) {
+TEST_F(FontyTest, RgbCheckOnTheWayToSet)
+{
     FontyDialog* f = open(q("x"), 0, 1);
     hover(f->Command1); // RGB Code off: no check
     QTest::mouseClick(f->Check1, Qt::LeftButton);
@@ -200,7 +214,8 @@ TEST_F(FontyTest, RgbCheckOnTheWayToSet) {
     EXPECT_EQ(ui.prompts.size(), 1);
 }
 
-TEST_F(FontyTest, EditReadsAnRgbTagDirectlyAfterAnotherTag) {
+TEST_F(FontyTest, EditReadsAnRgbTagDirectlyAfterAnotherTag)
+{
     FontyDialog* f =
         openOn(q("<b>x</b><font color=\"#CCFFCC\" face=\"Arial\" size=\"4\">word</font>"), 14);
     QTest::mouseClick(f->SmartSelect, Qt::LeftButton);
@@ -218,7 +233,8 @@ TEST_F(FontyTest, EditReadsAnRgbTagDirectlyAfterAnotherTag) {
               q("<font size=\"4\" color=\"#CCFFCC\" face=\"Arial\">"));
 }
 
-TEST_F(FontyTest, EditReadsANamedColourAndSwitchesRgbCodeOff) {
+TEST_F(FontyTest, EditReadsANamedColourAndSwitchesRgbCodeOff)
+{
     FontyDialog* f = openOn(q("<FONT color=\"red\" size=\"2\" face=\"Impact\">"), 3);
     QTest::mouseClick(f->Check1, Qt::LeftButton);
     f->Text3->setText(q("00FF00"));
@@ -228,7 +244,8 @@ TEST_F(FontyTest, EditReadsANamedColourAndSwitchesRgbCodeOff) {
               q("<font size=\"2\" color=\"red\" face=\"Impact\">"));
 }
 
-TEST_F(FontyTest, EditWithoutEndOfTagAppendsOne) {
+TEST_F(FontyTest, EditWithoutEndOfTagAppendsOne)
+{
     const QString text = q("ab <font size=\"2\"");
     FontyDialog* f = openOn(text, static_cast<int>(text.size()));
     f->SmartSelect_Click();
@@ -242,7 +259,8 @@ TEST_F(FontyTest, EditWithoutEndOfTagAppendsOne) {
     EXPECT_EQ(f->txtfontsize->text(), q("3")); // nothing was read
 }
 
-TEST_F(FontyTest, EditOnATagLackingAttributesRepairsTheFields) {
+TEST_F(FontyTest, EditOnATagLackingAttributesRepairsTheFields)
+{
     const struct {
         const char *tag, *colour, *size, *face, *opening;
     } rows[] = {
@@ -266,7 +284,8 @@ TEST_F(FontyTest, EditOnATagLackingAttributesRepairsTheFields) {
 }
 
 // What Smart Correct does: fill four fields from outside and show the dialog.
-TEST_F(FontyTest, FieldsFilledFromOutsideRebuildTheFragments) {
+TEST_F(FontyTest, FieldsFilledFromOutsideRebuildTheFragments)
+{
     auto* f = w->form<FontyDialog>();
     f->Combo2->setEditText(QString());
     f->Text3->setText(q("CCFFCC"));
@@ -276,7 +295,8 @@ TEST_F(FontyTest, FieldsFilledFromOutsideRebuildTheFragments) {
               q("<font size=\"6\" color=\"#CCFFCC\" face=\"Verdana\">"));
 }
 
-TEST_F(FontyTest, BoldItalicUnderlineToggleInTheCopy) {
+TEST_F(FontyTest, BoldItalicUnderlineToggleInTheCopy)
+{
     const struct {
         void (FontyDialog::*click)();
         const char *selected, *after;
@@ -301,7 +321,8 @@ TEST_F(FontyTest, BoldItalicUnderlineToggleInTheCopy) {
     }
 }
 
-TEST_F(FontyTest, OkWritesTheCopyOverTheCurrentMainSelection) {
+TEST_F(FontyTest, OkWritesTheCopyOverTheCurrentMainSelection)
+{
     FontyDialog* f = open(q("one two three"), 4, 3);
     QTest::mouseClick(f->bold, Qt::LeftButton);
     // The main window stays usable; OK takes whatever is selected there now.
@@ -317,7 +338,8 @@ TEST_F(FontyTest, OkWritesTheCopyOverTheCurrentMainSelection) {
     EXPECT_EQ(marked(), q("a<font></font>|b"));
 }
 
-TEST_F(FontyTest, CancelWritesNothing) {
+TEST_F(FontyTest, CancelWritesNothing)
+{
     FontyDialog* f = open(q("one two"), 0, 3);
     f->Command1_Click();
     QTest::mouseClick(f->CancelButton, Qt::LeftButton);
@@ -325,7 +347,8 @@ TEST_F(FontyTest, CancelWritesNothing) {
     EXPECT_TRUE(unloaded(f));
 }
 
-TEST_F(FontyTest, HintsFollowThePointer) {
+TEST_F(FontyTest, HintsFollowThePointer)
+{
     FontyDialog* f = open(q("x"), 0, 1);
     const struct {
         QWidget* widget;

@@ -21,14 +21,16 @@ namespace {
 
 class HruleTest : public orvel::test::SourceWindowTest {
 protected:
-    HruleDialog* open() {
+    HruleDialog* open()
+    {
         auto* d = w->form<HruleDialog>();
         d->show();
         return d;
     }
     static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
     // Picks a colour as the user does: open the list, move to the colour, press Return.
-    static void chooseColour(HruleDialog* d, const QString& colour) {
+    static void chooseColour(HruleDialog* d, const QString& colour)
+    {
         d->Combo2->showPopup();
         QAbstractItemView* view = d->Combo2->view();
         view->setCurrentIndex(view->model()->index(d->Combo2->findText(colour), 0));
@@ -37,7 +39,8 @@ protected:
     QString tag(HruleDialog* d) const { return ruleTag(d->fragments()); }
 };
 
-TEST_F(HruleTest, DefaultsInsertABareRuleInPlaceOfTheSelection) {
+TEST_F(HruleTest, DefaultsInsertABareRuleInPlaceOfTheSelection)
+{
     setPage(QStringLiteral("a<p>b"), 1, 3);
     auto* d = open();
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Insert Horizontal Rule: Orvel"));
@@ -50,7 +53,8 @@ TEST_F(HruleTest, DefaultsInsertABareRuleInPlaceOfTheSelection) {
     EXPECT_EQ(w->findChild<HruleDialog*>(), nullptr);
 }
 
-TEST_F(HruleTest, EverySettingJoinsInFixedOrder) {
+TEST_F(HruleTest, EverySettingJoinsInFixedOrder)
+{
     setPage(QStringLiteral("x"), 1, 0);
     auto* d = open();
     click(d->Check1);
@@ -67,7 +71,8 @@ TEST_F(HruleTest, EverySettingJoinsInFixedOrder) {
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-TEST_F(HruleTest, OkTakesTheSelectionOfTheMomentAndCancelNothing) {
+TEST_F(HruleTest, OkTakesTheSelectionOfTheMomentAndCancelNothing)
+{
     setPage(QStringLiteral("one two"), 0, 3);
     click(open()->CancelButton);
     EXPECT_EQ(marked(), QStringLiteral("[one] two"));
@@ -78,7 +83,8 @@ TEST_F(HruleTest, OkTakesTheSelectionOfTheMomentAndCancelNothing) {
     EXPECT_EQ(marked(), QStringLiteral("one <HR>|"));
 }
 
-TEST_F(HruleTest, SelectedRuleEndingInNoShadeTicksTheBox) {
+TEST_F(HruleTest, SelectedRuleEndingInNoShadeTicksTheBox)
+{
     const struct {
         const char* page;
         bool ticked;
@@ -94,7 +100,8 @@ TEST_F(HruleTest, SelectedRuleEndingInNoShadeTicksTheBox) {
     }
 }
 
-TEST_F(HruleTest, TypedPercentSignIsRefused) {
+TEST_F(HruleTest, TypedPercentSignIsRefused)
+{
     auto* d = open();
     QTest::keyClicks(d->widther, QStringLiteral("50%"));
     ASSERT_EQ(ui.prompts.size(), 1);
@@ -106,7 +113,8 @@ TEST_F(HruleTest, TypedPercentSignIsRefused) {
 }
 
 // "100" without a percent sign is 100 pixels, like any other typed number.
-TEST_F(HruleTest, TypedWidthIsPixelsAndPercentageTogglesTheSign) {
+TEST_F(HruleTest, TypedWidthIsPixelsAndPercentageTogglesTheSign)
+{
     auto* d = open();
     QTest::keyClicks(d->widther, QStringLiteral("100"));
     EXPECT_EQ(tag(d), QStringLiteral("<HR width=100>"));
@@ -120,14 +128,16 @@ TEST_F(HruleTest, TypedWidthIsPixelsAndPercentageTogglesTheSign) {
 }
 
 // A bare "100" would read as pixels and untick the box the user just ticked.
-TEST_F(HruleTest, PercentageOnAnEmptyWidthMeansTheFullWidth) {
+TEST_F(HruleTest, PercentageOnAnEmptyWidthMeansTheFullWidth)
+{
     auto* d = open();
     click(d->Check2);
     EXPECT_TRUE(d->Check2->isChecked());
     EXPECT_EQ(d->widther->text(), QStringLiteral("100%"));
 }
 
-TEST_F(HruleTest, SizeStepsUpAndBackToNoAttribute) {
+TEST_F(HruleTest, SizeStepsUpAndBackToNoAttribute)
+{
     auto* d = open();
     const struct {
         bool up;
@@ -144,7 +154,8 @@ TEST_F(HruleTest, SizeStepsUpAndBackToNoAttribute) {
 
 // An opener fills the fields after load: each change builds its fragment as typing would, and
 // what a tag parser leaves in the width box gives way to the full width.
-TEST_F(HruleTest, FieldsFilledByCodeBuildTheirFragments) {
+TEST_F(HruleTest, FieldsFilledByCodeBuildTheirFragments)
+{
     auto* d = open();
     for (const char* leftover : {"idth=", "ze=", "lign=", "ign="}) {
         d->widther->setText(QString::fromUtf8(leftover));
@@ -161,7 +172,8 @@ TEST_F(HruleTest, FieldsFilledByCodeBuildTheirFragments) {
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-TEST_F(HruleTest, TimerTidiesParserLeftoversOnce) {
+TEST_F(HruleTest, TimerTidiesParserLeftoversOnce)
+{
     auto* d = open();
     d->size->setText(QStringLiteral("ze="));
     d->Combo2->setEditText(QStringLiteral("idth="));
@@ -182,7 +194,8 @@ TEST_F(HruleTest, TimerTidiesParserLeftoversOnce) {
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-TEST_F(HruleTest, HintsFollowThePointerAndTheCheckBoxes) {
+TEST_F(HruleTest, HintsFollowThePointerAndTheCheckBoxes)
+{
     auto* d = open();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
     // Offscreen, QTest's widget overload only moves the cursor: go through the window.

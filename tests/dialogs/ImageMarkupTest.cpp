@@ -8,7 +8,8 @@ using namespace orvel;
 
 namespace {
 
-ImageFields filled() {
+ImageFields filled()
+{
     return {QStringLiteral("a.gif"),
             true,
             QStringLiteral("8"),
@@ -21,7 +22,8 @@ ImageFields filled() {
             {}};
 }
 
-TEST(ImageMarkup, ValuesGoInAsTypedAndHiddenDimensionsStayOut) {
+TEST(ImageMarkup, ValuesGoInAsTypedAndHiddenDimensionsStayOut)
+{
     ImageFields f = filled();
     f.source = QStringLiteral(R"(x"y<z>.gif)");
     f.alternate = QStringLiteral("A & B");
@@ -33,7 +35,8 @@ TEST(ImageMarkup, ValuesGoInAsTypedAndHiddenDimensionsStayOut) {
     EXPECT_FALSE(imageTag(f).contains(QStringLiteral("HEIGHT")));
 }
 
-TEST(ImageMarkup, SpacingFragmentIsEmptyForZeroAndNonNumbers) {
+TEST(ImageMarkup, SpacingFragmentIsEmptyForZeroAndNonNumbers)
+{
     const std::pair<const char*, const char*> rows[] = {
         {"0", ""}, {"00", ""}, {"", ""}, {"a5", ""}, {"5a", ""}, {"007", R"( vspace="007")"}};
     for (const auto& [value, fragment] : rows)
@@ -42,7 +45,8 @@ TEST(ImageMarkup, SpacingFragmentIsEmptyForZeroAndNonNumbers) {
             << value;
 }
 
-TEST(ImageMarkup, HeightAndWidthAreRequiredOnlyWithDimensions) {
+TEST(ImageMarkup, HeightAndWidthAreRequiredOnlyWithDimensions)
+{
     for (QString ImageFields::*field : {&ImageFields::height, &ImageFields::width}) {
         ImageFields f = filled();
         f.*field = QString();
@@ -52,7 +56,8 @@ TEST(ImageMarkup, HeightAndWidthAreRequiredOnlyWithDimensions) {
     }
 }
 
-TEST(ObjectMarkup, FallbackTextGoesInAsTyped) {
+TEST(ObjectMarkup, FallbackTextGoesInAsTyped)
+{
     ObjectFields f;
     f.source = QStringLiteral("m.mid");
     f.noEmbed = QStringLiteral("<b>none</b>");

@@ -23,7 +23,8 @@ const QString kDefaultTag =
 
 class ImagerTest : public orvel::test::SourceWindowTest {
 protected:
-    ImagerDialog* open() {
+    ImagerDialog* open()
+    {
         auto* d = w->form<ImagerDialog>();
         d->show();
         // Offscreen, a window is activated only once it is exposed.
@@ -32,19 +33,22 @@ protected:
         (void)QTest::qWaitForWindowActive(d);
         return d;
     }
-    static void retype(QLineEdit* box, const QString& keys) {
+    static void retype(QLineEdit* box, const QString& keys)
+    {
         box->selectAll();
         QTest::keyClicks(box, keys);
     }
     // True once the dialog has left the window and been destroyed.
-    bool unloaded(QPointer<ImagerDialog>& d) {
+    bool unloaded(QPointer<ImagerDialog>& d)
+    {
         const bool detached = !w->findChild<ImagerDialog*>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return detached && d.isNull();
     }
 };
 
-TEST_F(ImagerTest, ControlsAtLoad) {
+TEST_F(ImagerTest, ControlsAtLoad)
+{
     ImagerDialog* d = open();
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Insert Image"));
     EXPECT_FALSE(d->isModal());
@@ -62,7 +66,8 @@ TEST_F(ImagerTest, ControlsAtLoad) {
     EXPECT_EQ(d->Label1[4]->text(), QStringLiteral("Alternate      Text"));
 }
 
-TEST_F(ImagerTest, InsertsOverTheSelectionOfThatMomentAndStaysOpen) {
+TEST_F(ImagerTest, InsertsOverTheSelectionOfThatMomentAndStaysOpen)
+{
     setPage(QStringLiteral("one\r\ntwo"), 0, 0);
     ImagerDialog* d = open();
     QTest::keyClicks(d->imageurl, QStringLiteral("a.gif"));
@@ -78,7 +83,8 @@ TEST_F(ImagerTest, InsertsOverTheSelectionOfThatMomentAndStaysOpen) {
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-TEST_F(ImagerTest, TypedPercentSwitchesBothDimensionsToPercent) {
+TEST_F(ImagerTest, TypedPercentSwitchesBothDimensionsToPercent)
+{
     setPage(QString());
     ImagerDialog* d = open();
     d->imageurl->setText(QStringLiteral("a.gif"));
@@ -106,7 +112,8 @@ TEST_F(ImagerTest, TypedPercentSwitchesBothDimensionsToPercent) {
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-TEST_F(ImagerTest, DigitFilterRefusesLettersAndRefillsEmptyBoxes) {
+TEST_F(ImagerTest, DigitFilterRefusesLettersAndRefillsEmptyBoxes)
+{
     struct Row {
         QLineEdit* ImagerDialog::*box;
         const char* keys; // typed after the default text; "" empties the box
@@ -146,7 +153,8 @@ TEST_F(ImagerTest, DigitFilterRefusesLettersAndRefillsEmptyBoxes) {
     EXPECT_EQ(d->vertFragment, QString());
 }
 
-TEST_F(ImagerTest, SpacingAndBorderStepBetweenZeroAndNoLimit) {
+TEST_F(ImagerTest, SpacingAndBorderStepBetweenZeroAndNoLimit)
+{
     setPage(QString());
     ImagerDialog* d = open();
     d->imageurl->setText(QStringLiteral("a.gif"));
@@ -172,7 +180,8 @@ TEST_F(ImagerTest, SpacingAndBorderStepBetweenZeroAndNoLimit) {
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-TEST_F(ImagerTest, BrowseChoosesAndCancelKeepsTheSource) {
+TEST_F(ImagerTest, BrowseChoosesAndCancelKeepsTheSource)
+{
     ImagerDialog* d = open();
     ui.cancelFile();
     QTest::mouseClick(d->Command1, Qt::LeftButton);
@@ -194,7 +203,8 @@ TEST_F(ImagerTest, BrowseChoosesAndCancelKeepsTheSource) {
     EXPECT_EQ(ui.prompts.size(), 4);
 }
 
-TEST_F(ImagerTest, IncompleteEntriesUnloadOnlyWithDimensions) {
+TEST_F(ImagerTest, IncompleteEntriesUnloadOnlyWithDimensions)
+{
     struct Row {
         bool dimensions;
         QLineEdit* ImagerDialog::*emptied; // null: the alignment
@@ -231,7 +241,8 @@ TEST_F(ImagerTest, IncompleteEntriesUnloadOnlyWithDimensions) {
     }
 }
 
-TEST_F(ImagerTest, EscapeUnloadsLikeTheCloseBox) {
+TEST_F(ImagerTest, EscapeUnloadsLikeTheCloseBox)
+{
     QPointer<ImagerDialog> d = open();
     d->imageurl->setText(QStringLiteral("a.gif"));
     QTest::keyClick(d->imageurl, Qt::Key_Escape);
@@ -239,7 +250,8 @@ TEST_F(ImagerTest, EscapeUnloadsLikeTheCloseBox) {
     EXPECT_EQ(open()->imageurl->text(), QString());
 }
 
-TEST_F(ImagerTest, FieldsFilledFromOutsideRunTheirRules) {
+TEST_F(ImagerTest, FieldsFilledFromOutsideRunTheirRules)
+{
     setPage(QString());
     ImagerDialog* d = open();
     d->imageurl->setText(QStringLiteral("pic.jpg"));
@@ -255,7 +267,8 @@ TEST_F(ImagerTest, FieldsFilledFromOutsideRunTheirRules) {
                                                R"(BORDER=2 align="Right" ALT="A pic" > )"));
 }
 
-TEST_F(ImagerTest, HintsOnTheStatusBar) {
+TEST_F(ImagerTest, HintsOnTheStatusBar)
+{
     ImagerDialog* d = open();
     EXPECT_EQ(hintOf(d), QStringLiteral("Insert images with ease"));
     EXPECT_EQ(hintOf(d->UpDown3), QStringLiteral("Change the horizontal spacing"));

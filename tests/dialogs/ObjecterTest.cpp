@@ -17,7 +17,8 @@ namespace {
 
 class ObjecterTest : public orvel::test::SourceWindowTest {
 protected:
-    ObjecterDialog* open() {
+    ObjecterDialog* open()
+    {
         auto* d = w->form<ObjecterDialog>();
         d->show();
         // Offscreen, a window is activated only once it is exposed.
@@ -27,10 +28,12 @@ protected:
         return d;
     }
     // Clicks the box on its indicator: the middle of a wide box is outside its click area.
-    static void tick(QCheckBox* c) {
+    static void tick(QCheckBox* c)
+    {
         QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(6, c->height() / 2));
     }
-    static QString embed(const char* flags) {
+    static QString embed(const char* flags)
+    {
         const QStringList f = QString::fromLatin1(flags).split(u' ');
         return QStringLiteral(R"(<EMBED src="m.mid" CONTROLLER="%1"  AUTOSTART="%2" LOOP="%3" )"
                               R"(WIDTH="75" HEIGHT="10" VOLUME="50"> <noembed>)"
@@ -39,7 +42,8 @@ protected:
     }
 };
 
-TEST_F(ObjecterTest, LoadsWithDefaultsAndItsStatusText) {
+TEST_F(ObjecterTest, LoadsWithDefaultsAndItsStatusText)
+{
     ObjecterDialog* d = open();
     EXPECT_EQ(d->objectName(), QStringLiteral("objecter"));
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Insert Object"));
@@ -57,7 +61,8 @@ TEST_F(ObjecterTest, LoadsWithDefaultsAndItsStatusText) {
     EXPECT_EQ(hintOf(d->OKButton), QStringLiteral("Insert object with chosen settings"));
 }
 
-TEST_F(ObjecterTest, OkInsertsEmbedWithFlagsAndUnloads) {
+TEST_F(ObjecterTest, OkInsertsEmbedWithFlagsAndUnloads)
+{
     struct Row {
         std::vector<QCheckBox * ObjecterDialog::*> clicked;
         const char* flags;
@@ -85,7 +90,8 @@ TEST_F(ObjecterTest, OkInsertsEmbedWithFlagsAndUnloads) {
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-TEST_F(ObjecterTest, EmptySourceIsRefusedAndCancelUnloads) {
+TEST_F(ObjecterTest, EmptySourceIsRefusedAndCancelUnloads)
+{
     setPage(QStringLiteral("page"), 1, 2);
     ObjecterDialog* d = open();
     d->OKButton->setFocus();
@@ -107,7 +113,8 @@ TEST_F(ObjecterTest, EmptySourceIsRefusedAndCancelUnloads) {
     EXPECT_EQ(marked(), QStringLiteral("p[ag]e"));
 }
 
-TEST_F(ObjecterTest, EmptiedFallbackTextComesBackWhenLeft) {
+TEST_F(ObjecterTest, EmptiedFallbackTextComesBackWhenLeft)
+{
     setPage(QString());
     ObjecterDialog* d = open();
     d->src->setText(QStringLiteral("m.mid"));
@@ -120,7 +127,8 @@ TEST_F(ObjecterTest, EmptiedFallbackTextComesBackWhenLeft) {
     EXPECT_EQ(w->Text1->text().toStdString(), embed("FALSE FALSE FALSE").toStdString());
 }
 
-TEST_F(ObjecterTest, NumberBoxesRefuseLettersWithTheirFallbacks) {
+TEST_F(ObjecterTest, NumberBoxesRefuseLettersWithTheirFallbacks)
+{
     ObjecterDialog* d = open();
     const std::pair<QLineEdit*, const char*> rows[] = {
         {d->Volume, "50"}, {d->Widther, "75"}, {d->Heighter, "10"}};
@@ -137,7 +145,8 @@ TEST_F(ObjecterTest, NumberBoxesRefuseLettersWithTheirFallbacks) {
     }
 }
 
-TEST_F(ObjecterTest, BrowseHasNoTitleAndCancelKeepsTheSource) {
+TEST_F(ObjecterTest, BrowseHasNoTitleAndCancelKeepsTheSource)
+{
     ObjecterDialog* d = open();
     ui.answerFile(QStringLiteral("/media/m.mid"));
     QTest::mouseClick(d->brw, Qt::LeftButton);

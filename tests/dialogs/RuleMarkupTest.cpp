@@ -7,11 +7,13 @@ using namespace orvel;
 
 namespace {
 
-QString q(const char* s) {
+QString q(const char* s)
+{
     return QString::fromUtf8(s);
 }
 
-TEST(RuleMarkup, FragmentsLeaveDefaultsOut) {
+TEST(RuleMarkup, FragmentsLeaveDefaultsOut)
+{
     EXPECT_EQ(alignFragment(q("Center")), QString());
     EXPECT_EQ(alignFragment(std::nullopt), q(" align=\"\""));
     EXPECT_EQ(colourFragment(q("black"), true), QString());
@@ -22,7 +24,8 @@ TEST(RuleMarkup, FragmentsLeaveDefaultsOut) {
     EXPECT_EQ(widthFragment(q("100")), q(" width=100"));
 }
 
-TEST(RuleMarkup, PercentageAddsOrDropsOneTrailingSign) {
+TEST(RuleMarkup, PercentageAddsOrDropsOneTrailingSign)
+{
     const struct {
         const char* width;
         bool percent;
@@ -35,7 +38,8 @@ TEST(RuleMarkup, PercentageAddsOrDropsOneTrailingSign) {
         EXPECT_EQ(percentWidth(q(r.width), r.percent), q(r.expected)) << r.width << r.percent;
 }
 
-TEST(RuleMarkup, TagDropsAnEmptyAlignAttribute) {
+TEST(RuleMarkup, TagDropsAnEmptyAlignAttribute)
+{
     EXPECT_EQ(ruleTag({}), q("<HR>"));
     EXPECT_EQ(ruleTag({q(" align=\"\""), q(" width=10"), {}, {}, q(" NOSHADE")}),
               q("<HR width=10 NOSHADE>"));

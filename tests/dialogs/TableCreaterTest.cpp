@@ -16,7 +16,8 @@ namespace {
 
 class TableCreaterTest : public orvel::test::SourceWindowTest {
 protected:
-    TableCreaterDialog* open(bool rowMode = false) {
+    TableCreaterDialog* open(bool rowMode = false)
+    {
         auto* d = w->form<TableCreaterDialog>();
         if (rowMode)
             d->presetRowMode();
@@ -27,7 +28,8 @@ protected:
     bool dialogOpen() const { return w->findChild<TableCreaterDialog*>() != nullptr; }
 };
 
-TEST_F(TableCreaterTest, DefaultsReplaceTheSelectionWithTheElevenLineTable) {
+TEST_F(TableCreaterTest, DefaultsReplaceTheSelectionWithTheElevenLineTable)
+{
     setPage(QStringLiteral("<BODY>old</BODY>"), 6, 3);
     auto* d = open();
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Create Table: Orvel"));
@@ -43,7 +45,8 @@ TEST_F(TableCreaterTest, DefaultsReplaceTheSelectionWithTheElevenLineTable) {
     EXPECT_FALSE(dialogOpen());
 }
 
-TEST_F(TableCreaterTest, TableModeBuildsFromTheBoxes) {
+TEST_F(TableCreaterTest, TableModeBuildsFromTheBoxes)
+{
     const struct {
         const char *rows, *cols, *border, *caption, *expected;
     } rows[] = {
@@ -73,7 +76,8 @@ TEST_F(TableCreaterTest, TableModeBuildsFromTheBoxes) {
 // The row preset gives the compact window. Row mode writes no TABLE, CAPTION or closing tag and
 // leaves the focus where it is. The dialog does not block the source window: it acts on the
 // selection of the moment of the click.
-TEST_F(TableCreaterTest, RowModeInsertsOnlyRowsAtTheSelectionOfTheMoment) {
+TEST_F(TableCreaterTest, RowModeInsertsOnlyRowsAtTheSelectionOfTheMoment)
+{
     setPage(QStringLiteral("<TABLE>\r\n</TABLE>"), 0, 2);
     auto* d = open();
     const int fullHeight = d->height();
@@ -95,7 +99,8 @@ TEST_F(TableCreaterTest, RowModeInsertsOnlyRowsAtTheSelectionOfTheMoment) {
     EXPECT_FALSE(dialogOpen());
 }
 
-TEST_F(TableCreaterTest, ClosingDiscardsAndReopeningStartsAfresh) {
+TEST_F(TableCreaterTest, ClosingDiscardsAndReopeningStartsAfresh)
+{
     setPage(QStringLiteral("keep"), 0, 4);
     open(true)->close();
     EXPECT_FALSE(dialogOpen());
@@ -103,7 +108,8 @@ TEST_F(TableCreaterTest, ClosingDiscardsAndReopeningStartsAfresh) {
     EXPECT_TRUE(open()->tableMode());
 }
 
-TEST_F(TableCreaterTest, LetterTypedIntoColumnsIsRefused) {
+TEST_F(TableCreaterTest, LetterTypedIntoColumnsIsRefused)
+{
     auto* d = open();
     QTest::keyClicks(d->j, QStringLiteral("x"));
     EXPECT_EQ(d->j->text(), QStringLiteral("2"));
@@ -113,7 +119,8 @@ TEST_F(TableCreaterTest, LetterTypedIntoColumnsIsRefused) {
     EXPECT_EQ(ui.lastPrompt().icon, MsgIcon::Critical);
 }
 
-TEST_F(TableCreaterTest, NumberBoxesTakeTwoTypedDigitsAndTheirFallbacks) {
+TEST_F(TableCreaterTest, NumberBoxesTakeTwoTypedDigitsAndTheirFallbacks)
+{
     auto* d = open();
     for (auto [box, fallback] : {std::pair{d->i, "2"},
                                  {d->j, "2"},
@@ -132,7 +139,8 @@ TEST_F(TableCreaterTest, NumberBoxesTakeTwoTypedDigitsAndTheirFallbacks) {
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-TEST_F(TableCreaterTest, UpDownsStepWithinTheirLowerBounds) {
+TEST_F(TableCreaterTest, UpDownsStepWithinTheirLowerBounds)
+{
     auto* d = open();
     const struct {
         QLineEdit* box;
@@ -161,7 +169,8 @@ TEST_F(TableCreaterTest, UpDownsStepWithinTheirLowerBounds) {
 
 // Stepping has no upper bound; a table this large would freeze the editor, so it is refused
 // with a message and the dialog stays open to correct the numbers.
-TEST_F(TableCreaterTest, AbsurdTableIsRefusedWithAMessage) {
+TEST_F(TableCreaterTest, AbsurdTableIsRefusedWithAMessage)
+{
     setPage(QStringLiteral("keep"), 0, 4);
     auto* d = open();
     d->i->setText(QStringLiteral("1000"));

@@ -8,7 +8,8 @@ using namespace orvel;
 
 namespace {
 
-TEST(TableMarkup, RowsHoldOneLinePerCellNamingRowAndColumn) {
+TEST(TableMarkup, RowsHoldOneLinePerCellNamingRowAndColumn)
+{
     const struct {
         int rows, cols;
         const char* expected;
@@ -28,7 +29,8 @@ TEST(TableMarkup, RowsHoldOneLinePerCellNamingRowAndColumn) {
 
 // Cell-less rows still cost lines, so they count as one cell each; the products must not
 // overflow for counts stepped far beyond two digits.
-TEST(TableMarkup, SizeGuardRefusesOnlyBeyondTheCellLimit) {
+TEST(TableMarkup, SizeGuardRefusesOnlyBeyondTheCellLimit)
+{
     const struct {
         int rows, cols;
         bool tooLarge;

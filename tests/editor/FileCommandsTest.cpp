@@ -187,7 +187,8 @@ TEST_F(FileCommandsTest, OpenFailuresNameTheFileAndTheReasonAndChangeNothing)
         EXPECT_EQ(msg.icon, MsgIcon::Critical);
         EXPECT_EQ(msg.title, QStringLiteral("Assistant: Orvel"));
         EXPECT_TRUE(msg.text.contains(bad)) << msg.text.toStdString();
-        EXPECT_TRUE(msg.text.startsWith(QStringLiteral("Could not open"))) << msg.text.toStdString();
+        EXPECT_TRUE(msg.text.startsWith(QStringLiteral("Could not open")))
+            << msg.text.toStdString();
         EXPECT_EQ(w->Text1->text(), before);
         EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
     }
@@ -221,7 +222,8 @@ TEST_F(FileCommandsTest, SaveAsCancelledWritesNothing)
 
 TEST_F(FileCommandsTest, AnUneditedPageRoundTripsByteForByte)
 {
-    const QByteArray bytes = "<HTML>\r\n<BODY>\r\n\r\n\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n</HTML>\r\n";
+    const QByteArray bytes =
+        "<HTML>\r\n<BODY>\r\n\r\n\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n</HTML>\r\n";
     const QString file = writeFile(QStringLiteral("round.html"), bytes);
     ui.answerFile(file);
     w->open_Click();

@@ -30,8 +30,8 @@ QStringList titles(const QList<QAction*>& actions)
 TEST_F(SourceWindowTest, MenuBarOrder)
 {
     EXPECT_EQ(titles(w->menuBar()->actions()),
-              (QStringList{"&File", "&Edit", "F&ormat", "&Insert", "&Table", "E&xtra",
-                           "Option&s", "&Help"}));
+              (QStringList{"&File", "&Edit", "F&ormat", "&Insert", "&Table", "E&xtra", "Option&s",
+                           "&Help"}));
 }
 
 TEST_F(SourceWindowTest, MenusHoldTheirEntriesSeparatorsAndSubmenus)
@@ -58,8 +58,11 @@ TEST_F(SourceWindowTest, CheckMarksAtStart)
     const struct {
         const char* name;
         bool checked;
-    } rows[] = {{"mnuautocorrect", true}, {"mnuassistant", true}, {"mnuautosave", false},
-                {"mnuslowpaste", false}, {"mnualphasort", true}};
+    } rows[] = {{"mnuautocorrect", true},
+                {"mnuassistant", true},
+                {"mnuautosave", false},
+                {"mnuslowpaste", false},
+                {"mnualphasort", true}};
     for (const auto& r : rows) {
         QAction* a = w->menuAction(r.name);
         ASSERT_TRUE(a) << r.name;
@@ -76,15 +79,33 @@ TEST_F(SourceWindowTest, EveryShortcutKeyBelongsToItsEntry)
         const char* key;
         const char* name;
     } rows[] = {
-        {"Ctrl+A", "mnuselectall"}, {"Ctrl+B", "bolda"},        {"Ctrl+C", "mnucopy"},
-        {"Ctrl+D", "mnucopytotemp"}, {"Ctrl+E", "mnucomposer"}, {"Ctrl+F", "mnufind"},
-        {"Ctrl+G", "mnubookmark"},  {"Ctrl+H", "mnuhider"},     {"Ctrl+I", "italica"},
-        {"Ctrl+K", "mnuhyperlink"}, {"Ctrl+M", "mnuMaster"},    {"Ctrl+N", "new"},
-        {"Ctrl+O", "open"},         {"Ctrl+Q", "quickformata"}, {"Ctrl+R", "exit"},
-        {"Ctrl+S", "save"},         {"Ctrl+U", "underlinea"},   {"Ctrl+V", "mnupaste"},
-        {"Ctrl+X", "mnucut"},       {"F1", "helpa"},            {"F2", "mnupastetmp"},
-        {"F3", "mnufindnext"},      {"F4", "mnuvuxcmd"},        {"F5", "preview"},
-        {"Ctrl+F5", "mnutruecorrect"}, {"Ctrl+F12", "mnusmartselect"}, {"Shift+F1", "mnufont"},
+        {"Ctrl+A", "mnuselectall"},
+        {"Ctrl+B", "bolda"},
+        {"Ctrl+C", "mnucopy"},
+        {"Ctrl+D", "mnucopytotemp"},
+        {"Ctrl+E", "mnucomposer"},
+        {"Ctrl+F", "mnufind"},
+        {"Ctrl+G", "mnubookmark"},
+        {"Ctrl+H", "mnuhider"},
+        {"Ctrl+I", "italica"},
+        {"Ctrl+K", "mnuhyperlink"},
+        {"Ctrl+M", "mnuMaster"},
+        {"Ctrl+N", "new"},
+        {"Ctrl+O", "open"},
+        {"Ctrl+Q", "quickformata"},
+        {"Ctrl+R", "exit"},
+        {"Ctrl+S", "save"},
+        {"Ctrl+U", "underlinea"},
+        {"Ctrl+V", "mnupaste"},
+        {"Ctrl+X", "mnucut"},
+        {"F1", "helpa"},
+        {"F2", "mnupastetmp"},
+        {"F3", "mnufindnext"},
+        {"F4", "mnuvuxcmd"},
+        {"F5", "preview"},
+        {"Ctrl+F5", "mnutruecorrect"},
+        {"Ctrl+F12", "mnusmartselect"},
+        {"Shift+F1", "mnufont"},
         {"Shift+Del", "mnuautodel"},
     };
     int withKeys = 0;
@@ -100,8 +121,8 @@ TEST_F(SourceWindowTest, EveryShortcutKeyBelongsToItsEntry)
 
 TEST_F(SourceWindowTest, EntriesWithoutACommandYetAreDisabled)
 {
-    for (const char* name : {"mnufind", "mnuLcase", "mnucomposer", "helpa", "about",
-                             "mnucrestore1", "mnuautodel"})
+    for (const char* name :
+         {"mnufind", "mnuLcase", "mnucomposer", "helpa", "about", "mnucrestore1", "mnuautodel"})
         EXPECT_FALSE(w->menuAction(name)->isEnabled()) << name;
     for (const char* name : {"new", "open", "save", "saveas", "preview", "exit", "mnuhider",
                              "mnucopy", "mnucut", "mnupaste", "mnuselectall"})
@@ -225,9 +246,8 @@ TEST_F(ShortcutTest, AClickRefreshesOnlyTheCaretCaptions)
 TEST_F(SourceWindowTest, HideAndShowTheButtonGroupsTwice)
 {
     QList<QWidget*> groups;
-    groups << w->General << w->misc << w->tabular << w->Combo4 << w->insert << w->bold
-           << w->italic << w->underline << w->fonter << w->align << w->former << w->extras
-           << w->special;
+    groups << w->General << w->misc << w->tabular << w->Combo4 << w->insert << w->bold << w->italic
+           << w->underline << w->fonter << w->align << w->former << w->extras << w->special;
     w->toggleButtons();
     for (QWidget* g : groups)
         EXPECT_FALSE(g->isVisibleTo(w.get())) << g->objectName().toStdString();

@@ -47,11 +47,20 @@ TEST_F(TextBoxTest, PositionsCountLineEndsAsTwo)
     const struct {
         int pos;
         int readBack;
-    } rows[] = {{0, 0}, {2, 2}, {4, 4}, {6, 6}, {8, 8}, {10, 10}, {12, 12},
+    } rows[] = {{0, 0},
+                {2, 2},
+                {4, 4},
+                {6, 6},
+                {8, 8},
+                {10, 10},
+                {12, 12},
                 // between CR and LF: the caret stands at the end of the line
-                {3, 2}, {7, 6}, {9, 8},
+                {3, 2},
+                {7, 6},
+                {9, 8},
                 // past the end: clamped
-                {99, 12}, {-5, 0}};
+                {99, 12},
+                {-5, 0}};
     for (const auto& r : rows) {
         box.setSelStart(r.pos);
         EXPECT_EQ(box.selStart(), r.readBack) << "pos " << r.pos;
