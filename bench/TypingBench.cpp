@@ -1,0 +1,68 @@
+// Typing speed in the source window on small and very large pages. A keystroke runs the change
+// pass (caption, caret and line captions); none of it may grow with the page.
+//
+//   cmake -S . -B build -DORVEL_BUILD_BENCH=ON && cmake --build build --target bench_typing
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_typing
+#include "editor/SourceWindow.h"
+#include "platform/ScriptedPlatform.h"
+
+#include <QApplication>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+using namespace orvel;
+
+namespace {
+
+QString pageOf(qsizetype bytes)
+{
+    const QString line = QStringLiteral("<P>Some paragraph text of a hand-written page.</P>\r\n");
+    QString page;
+    page.reserve(bytes + line.size());
+    while (page.size() < bytes)
+        page += line;
+    return page;
+}
+
+// One typed character in the middle of a page of state.range(0) characters, then Backspace.
+void BM_TypeInPage(benchmark::State& state)
+{
+    ScriptedPlatform ui;
+    setPlatform(&ui);
+    SourceWindow w;
+    w.show();
+    w.Text1->setText(pageOf(state.range(0)));
+    w.Text1->setSelStart(int(state.range(0) / 2));
+    w.Text1->setFocus();
+    for (auto _ : state) {
+        QTest::keyClick(w.Text1, Qt::Key_X);
+        QTest::keyClick(w.Text1, Qt::Key_Backspace);
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+    setPlatform(nullptr);
+}
+BENCHMARK(BM_TypeInPage)->Arg(4 << 10)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
+
+// Reading the caret position and the characters before it, as the typing aids do.
+void BM_CaretWindow(benchmark::State& state)
+{
+    TextBox box;
+    box.setText(pageOf(state.range(0)));
+    box.setSelStart(int(state.range(0) / 2));
+    for (auto _ : state) {
+        const int caret = box.selStart();
+        benchmark::DoNotOptimize(box.mid(caret - 11, 11));
+    }
+}
+BENCHMARK(BM_CaretWindow)->Arg(4 << 10)->Arg(10 << 20);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
