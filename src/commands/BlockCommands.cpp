@@ -17,7 +17,6 @@ namespace orvel {
 
 namespace {
 
-const QString kAssistantTitle = QStringLiteral("Assistant: Orvel");
 
 void alignment(SourceWindow& w, Alignment a)
 {

@@ -17,7 +17,6 @@ namespace orvel {
 
 namespace {
 
-const QString kAssistant = QStringLiteral("Assistant: Orvel");
 const QString kFaceTip = QStringLiteral("Change font name/face of selected text.");
 const QString kSizeTip = QStringLiteral("Change font size of selected size.");
 const QString kColourTip = QStringLiteral("Change colour of selected text");
@@ -165,7 +164,7 @@ void FontToolbar::Combo1_Change(const QString& typed)
 
 void FontToolbar::refuse(const QString& message)
 {
-    platform().message(message, MsgIcon::Critical, kAssistant);
+    platform().message(message, MsgIcon::Critical, kAssistantTitle);
     m_w.Text1->setFocus();
 }
 
@@ -235,7 +234,7 @@ void FontToolbar::txtfontsize_Change()
     }
     if (!validFontSize(size)) {
         platform().message(QStringLiteral("Invalid Entry. Font size ranges from 1 to 7"),
-                           MsgIcon::Critical, kAssistant);
+                           MsgIcon::Critical, kAssistantTitle);
         txtfontsize->clear();
     }
 }

@@ -15,7 +15,6 @@ namespace orvel {
 
 namespace {
 
-const QString kAssistant = QStringLiteral("Assistant: Orvel");
 
 qint16& counterOf(SourceState& s, FormControl kind)
 {
@@ -47,15 +46,17 @@ qint16& counterOf(SourceState& s, FormControl kind)
 }
 
 // Renames what already carries the name the next control of `kind` gets, keeping the caret at
-// its place in the text. The page is set anew even when nothing matched, so any selection goes:
-// a selected word stays in the page, after the new control. Returns the number to give.
+// its place in the text. Any selection goes: a selected word stays in the page, after the new
+// control. Returns the number to give.
 int freeName(SourceWindow& w, FormControl kind)
 {
     TextBox& box = *w.Text1;
     box.setFocus();
     const int n = counterOf(w.state, kind);
     const Renaming r = renameTaken(box.text(), formStem(kind) + QString::number(n), box.selStart());
-    box.setText(r.text);
+    // Rewriting an unchanged page would only cost an undo step and the view's place.
+    if (r.renamed > 0)
+        box.setText(r.text);
     box.setSelStart(r.caret);
     return n;
 }
@@ -147,7 +148,7 @@ void legend_Click(SourceWindow& w)
     const QString legend = platform().input(
         QStringLiteral("Enter the text of the legend that you wish to set. (To be entered within "
                        "Fieldset)"),
-        kAssistant);
+        kAssistantTitle);
     w.Text1->setSelText(legendMarkup(legend));
 }
 

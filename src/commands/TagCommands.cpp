@@ -15,7 +15,6 @@ namespace orvel {
 
 namespace {
 
-const QString kAssistantTitle = QStringLiteral("Assistant: Orvel");
 
 void wrapSelection(SourceWindow& w, const TagPair& tags, bool focusFirst = false)
 {

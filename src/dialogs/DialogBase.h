@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QDialog>
 #include <QString>
 #include <functional>
@@ -82,7 +84,6 @@ void bindUpDown(UpDown* upDown, QLineEdit* box, std::optional<int> lower, std::o
 // Returns false when it refused the text.
 bool digitFilter(QLineEdit* box, const QString& fallback);
 inline const QString kInvalidNumber = QStringLiteral("Invalid Entry. Specify a valid number");
-inline const QString kAssistantTitle = QStringLiteral("Assistant: Orvel");
 
 // The number in a box's text, 0 when the text is not a number.
 int boxNumber(const QString& text);

@@ -19,7 +19,7 @@ void SourceWindow::showFileError(const QString& what, const QString& path, const
 {
     platform().message(
         QStringLiteral("Could not %1 \"%2\": %3").arg(what, QDir::toNativeSeparators(path), reason),
-        MsgIcon::Critical, QStringLiteral("Assistant: Orvel"));
+        MsgIcon::Critical, kAssistantTitle);
 }
 
 void SourceWindow::resetPage()

@@ -19,6 +19,8 @@ enum class MsgAnswer { Ok, Cancel, Yes, No, Retry };
 
 // Title given to boxes that name none of their own.
 inline const QString kDefaultTitle = QStringLiteral("Orvel");
+// Title of most of the program's questions and messages.
+inline const QString kAssistantTitle = QStringLiteral("Assistant: Orvel");
 
 struct MessageRequest {
     QString title;
