@@ -86,6 +86,16 @@ void SourceWindow::buildControls()
     column->setContentsMargins(4, 4, 4, 0);
     column->setSpacing(3);
 
+    // The hint line comes first: every button made below writes its hint there.
+    helper = new QLineEdit(central);
+    helper->setObjectName(QStringLiteral("helper"));
+    helper->setReadOnly(true);
+    helper->setFocusPolicy(Qt::NoFocus);
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::TypeWriter);
+    helper->setFont(courier);
+    helper->setText(kReadyHint);
+
     // Window buttons, the temporary clipboard and the command box.
     auto* shell = new QWidget(central);
     auto* shellRow = new FlowLayout(shell);
@@ -147,6 +157,8 @@ void SourceWindow::buildControls()
     clipRow->addWidget(tmpcmb);
     clipRow->addWidget(mastertmpclip);
     // The temporary clipboard and the command box are not built yet.
+    setHint(Frame1, QStringLiteral("Drag drop items into this. Read Help >> Others >> Temporary "
+                                   "Clipboard for more information"));
     Frame1->setEnabled(false);
     shellRow->addWidget(Frame1);
 
@@ -211,14 +223,6 @@ void SourceWindow::buildControls()
     Text1->setTabStopDistance(QFontMetricsF(mono).horizontalAdvance(u' ') * 8);
     column->addWidget(Text1, 1);
 
-    helper = new QLineEdit(central);
-    helper->setObjectName(QStringLiteral("helper"));
-    helper->setReadOnly(true);
-    helper->setFocusPolicy(Qt::NoFocus);
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::TypeWriter);
-    helper->setFont(courier);
-    helper->setText(kReadyHint);
     column->addWidget(helper);
 
     auto* under = new QHBoxLayout;
@@ -342,10 +346,8 @@ QToolButton* SourceWindow::addPictureButton(QWidget* group, const QString& name,
     b->setIconSize(QSize(22, 22));
     if (!tooltip.isEmpty())
         b->setToolTip(tooltip);
-    if (!hint.isEmpty() && helper)
+    if (!hint.isEmpty())
         setHint(b, hint);
-    else if (!hint.isEmpty())
-        b->setProperty("orvelPendingHint", hint);
     if (group && group->layout())
         group->layout()->addWidget(b);
     return b;
@@ -353,15 +355,6 @@ QToolButton* SourceWindow::addPictureButton(QWidget* group, const QString& name,
 
 void SourceWindow::wireShell()
 {
-    // Hints of buttons made before the hint line existed.
-    for (QToolButton* b : findChildren<QToolButton*>()) {
-        const QString pending = b->property("orvelPendingHint").toString();
-        if (!pending.isEmpty()) {
-            setHint(b, pending);
-            b->setProperty("orvelPendingHint", QVariant());
-        }
-    }
-
     auto button = [this](QToolButton* b, void (SourceWindow::*handler)()) {
         connect(b, &QToolButton::clicked, this, handler);
     };

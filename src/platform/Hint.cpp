@@ -54,6 +54,9 @@ void installHint(QWidget* widget, std::function<QString()> hint, HintSink sink)
         delete old;
     }
     widget->setMouseTracking(true);
+    // A move the control itself ignores would travel on to its parent, whose own hint (the
+    // window's ready text) would replace this one at once.
+    widget->setAttribute(Qt::WA_NoMousePropagation);
     auto* filter = new HintFilter(widget, std::move(hint), std::move(sink));
     widget->installEventFilter(filter);
 }

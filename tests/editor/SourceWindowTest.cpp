@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -299,6 +301,19 @@ TEST_F(SourceWindowTest, WindowButtonsHaveTheirTooltipsAndHints)
         EXPECT_EQ(r.button->toolTip(), QString::fromUtf8(r.tooltip));
         QTest::mouseMove(r.button);
         EXPECT_EQ(w->helper->text(), QString::fromUtf8(r.hint)) << r.tooltip;
+    }
+    // Controls made before the tag groups write to the same line.
+    for (QWidget* wdg :
+         {static_cast<QWidget*>(w->mastertmpclip), static_cast<QWidget*>(w->Frame1)}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), wdg->mapToGlobal(QPointF(3, 3)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(wdg, &move);
+        EXPECT_EQ(w->helper->text(), wdg == w->Frame1
+                                         ? QStringLiteral("Drag drop items into this. Read Help >> "
+                                                          "Others >> Temporary Clipboard for more "
+                                                          "information")
+                                         : QStringLiteral("Open Master Temporary Clipboard, for "
+                                                          "enhanced editing."));
     }
     // Over the editor the hint line shows the ready text again.
     QTest::mouseMove(w->Text1->viewport(), QPoint(20, 20));

@@ -1,0 +1,87 @@
+// Simulated typing and the scripted platform the other tests stand on.
+#include "editor/TextBox.h"
+#include "platform/CommonDialog.h"
+#include "support/Fixtures.h"
+
+#include <QTest>
+
+using namespace orvel;
+using orvel::test::crlf;
+
+namespace {
+
+using KeyTypingTest = orvel::test::PlatformTest;
+
+TEST_F(KeyTypingTest, EveryCharacterArrivesAsItselfAfterTheHandler)
+{
+    TextBox box;
+    box.setText(QStringLiteral("[sel]"));
+    box.setSelStart(0);
+    box.setSelLength(5);
+    int changes = 0;
+    QObject::connect(&box, &TextBox::changed, [&] { ++changes; });
+
+    const QString typed = QStringLiteral("+~{}%^()\"'\t\u00e9\U0001F600\r\nz");
+    ui.sendKeys(&box, typed);
+    // Nothing arrives while the sending handler is still running.
+    EXPECT_EQ(box.text(), QStringLiteral("[sel]"));
+    EXPECT_TRUE(ui.keysPending());
+
+    ui.deliverKeys();
+    EXPECT_EQ(box.text(), typed); // the first key typed over the selection
+    EXPECT_EQ(box.selStart(), typed.size());
+    // One change per key: the surrogate pair is one key, CR LF one Return.
+    EXPECT_EQ(changes, 15);
+    EXPECT_EQ(ui.keysSent, QStringList{typed});
+}
+
+TEST_F(KeyTypingTest, KeysArriveThroughTheEventLoopOneAtATime)
+{
+    TextBox box;
+    QStringList seen;
+    QObject::connect(&box, &TextBox::changed, [&] { seen << box.text(); });
+    ui.sendKeys(&box, QStringLiteral("abc"));
+    QTRY_COMPARE(box.text(), QStringLiteral("abc"));
+    EXPECT_EQ(seen, (QStringList{"a", "ab", "abc"}));
+}
+
+TEST_F(KeyTypingTest, KeysForAWindowThatIsGoneAreDropped)
+{
+    auto* box = new TextBox;
+    ui.sendKeys(box, QStringLiteral("xyz"));
+    delete box;
+    ui.deliverKeys();
+    EXPECT_FALSE(ui.keysPending());
+}
+
+using ScriptedPlatformTest = orvel::test::PlatformTest;
+
+TEST_F(ScriptedPlatformTest, AnswersInOrderAndCountsWhatWasNotScripted)
+{
+    ui.answer(MsgAnswer::No).answer(QStringLiteral("typed"));
+    EXPECT_EQ(ui.ask(QStringLiteral("T"), QStringLiteral("Q?"), MsgAnswer::Yes), MsgAnswer::No);
+    EXPECT_EQ(ui.input(QStringLiteral("P"), QStringLiteral("T"), QStringLiteral("d")),
+              QStringLiteral("typed"));
+    // OK-only boxes take no answer; an unscripted question gets its default button.
+    ui.message(QStringLiteral("note"));
+    EXPECT_EQ(ui.ask(QStringLiteral("T"), QStringLiteral("again?"), MsgAnswer::Yes),
+              MsgAnswer::Yes);
+    EXPECT_EQ(ui.unscripted, 1);
+    ASSERT_EQ(ui.prompts.size(), 4);
+    EXPECT_EQ(ui.prompts[1].defaultText, QStringLiteral("d"));
+    EXPECT_EQ(ui.prompts[2].title, kDefaultTitle);
+    EXPECT_EQ(ui.prompts[2].buttons, MsgButtons::Ok);
+}
+
+TEST_F(ScriptedPlatformTest, CommonDialogKeepsItsNameWhenCancelled)
+{
+    CommonDialog d;
+    ui.answerFile(QStringLiteral("/a.html")).cancelFile();
+    EXPECT_TRUE(d.showOpen());
+    EXPECT_FALSE(d.showOpen());
+    EXPECT_EQ(d.fileName, QStringLiteral("/a.html"));
+    // The preset name goes to the dialog.
+    EXPECT_EQ(ui.prompts[1].file.fileName, QStringLiteral("/a.html"));
+}
+
+} // namespace
