@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace orvel {
 
@@ -41,7 +42,14 @@ PageRead readPage(const QString& path)
         result.error = file.errorString();
         return result;
     }
-    result.text = linesWithCrLf(QString::fromUtf8(bytes));
+    // Pages are UTF-8. A page that is not (an older one in a single-byte code page) is read as
+    // Latin-1 rather than with its accented letters turned into replacement characters, which a
+    // save would then write over the originals.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    result.text = linesWithCrLf(text);
     result.ok = true;
     return result;
 }

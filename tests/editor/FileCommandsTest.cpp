@@ -232,6 +232,14 @@ TEST_F(FileCommandsTest, AnUneditedPageRoundTripsByteForByte)
     EXPECT_EQ(readBytes(file), bytes);
 }
 
+TEST_F(FileCommandsTest, APageThatIsNotUtf8KeepsItsLetters)
+{
+    const QString file = writeFile(QStringLiteral("latin1.html"), "caf\xe9\r\n");
+    ui.answerFile(file);
+    w->open_Click();
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("caf\u00e9\r\n"));
+}
+
 TEST_F(FileCommandsTest, AFileWithoutAFinalLineEndGainsOneOnce)
 {
     const QString file = writeFile(QStringLiteral("open-end.html"), "a\r\nb");
