@@ -189,6 +189,12 @@ bool TextBox::event(QEvent* e)
 void TextBox::keyPressEvent(QKeyEvent* e)
 {
     emit keyDown(e->key());
+    // A menu key whose entry has no command yet arrives here; the box's own meaning of it
+    // (Ctrl+A, or Ctrl+K deleting to the end of the line) is not what the user asked for.
+    if (m_claimed.contains(QKeySequence(e->keyCombination()))) {
+        e->accept();
+        return;
+    }
     // Return inserts a plain line end as one change. (The widget's own Return may touch the
     // new line's format as a second change, and Shift+Return would insert a soft break.)
     const Qt::KeyboardModifiers mods = e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);

@@ -213,7 +213,7 @@ TEST_F(ShortcutTest, MenuKeysWithoutACommandYetLeaveThePageAlone)
     w->Text1->setSelStart(2);
     press("Ctrl+K"); // the box alone deletes to the end of the line on some desktops
     press("Shift+Del");
-    // A key the box itself knows everywhere: a disabled entry still holds it.
+    // A key the box itself knows everywhere: with its entry disabled it does nothing at all.
     w->menuAction("mnuselectall")->setEnabled(false);
     press("Ctrl+A");
     EXPECT_EQ(marked(), QStringLiteral("he|llo world"));
