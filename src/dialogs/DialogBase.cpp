@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QToolButton>
@@ -121,20 +122,28 @@ void bindUpDown(UpDown* upDown, QLineEdit* box, std::optional<int> lower, std::o
     QObject::connect(upDown, &UpDown::down, box, [box, lower] { stepDown(box, lower); });
 }
 
-bool digitFilter(QLineEdit* box, const QString& fallback)
+bool digitFilter(QLineEdit* box, const QString& fallback, bool trailingPercent)
 {
     const QString text = box->text();
     if (text.isEmpty()) {
         box->setText(fallback);
         return true;
     }
-    // Only the character before the caret is looked at: text that arrives other than by
-    // typing is examined at the caret only.
+    // The character before the caret is the one just typed.
     int caret = box->cursorPosition();
     if (caret > 0)
         --caret;
     const QChar c = caret < text.size() ? text.at(caret) : QChar();
-    if (c.unicode() < u'0' || c.unicode() > u'9') {
+    // Text that came in whole (pasted, or set by a command) is not a number just because its
+    // character at the caret is a digit.
+    QStringView number(text);
+    if (trailingPercent && number.endsWith(u'%'))
+        number.chop(1);
+    const bool allDigits =
+        !number.isEmpty() && std::all_of(number.begin(), number.end(), [](QChar d) {
+            return d.unicode() >= u'0' && d.unicode() <= u'9';
+        });
+    if (c.unicode() < u'0' || c.unicode() > u'9' || !allDigits) {
         platform().messageBox(
             {kAssistantTitle, kInvalidNumber, MsgButtons::Ok, MsgIcon::Critical, MsgAnswer::Ok});
         box->setText(fallback);

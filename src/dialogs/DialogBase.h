@@ -79,10 +79,11 @@ void stepDown(QLineEdit* box, std::optional<int> lower);
 void bindUpDown(UpDown* upDown, QLineEdit* box, std::optional<int> lower, std::optional<int> upper);
 
 // The digit filter of the number boxes, run on every change of `box`: an empty box gets
-// `fallback`; otherwise the one character before the caret is examined, and if it is not a digit
-// the message "Invalid Entry. Specify a valid number" is shown and the box gets `fallback`.
-// Returns false when it refused the text.
-bool digitFilter(QLineEdit* box, const QString& fallback);
+// `fallback`; otherwise the character before the caret (the one just typed) must be a digit, and
+// so must the whole text (pasted or set by a command), but for one trailing "%" where
+// `trailingPercent` allows it. Refused text gives the message "Invalid Entry. Specify a valid
+// number" and the box gets `fallback`. Returns false when it refused the text.
+bool digitFilter(QLineEdit* box, const QString& fallback, bool trailingPercent = false);
 inline const QString kInvalidNumber = QStringLiteral("Invalid Entry. Specify a valid number");
 
 // The number in a box's text, 0 when the text is not a number.

@@ -212,7 +212,7 @@ void HruleDialog::widther_Change()
     const bool typed = widther->isModified();
     if (!typed)
         widther->setCursorPosition(0);
-    if (!digitFilter(widther, kFullWidth))
+    if (!digitFilter(widther, kFullWidth, true))
         return;
     if (!typed)
         widther->end(false);

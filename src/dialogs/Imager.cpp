@@ -265,13 +265,13 @@ void ImagerDialog::OKButton_Click()
 {
     const ImageFields f = fields();
     if (!imageFieldsComplete(f)) {
-        if (f.dimensions) {
+        // Both paths keep the dialog and what was typed in it; closing it on a missing field
+        // would throw every entry away.
+        if (f.dimensions)
             platform().message(kIncomplete);
-            unload();
-        } else {
+        else
             platform().message(kIncomplete, MsgIcon::Exclamation, kAssistantTitle);
-            activateWindow();
-        }
+        activateWindow();
         return;
     }
     if (f.dimensions) {

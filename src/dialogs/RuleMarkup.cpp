@@ -1,5 +1,7 @@
 #include "dialogs/RuleMarkup.h"
 
+#include <algorithm>
+
 namespace orvel {
 
 QString alignFragment(const std::optional<QString>& item)
@@ -18,8 +20,12 @@ QString widthFragment(const QString& width)
 
 QString sizeFragment(const QString& size)
 {
-    // An empty box (an opener may put nothing there) would give a valueless size="".
-    if (size == QLatin1String("0") || size.isEmpty())
+    // An empty box (an opener may put nothing there) would give a valueless size="", and text
+    // that is not a number (a parser's leftover, until the timer tidies it) no height at all.
+    const bool digits = !size.isEmpty() && std::all_of(size.begin(), size.end(), [](QChar c) {
+        return c.unicode() >= u'0' && c.unicode() <= u'9';
+    });
+    if (!digits || size.toLongLong() == 0)
         return QString();
     return QStringLiteral(" size=\"") + size + QStringLiteral("\"");
 }

@@ -177,7 +177,7 @@ TEST_F(HruleTest, TimerTidiesParserLeftoversOnce)
     auto* d = open();
     d->size->setText(QStringLiteral("ze="));
     d->Combo2->setEditText(QStringLiteral("idth="));
-    d->widther->setText(QStringLiteral("6%0%"));
+    d->widther->setText(QStringLiteral("60%"));
     QTRY_VERIFY(!d->Timer1->isActive());
     EXPECT_EQ(d->size->text(), QStringLiteral("0"));
     EXPECT_EQ(d->Combo2->currentText(), QStringLiteral("black"));

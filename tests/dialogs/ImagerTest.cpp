@@ -170,14 +170,18 @@ TEST_F(ImagerTest, SpacingAndBorderStepBetweenZeroAndNoLimit)
               QStringLiteral(R"(<IMG SRC="a.gif" BORDER=2 align="Left" ALT="Images )"
                              R"(not available"  hspace="100000" vspace="2"> )"));
 
-    // Text that passed the filter at its last character only reads as 0, and never fails.
-    d->verspace->setText(QStringLiteral("a5"));
-    EXPECT_EQ(d->vertFragment, QString());
-    QTest::mouseClick(d->UpDown2->downButton(), Qt::LeftButton);
-    EXPECT_EQ(d->verspace->text(), QStringLiteral("a5"));
-    QTest::mouseClick(d->UpDown2->upButton(), Qt::LeftButton);
-    EXPECT_EQ(d->verspace->text(), QStringLiteral("1"));
     EXPECT_TRUE(ui.prompts.isEmpty());
+
+    // Text that comes in whole (pasted, set by a command) is a number through and through, or
+    // the box falls back, even when its last character is a digit.
+    for (const char* pasted : {"a5", "1 2", "4x4"}) {
+        ui.prompts.clear();
+        d->verspace->setText(QString::fromLatin1(pasted));
+        EXPECT_EQ(d->verspace->text(), QStringLiteral("0")) << pasted;
+        EXPECT_EQ(d->vertFragment, QString()) << pasted;
+        ASSERT_EQ(ui.prompts.size(), 1) << pasted;
+        EXPECT_EQ(ui.prompts[0].text, QStringLiteral("Invalid Entry. Specify a valid number"));
+    }
 }
 
 TEST_F(ImagerTest, BrowseChoosesAndCancelKeepsTheSource)
@@ -203,26 +207,23 @@ TEST_F(ImagerTest, BrowseChoosesAndCancelKeepsTheSource)
     EXPECT_EQ(ui.prompts.size(), 4);
 }
 
-TEST_F(ImagerTest, IncompleteEntriesUnloadOnlyWithDimensions)
+// A missing entry never costs the user the dialog: both paths keep it open with what was typed.
+TEST_F(ImagerTest, IncompleteEntriesKeepTheDialogOpen)
 {
     struct Row {
         bool dimensions;
         QLineEdit* ImagerDialog::*emptied; // null: the alignment
-        bool unloads;
     };
     const Row rows[] = {
-        {true, &ImagerDialog::imageurl, true},
-        {true, &ImagerDialog::txtborder, true},
-        {true, nullptr, true},
-        {false, &ImagerDialog::imageurl, false},
-        {false, &ImagerDialog::txtalternate, false},
-        {false, nullptr, false},
+        {true, &ImagerDialog::imageurl},  {true, &ImagerDialog::txtborder},     {true, nullptr},
+        {false, &ImagerDialog::imageurl}, {false, &ImagerDialog::txtalternate}, {false, nullptr},
     };
     for (const Row& r : rows) {
         setPage(QStringLiteral("page"), 1, 2);
         ui.prompts.clear();
         QPointer<ImagerDialog> d = open();
         d->imageurl->setText(QStringLiteral("a.gif"));
+        d->txtalternate->setText(QStringLiteral("typed"));
         d->dimen->setChecked(r.dimensions);
         if (r.emptied)
             (d->*r.emptied)->clear();
@@ -232,11 +233,13 @@ TEST_F(ImagerTest, IncompleteEntriesUnloadOnlyWithDimensions)
         EXPECT_EQ(marked(), QStringLiteral("p[ag]e"));
         ASSERT_EQ(ui.prompts.size(), 1);
         EXPECT_EQ(ui.lastPrompt().text, QStringLiteral("One or more entries incomplete"));
-        EXPECT_EQ(ui.lastPrompt().title, r.unloads ? kDefaultTitle : kAssistantTitle);
-        EXPECT_EQ(ui.lastPrompt().icon, r.unloads ? MsgIcon::None : MsgIcon::Exclamation);
-        EXPECT_EQ(unloaded(d), r.unloads) << r.dimensions;
-        if (d)
-            QTest::mouseClick(d->CancelButton, Qt::LeftButton);
+        EXPECT_EQ(ui.lastPrompt().title, r.dimensions ? kDefaultTitle : kAssistantTitle);
+        EXPECT_EQ(ui.lastPrompt().icon, r.dimensions ? MsgIcon::None : MsgIcon::Exclamation);
+        ASSERT_FALSE(unloaded(d)) << r.dimensions;
+        if (r.emptied != &ImagerDialog::txtalternate) {
+            EXPECT_EQ(d->txtalternate->text(), QStringLiteral("typed"));
+        }
+        QTest::mouseClick(d->CancelButton, Qt::LeftButton);
         EXPECT_TRUE(unloaded(d));
     }
 }

@@ -21,6 +21,8 @@ TEST(RuleMarkup, FragmentsLeaveDefaultsOut)
     EXPECT_EQ(colourFragment(q("red"), true), q(" color=\"red\" "));
     EXPECT_EQ(sizeFragment(q("0")), QString());
     EXPECT_EQ(sizeFragment(QString()), QString());
+    for (const char* notANumber : {"ze=", "4px", " 4", "-1"})
+        EXPECT_EQ(sizeFragment(q(notANumber)), QString()) << notANumber;
     EXPECT_EQ(widthFragment(q("100")), q(" width=100"));
 }
 
