@@ -1,11 +1,11 @@
 #include "dialogs/DialogBase.h"
 
+#include "dialogs/Digits.h"
 #include "editor/SourceWindow.h"
 #include "platform/Hint.h"
 #include "platform/Platform.h"
 
 #include <QCloseEvent>
-#include <algorithm>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QToolButton>
@@ -139,11 +139,7 @@ bool digitFilter(QLineEdit* box, const QString& fallback, bool trailingPercent)
     QStringView number(text);
     if (trailingPercent && number.endsWith(u'%'))
         number.chop(1);
-    const bool allDigits =
-        !number.isEmpty() && std::all_of(number.begin(), number.end(), [](QChar d) {
-            return d.unicode() >= u'0' && d.unicode() <= u'9';
-        });
-    if (c.unicode() < u'0' || c.unicode() > u'9' || !allDigits) {
+    if (c.unicode() < u'0' || c.unicode() > u'9' || !allDigits(number)) {
         platform().messageBox(
             {kAssistantTitle, kInvalidNumber, MsgButtons::Ok, MsgIcon::Critical, MsgAnswer::Ok});
         box->setText(fallback);

@@ -1,5 +1,6 @@
 #include "dialogs/Imager.h"
 
+#include "dialogs/Digits.h"
 #include "editor/SourceWindow.h"
 #include "platform/Platform.h"
 
@@ -68,6 +69,12 @@ ImagerDialog::ImagerDialog(SourceWindow* owner)
     connect(OKButton, &QPushButton::clicked, this, &ImagerDialog::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &ImagerDialog::CancelButton_Click);
     bindUpDown(UpDown1, txtborder, 0, std::nullopt);
+    // The border is locked against typing; a value a command puts there that is not a number
+    // would go into the tag as it is.
+    connect(txtborder, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!text.isEmpty() && !allDigits(text))
+            txtborder->setText(QStringLiteral("0"));
+    });
     bindUpDown(UpDown2, verspace, 0, std::nullopt);
     bindUpDown(UpDown3, horispace, 0, std::nullopt);
 }

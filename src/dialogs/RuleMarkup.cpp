@@ -1,6 +1,6 @@
 #include "dialogs/RuleMarkup.h"
 
-#include <algorithm>
+#include "dialogs/Digits.h"
 
 namespace orvel {
 
@@ -22,10 +22,7 @@ QString sizeFragment(const QString& size)
 {
     // An empty box (an opener may put nothing there) would give a valueless size="", and text
     // that is not a number (a parser's leftover, until the timer tidies it) no height at all.
-    const bool digits = !size.isEmpty() && std::all_of(size.begin(), size.end(), [](QChar c) {
-        return c.unicode() >= u'0' && c.unicode() <= u'9';
-    });
-    if (!digits || size.toLongLong() == 0)
+    if (!allDigits(size) || size.toLongLong() == 0)
         return QString();
     return QStringLiteral(" size=\"") + size + QStringLiteral("\"");
 }

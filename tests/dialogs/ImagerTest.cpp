@@ -268,6 +268,9 @@ TEST_F(ImagerTest, FieldsFilledFromOutsideRunTheirRules)
     d->OKButton_Click();
     EXPECT_EQ(w->Text1->text(), QStringLiteral(R"(<IMG SRC="pic.jpg" HEIGHT="40%" WIDTH="30%" )"
                                                R"(BORDER=2 align="Right" ALT="A pic" > )"));
+    // A border that is not a number never reaches the tag.
+    d->txtborder->setText(QStringLiteral("2px"));
+    EXPECT_EQ(d->txtborder->text(), QStringLiteral("0"));
 }
 
 TEST_F(ImagerTest, HintsOnTheStatusBar)
