@@ -2,12 +2,22 @@
 
 #include "support/Fixtures.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QTest>
-#include <QToolButton>
 
 namespace orvel::test {
+
+// One run of a command from a page that does not have the focus: the page before and after in
+// the `marked()` notation, the answers its prompts get, and whether the focus ends on the page.
+struct CommandRow {
+    const char* control; // a button's or a menu entry's name
+    const char* before;
+    const char* after;
+    bool focusesText = false;
+    QStringList answers = {};
+};
 
 // A source window whose page is given and read back in the `marked()` notation: "|" for the
 // caret, "[" "]" around the selection, "\n" for CR LF.
@@ -29,26 +39,36 @@ protected:
         setPage(s, int(caret));
     }
 
-    QToolButton* button(const char* name) const
+    QAbstractButton* button(const char* name) const
     {
-        return w->findChild<QToolButton*>(QString::fromUtf8(name));
+        return w->findChild<QAbstractButton*>(QString::fromUtf8(name));
     }
 
-    // A real click on the button, as the user makes it.
-    void click(const char* name)
+    // Clicks the named button as the user does, or triggers the named menu entry; a name must not
+    // stand for both.
+    void press(const char* name)
     {
-        QToolButton* b = button(name);
-        ASSERT_NE(b, nullptr) << name;
-        ASSERT_TRUE(b->isEnabled()) << name;
-        QTest::mouseClick(b, Qt::LeftButton);
+        QAbstractButton* b = button(name);
+        QAction* a = w->menuAction(QString::fromUtf8(name));
+        ASSERT_TRUE((b == nullptr) != (a == nullptr)) << name;
+        ASSERT_TRUE(b ? b->isEnabled() : a->isEnabled()) << name;
+        if (b)
+            QTest::mouseClick(b, Qt::LeftButton);
+        else
+            a->trigger();
     }
 
-    void trigger(const char* menu)
+    void run(const CommandRow& r)
     {
-        QAction* a = w->menuAction(QString::fromUtf8(menu));
-        ASSERT_NE(a, nullptr) << menu;
-        ASSERT_TRUE(a->isEnabled()) << menu;
-        a->trigger();
+        SCOPED_TRACE(std::string(r.control) + " on " + r.before);
+        setMarked(r.before);
+        for (const QString& answer : r.answers)
+            ui.answer(answer);
+        focusElsewhere();
+        press(r.control);
+        EXPECT_EQ(marked(), crlf(r.after));
+        EXPECT_EQ(w->Text1->hasFocus(), r.focusesText);
+        EXPECT_FALSE(ui.answersLeft());
     }
 
     using Prompt = ScriptedPlatform::Prompt;

@@ -2,8 +2,6 @@
 // ends, the prompts and where the focus goes.
 #include "CommandTest.h"
 
-#include <QComboBox>
-
 using namespace orvel;
 using orvel::test::crlf;
 
@@ -11,109 +9,86 @@ namespace {
 
 using TagCommandsTest = orvel::test::CommandTest;
 
-struct Row {
-    const char* button;
-    const char* before;
-    const char* after;
-    bool focusesText; // the command gives the keyboard focus back to the page
-};
+const char* const kBox = "<div style=\"border-style: solid; border-width: 1; padding-left: 4; "
+                         "padding-right: 4; padding-top: 1; padding-bottom: 1\">";
 
-// Plain wrappers, toggles and empty blocks: no prompt, only markup.
-const Row kRows[] = {
-    {"sup", "x[word]y", "x<SUP>word</SUP>|y", false},
-    {"Subs", "[word]", "<SUB>word</SUB>|", false},
-    {"highlight", "[word]", "<span style=\"background-color: #FFFF00\">word </span>|", false},
-    {"big", "[word]", "<BIG>word</BIG>|", false},
-    {"small", "[word]", "<SMALL>word</SMALL>|", false},
-    {"strike", "[word]", "<STRIKE>word</STRIKE>|", false},
-    {"Abbr", "[word]", "<ABBR>word</ABBR>|", false},
-    // Nothing selected: the empty pair, caret after the closing tag, not between the tags.
-    {"code", "a|b", "a<CODE></CODE>|b", false},
-    {"KBD", "[two\nlines]", "<KBD>two\nlines</KBD>|", false},
-    {"quote", "[word]", "<Q>word</Q>|", false},
-    {"strong", "[word]", "<STRONG>word</STRONG>|", false},
-    {"emphasis", "[word]", "<EM>word</EM>|", false},
-    {"address", "[word]", "<address>word</address>|", false},
-    {"tt", "[word]", "<TT>word </TT>|", true},
-    {"Pre", "|", "<PRE></PRE>|", true},
-    // The empty blocks replace what was selected.
-    {"style", "a[word]b", "a<STYLE>\n\n</STYLE>|b", true},
-    {"script", "|", "<SCRIPT LANGUAGE=\"\">\n\n</SCRIPT>|", true},
-    {"bold", "[word]", "<B>word</B>|", true},
-    {"bold", "[<B>word</B>]", "word|", true},
-    // Only an upper-case opening counts as already bold.
-    {"bold", "[<b>word</b>]", "<B><b>word</b></B>|", true},
-    {"bold", "a|b", "a|b", true},
-    // Too short for both tags: only the opening goes.
-    {"bold", "[<B>]", "|", true},
-    {"bold", "[<B>ab]", "ab|", true},
-    {"italic", "[word]", "<I>word</I>|", true},
-    {"italic", "[<I>word</I>]", "word|", true},
-    {"underline", "[<U>word</U>]", "word|", true},
-    // The last four characters go unchecked.
-    {"underline", "[<U>word</B>]", "word|", true},
-    {"underline", "x|", "x|", true},
-};
-
-TEST_F(TagCommandsTest, ButtonsInsertTheirMarkup)
+TEST_F(TagCommandsTest, ControlsInsertTheirMarkup)
 {
-    for (const Row& r : kRows) {
-        SCOPED_TRACE(std::string(r.button) + " on " + r.before);
-        setMarked(r.before);
-        focusElsewhere();
-        click(r.button);
-        EXPECT_EQ(marked(), crlf(r.after));
-        EXPECT_EQ(w->Text1->hasFocus(), r.focusesText);
-    }
-    EXPECT_TRUE(ui.prompts.isEmpty());
+    const std::string boxed = std::string("a") + kBox + "boxed</div>|b";
+    const std::string emptyBox = std::string(kBox) + "</div>|";
+    const orvel::test::CommandRow rows[] = {
+        {"sup", "x[word]y", "x<SUP>word</SUP>|y"},
+        {"mnusuperscript", "x[word]y", "x<SUP>word</SUP>|y"},
+        {"Subs", "[word]", "<SUB>word</SUB>|"},
+        {"mnusubscript", "[word]", "<SUB>word</SUB>|"},
+        {"highlight", "[word]", "<span style=\"background-color: #FFFF00\">word </span>|"},
+        {"highlighta", "[word]", "<span style=\"background-color: #FFFF00\">word </span>|"},
+        {"big", "[word]", "<BIG>word</BIG>|"},
+        {"biga", "[word]", "<BIG>word</BIG>|"},
+        {"small", "[word]", "<SMALL>word</SMALL>|"},
+        {"smalla", "[word]", "<SMALL>word</SMALL>|"},
+        {"strike", "[word]", "<STRIKE>word</STRIKE>|"},
+        {"strikea", "[word]", "<STRIKE>word</STRIKE>|"},
+        {"Abbr", "[word]", "<ABBR>word</ABBR>|"},
+        {"abbra", "[word]", "<ABBR>word</ABBR>|"},
+        // Nothing selected: the empty pair, caret after the closing tag, not between the tags.
+        {"code", "a|b", "a<CODE></CODE>|b"},
+        {"KBD", "[two\nlines]", "<KBD>two\nlines</KBD>|"},
+        {"quote", "[word]", "<Q>word</Q>|"},
+        {"strong", "[word]", "<STRONG>word</STRONG>|"},
+        {"emphasis", "[word]", "<EM>word</EM>|"},
+        {"address", "[word]", "<address>word</address>|"},
+        {"tt", "[word]", "<TT>word </TT>|", true},
+        {"Pre", "|", "<PRE></PRE>|", true},
+        // The empty blocks replace what was selected.
+        {"style", "a[word]b", "a<STYLE>\n\n</STYLE>|b", true},
+        {"script", "|", "<SCRIPT LANGUAGE=\"\">\n\n</SCRIPT>|", true},
+        {"bold", "[word]", "<B>word</B>|", true},
+        {"bolda", "[<B>word</B>]", "word|", true},
+        // Only an upper-case opening counts as already bold.
+        {"bold", "[<b>word</b>]", "<B><b>word</b></B>|", true},
+        {"bold", "a|b", "a|b", true},
+        // Too short for both tags: only the opening goes.
+        {"bold", "[<B>]", "|", true},
+        {"bold", "[<B>ab]", "ab|", true},
+        {"italic", "[word]", "<I>word</I>|", true},
+        {"italica", "[<I>word</I>]", "word|", true},
+        {"underlinea", "[<U>word</U>]", "word|", true},
+        // The last four characters go unchecked.
+        {"underline", "[<U>word</B>]", "word|", true},
+        {"underline", "x|", "x|", true},
+        {"commenta", "a[note]b", "a<!-- note --> |b"},
+        {"comment", "a|b", "a<!-- typed --> |b", false, {"typed"}},
+        // The answer is not tested: Cancel leaves an empty comment.
+        {"comment", "a|b", "a<!--  --> |b"},
+        {"defn",
+         "x[sel]y",
+         "x<DL>\n     <DT><B>HTML</B>\n         <DD>A markup language</DD>\n</DL>|y",
+         true,
+         {"HTML", "A markup language"}},
+        // Cancel in both still inserts the list.
+        {"defna", "|", "<DL>\n     <DT><B></B>\n         <DD></DD>\n</DL>|", true},
+        {"mnurectbox", "a[gone]b", boxed.c_str(), false, {"boxed"}},
+        {"mnurectbox", "|", emptyBox.c_str()},
+    };
+    for (const auto& r : rows)
+        run(r);
 }
 
-// Each menu entry runs its button's command and nothing else.
-TEST_F(TagCommandsTest, MenuEntriesRunTheirButtons)
+TEST_F(TagCommandsTest, PromptsAskForTheirText)
 {
-    const struct {
-        const char* menu;
-        const char* button;
-        QStringList answers;
-    } rows[] = {
-        {"bolda", "bold", {}},
-        {"italica", "italic", {}},
-        {"underlinea", "underline", {}},
-        {"mnusuperscript", "sup", {}},
-        {"mnusubscript", "Subs", {}},
-        {"highlighta", "highlight", {}},
-        {"biga", "big", {}},
-        {"smalla", "small", {}},
-        {"strikea", "strike", {}},
-        {"abbra", "Abbr", {}},
-        {"blinka", "blink", {"flash"}},
-        {"marqueea", "marquee", {"move"}},
-        {"commenta", "comment", {}},
-        {"defna", "defn", {"term", "meaning"}},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.menu);
-        QString byButton;
-        QStringList buttonPrompts;
-        for (bool menu : {false, true}) {
-            setMarked("a[word]b");
-            ui.prompts.clear();
-            for (const QString& a : r.answers)
-                ui.answer(a);
-            if (menu)
-                trigger(r.menu);
-            else
-                click(r.button);
-            if (!menu) {
-                byButton = marked();
-                buttonPrompts = ui.promptTexts();
-            }
-        }
-        EXPECT_EQ(marked(), byButton);
-        EXPECT_EQ(ui.promptTexts(), buttonPrompts);
-        EXPECT_NE(marked(), crlf("a[word]b"));
-    }
-    EXPECT_EQ(ui.unscripted, 0);
+    setMarked("|");
+    for (const char* control : {"comment", "defn", "mnurectbox"})
+        press(control);
+    ASSERT_EQ(ui.prompts.size(), 4);
+    expectInput(ui.prompts[0], "Enter the comment you wish to enter [No text was selected]",
+                "Assistant: Orvel", "Comment Text Comes Here");
+    expectInput(ui.prompts[1], "Enter the title or the subject whose defn. is to be written",
+                "Assistant: Orvel", "Title");
+    expectInput(ui.prompts[2], "Enter the defn. matter or the contents", "Assistant: Orvel",
+                "Matter");
+    expectInput(ui.prompts[3], "Enter text to be inserted in the box", "Assistant: Orvel",
+                "&nbsp;");
 }
 
 TEST_F(TagCommandsTest, ShortcutKeysReachTheToggles)
@@ -129,101 +104,25 @@ TEST_F(TagCommandsTest, PromptedWrapUsesTheAnswer)
 {
     const struct {
         const char* button;
+        const char* menu;
         const char* prompt;
-        const char* open;
-        const char* close;
-    } rows[] = {
-        {"blink", "Please enter the text to blink", "<blink>", "</blink>"},
-        {"marquee", "Please enter the text to be inserted as marquee", "<marquee>", "</marquee>"},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.button);
-        ui.prompts.clear();
-        setMarked("a[old]b");
-        ui.answer(QStringLiteral("new text"));
-        click(r.button);
-        EXPECT_EQ(marked(), QStringLiteral("a%1new text%2|b")
-                                .arg(QString::fromUtf8(r.open), QString::fromUtf8(r.close)));
-        ASSERT_EQ(ui.prompts.size(), 1);
-        expectInput(ui.prompts[0], r.prompt, "Assistant: Orvel");
-        EXPECT_TRUE(w->Text1->hasFocus());
-
-        // Cancel answers like an empty box.
-        ui.prompts.clear();
-        setMarked("a[old]b");
-        focusElsewhere();
-        click(r.button);
-        EXPECT_EQ(marked(), crlf("a[old]b"));
-        ASSERT_EQ(ui.prompts.size(), 2);
-        expectMessage(ui.prompts[1], "No text has been entered. Orvel will not proceed",
-                      MsgIcon::Exclamation, "Assistant: Orvel");
-        EXPECT_TRUE(w->Text1->hasFocus());
-    }
-}
-
-TEST_F(TagCommandsTest, CommentWrapsSelectionOrAsks)
-{
-    setMarked("a[note]b");
-    click("comment");
-    EXPECT_EQ(marked(), crlf("a<!-- note --> |b"));
-    EXPECT_TRUE(ui.prompts.isEmpty());
-
-    const struct {
-        const char* answer;
         const char* after;
     } rows[] = {
-        {"typed", "a<!-- typed --> |b"},
-        // The answer is not tested: Cancel leaves an empty comment.
-        {"", "a<!--  --> |b"},
+        {"blink", "blinka", "Please enter the text to blink", "a<blink>new text</blink>|b"},
+        {"marquee", "marqueea", "Please enter the text to be inserted as marquee",
+         "a<marquee>new text</marquee>|b"},
     };
     for (const auto& r : rows) {
+        run({r.button, "a[old]b", r.after, true, {"new text"}});
+        run({r.menu, "a[old]b", r.after, true, {"new text"}});
         ui.prompts.clear();
-        setMarked("a|b");
-        ui.answer(QString::fromUtf8(r.answer));
-        click("comment");
-        EXPECT_EQ(marked(), crlf(r.after));
-        ASSERT_EQ(ui.prompts.size(), 1);
-        expectInput(ui.prompts[0], "Enter the comment you wish to enter [No text was selected]",
-                    "Assistant: Orvel", "Comment Text Comes Here");
+        // Cancel answers like an empty box.
+        run({r.button, "a[old]b", "a[old]b", true});
+        ASSERT_EQ(ui.prompts.size(), 2);
+        expectInput(ui.prompts[0], r.prompt, "Assistant: Orvel");
+        expectMessage(ui.prompts[1], "No text has been entered. Orvel will not proceed",
+                      MsgIcon::Exclamation, "Assistant: Orvel");
     }
-}
-
-TEST_F(TagCommandsTest, DefinitionListAsksTermThenDefinition)
-{
-    setMarked("x[sel]y");
-    ui.answer(QStringLiteral("HTML")).answer(QStringLiteral("A markup language"));
-    focusElsewhere();
-    click("defn");
-    EXPECT_EQ(marked(), crlf("x<DL>\n     <DT><B>HTML</B>\n         <DD>A markup language</DD>\n"
-                             "</DL>|y"));
-    EXPECT_TRUE(w->Text1->hasFocus());
-    ASSERT_EQ(ui.prompts.size(), 2);
-    expectInput(ui.prompts[0], "Enter the title or the subject whose defn. is to be written",
-                "Assistant: Orvel", "Title");
-    expectInput(ui.prompts[1], "Enter the defn. matter or the contents", "Assistant: Orvel",
-                "Matter");
-
-    // Cancel in both still inserts the list.
-    setMarked("|");
-    click("defn");
-    EXPECT_EQ(marked(), crlf("<DL>\n     <DT><B></B>\n         <DD></DD>\n</DL>|"));
-}
-
-TEST_F(TagCommandsTest, RectangularBoxFromMenu)
-{
-    const char* open = "<div style=\"border-style: solid; border-width: 1; padding-left: 4; "
-                       "padding-right: 4; padding-top: 1; padding-bottom: 1\">";
-    setMarked("a[gone]b");
-    ui.answer(QStringLiteral("boxed"));
-    trigger("mnurectbox");
-    EXPECT_EQ(marked(), QStringLiteral("a%1boxed</div>|b").arg(QString::fromUtf8(open)));
-    ASSERT_EQ(ui.prompts.size(), 1);
-    expectInput(ui.prompts[0], "Enter text to be inserted in the box", "Assistant: Orvel",
-                "&nbsp;");
-
-    setMarked("|");
-    trigger("mnurectbox");
-    EXPECT_EQ(marked(), QStringLiteral("%1</div>|").arg(QString::fromUtf8(open)));
 }
 
 } // namespace
