@@ -1,160 +1,124 @@
-// The font editing dialog: fragments rebuilt by every change, the Set wrapper, the tag toggles,
-// reading a FONT tag back, the RGB check, OK and Cancel, and the hints.
 #include "dialogs/Fonty.h"
-#include "support/Fixtures.h"
+#include "DialogTest.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
 
 using namespace orvel;
-using orvel::test::crlf;
+using namespace orvel::test;
 
 namespace {
 
-QString q(const char* s)
+// A missing attribute leaves the piece of tag text between "<font" and the next quote; with no
+// quote anywhere, or no closing quote, there is nothing to cut.
+TEST(FontMarkup, TagReaderCutsValuesAndLeavesPiecesForMissingAttributes)
 {
-    return QString::fromUtf8(s);
+    // tag, colour, face, size
+    const std::array<const char*, 4> rows[] = {
+        {"<font color=\"#CCFFCC\" face=\"Arial\" size=\"4\">", "#CCFFCC", "Arial", "4"},
+        {"<font size=\"4\" face=\"Arial\" color=\"red\">", "red", "Arial", "4"},
+        {"<FONT COLOR=\"red\" SIZE=\"2\">", "red", " COLOR=", "2"},
+        {"<font color=\"\">", "", " color=", " color="},
+        {"<font size=4>", "", "", ""},
+        {"<font color=\"red>", "", " color=", " color="}};
+    for (const auto& [tag, colour, face, size] : rows) {
+        const font::TagValues v = font::readFontTag(q(tag));
+        EXPECT_EQ(v.colour + u'|' + v.face + u'|' + v.size,
+                  q(colour) + u'|' + q(face) + u'|' + q(size));
+    }
+    for (const char* s : {"color=", " size=", "face=", "COLOR="})
+        EXPECT_TRUE(font::isStrayValue(q(s))) << s;
+    for (const char* s : {"", "red", "  color=", "color=red"})
+        EXPECT_FALSE(font::isStrayValue(q(s))) << s;
 }
 
-// Text with "|" at the caret or "[" "]" around the selection.
-QString boxMarked(const TextBox* box)
-{
-    QString s = box->text();
-    if (box->selLength() == 0)
-        return s.insert(box->selStart(), u'|');
-    s.insert(box->selStart() + box->selLength(), u']');
-    return s.insert(box->selStart(), u'[');
-}
-
-// The pointer moving over `w`. Sent straight to the widget: the offscreen platform routes a moved
-// cursor to whichever of the overlapping top-level windows it finds first.
-void hover(QWidget* w)
-{
-    const QPointF at(2, 2);
-    QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
-}
-
-void typeInto(QLineEdit* box, const QString& text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
-
-class FontyTest : public orvel::test::SourceWindowTest {
+class FontyTest : public DialogTest {
 protected:
-    // What the font button does: the main selection into the dialog's own box, then show it
-    // and select all of it.
-    FontyDialog* open(const QString& page, int start, int length)
+    // What the font button does: the main selection into the dialog's own box, all of it
+    // selected there.
+    FontyDialog* openOn(const QString& page, int start, int length)
     {
         setPage(page, start, length);
-        auto* f = w->form<FontyDialog>();
+        auto* f = open<FontyDialog>();
         f->Text1->setText(w->Text1->selText());
-        f->show();
         f->Text1->setSelStart(0);
         f->Text1->setSelLength(60000);
         return f;
     }
-
     // A dialog whose own box holds `text` with the caret at `caret`.
-    FontyDialog* openOn(const QString& text, int caret)
+    FontyDialog* caretIn(const QString& text, int caret)
     {
-        FontyDialog* f = open(text, 0, static_cast<int>(text.size()));
+        FontyDialog* f = openOn(text, 0, int(text.size()));
         f->Text1->setSelStart(caret);
         return f;
     }
-
-    bool unloaded(FontyDialog* f) const
-    {
-        return w->findChild<FontyDialog*>() == nullptr && f->isHidden();
-    }
+    QString opening(FontyDialog* f) const { return font::openingTag(f->fragments()); }
 };
 
-TEST_F(FontyTest, OpensOnTheCopyWithNoFragments)
+// Text that is not a number keeps the size the dialog had; a piece of tag text from a tag
+// without a size is the default size.
+TEST_F(FontyTest, SizeRuleFollowsEveryChangeAndTheArrowsStopAtSevenAndOne)
 {
-    FontyDialog* f = open(q("abc"), 0, 3);
-    EXPECT_EQ(f->windowTitle(), q("Font: Select text and perform operation - Orvel"));
-    EXPECT_EQ(boxMarked(f->Text1), q("[abc]"));
-    EXPECT_FALSE(f->Text3->isEnabled());
-    EXPECT_TRUE(f->Timer1->isActive());
-    EXPECT_EQ(font::openingTag(f->fragments()), q("<font>"));
-}
-
-TEST_F(FontyTest, SizeRuleFollowsEveryChangeOfTheSizeBox)
-{
-    FontyDialog* f = open(q("x"), 0, 1);
-    const struct {
-        const char *set, *box, *fragment;
-    } rows[] = {
-        {"5", "5", " size=\"5\""},
-        {"3", "3", ""},
-        {"", "3", ""},
-        {"6", "6", " size=\"6\""},
-        {" ", "3", ""},
-        {"+2", "+2", " size=\"+2\""},
-        // not a number: the size the dialog had stays
-        {"x", "x", " size=\"+2\""},
-        // a piece of tag text from a tag without a size is the default size
-        {" color=", "3", ""},
-    };
-    for (const auto& r : rows) {
-        f->txtfontsize->setText(q(r.set));
-        EXPECT_EQ(f->txtfontsize->text(), q(r.box)) << r.set;
-        EXPECT_EQ(f->fragments().size, q(r.fragment)) << r.set;
+    FontyDialog* f = openOn(q("x"), 0, 1);
+    const std::array<const char*, 3> rows[] = {
+        {"5", "5", " size=\"5\""},  {"3", "3", ""},      {"", "3", ""},
+        {"6", "6", " size=\"6\""},  {" ", "3", ""},      {"+2", "+2", " size=\"+2\""},
+        {"x", "x", " size=\"+2\""}, {" color=", "3", ""}};
+    for (const auto& [set, box, fragment] : rows) {
+        f->txtfontsize->setText(q(set));
+        EXPECT_EQ(f->txtfontsize->text(), q(box)) << set;
+        EXPECT_EQ(f->fragments().size, q(fragment)) << set;
     }
-    // Typing is limited to one character.
-    typeInto(f->txtfontsize, q("59"));
+    retype(f->txtfontsize, q("59")); // one character at most
     EXPECT_EQ(f->fragments().size, q(" size=\"5\""));
+
+    // The arrows stop at 7 and 1.
+    const std::tuple<const char*, bool, const char*> steps[] = {
+        {"6", true, "7"}, {"7", true, "7"}, {"2", false, "1"}, {"1", false, "1"}};
+    for (const auto& [from, up, to] : steps) {
+        f->txtfontsize->setText(q(from));
+        click(up ? f->fontsizeUpDown->upButton() : f->fontsizeUpDown->downButton());
+        EXPECT_EQ(f->txtfontsize->text(), q(to)) << from << (up ? " up" : " down");
+    }
+    EXPECT_EQ(f->fragments().size, q(" size=\"1\""));
 }
 
 TEST_F(FontyTest, ColourListRuleWithRgbCodeOffAndOn)
 {
-    FontyDialog* f = open(q("x"), 0, 1);
-    const struct {
-        const char *colour, *box, *fragment;
-    } rows[] = {
-        {"red", "red", " color=\"red\""},
-        {"BLACK", "BLACK", ""},
-        {"Navy", "Navy", " color=\"Navy\""},
-        {"Black", "Black", ""},
-        {"color=", "black", ""},
-        {"face=", "black", ""},
-    };
-    for (const auto& r : rows) {
-        f->Combo2->setEditText(q(r.colour));
-        EXPECT_EQ(f->Combo2->currentText(), q(r.box)) << r.colour;
-        EXPECT_EQ(f->fragments().colour, q(r.fragment)) << r.colour;
+    FontyDialog* f = openOn(q("x"), 0, 1);
+    EXPECT_FALSE(f->Text3->isEnabled());
+    const std::array<const char*, 3> rows[] = {{"red", "red", " color=\"red\""},
+                                               {"BLACK", "BLACK", ""},
+                                               {"Navy", "Navy", " color=\"Navy\""},
+                                               {"Black", "Black", ""},
+                                               {"color=", "black", ""},
+                                               {"face=", "black", ""}};
+    for (const auto& [colour, box, fragment] : rows) {
+        f->Combo2->setEditText(q(colour));
+        EXPECT_EQ(f->Combo2->currentText(), q(box)) << colour;
+        EXPECT_EQ(f->fragments().colour, q(fragment)) << colour;
     }
 
     f->Combo2->setEditText(q("red"));
-    QTest::mouseClick(f->Check1, Qt::LeftButton);
+    click(f->Check1);
     // Ticking alone keeps the colour until a code is entered.
     EXPECT_EQ(f->fragments().colour, q(" color=\"red\""));
-    typeInto(f->Text3, q("CCFFCCAA"));
+    retype(f->Text3, q("CCFFCCAA"));
     EXPECT_EQ(f->fragments().colour, q(" color=\"#CCFFCC\""));
     f->Combo2->setEditText(q("blue"));
     EXPECT_EQ(f->fragments().colour, q(" color=\"#CCFFCC\""));
-    QTest::mouseClick(f->Check1, Qt::LeftButton);
+    click(f->Check1);
     EXPECT_FALSE(f->Text3->isEnabled());
     EXPECT_EQ(f->fragments().colour, q(" color=\"blue\""));
 }
 
 TEST_F(FontyTest, FaceFragmentFollowsTheFaceListAndTheFaceBox)
 {
-    FontyDialog* f = open(q("x"), 0, 1);
+    FontyDialog* f = openOn(q("x"), 0, 1);
     f->Combo1->setCurrentIndex(f->Combo1->findText(q("Verdana")));
     EXPECT_EQ(f->Text4->text(), q("Verdana"));
     EXPECT_EQ(f->fragments().face, q(" face=\"Verdana\""));
-    typeInto(f->Text4, q("Georgia"));
+    retype(f->Text4, q("Georgia"));
     EXPECT_EQ(f->fragments().face, q(" face=\"Georgia\""));
     f->Text4->setText(q("size="));
     EXPECT_EQ(f->Text4->text(), q("Verdana"));
@@ -162,92 +126,70 @@ TEST_F(FontyTest, FaceFragmentFollowsTheFaceListAndTheFaceBox)
 
 TEST_F(FontyTest, SetWrapsTheCopysSelectionWithSizeColourFaceInThatOrder)
 {
-    FontyDialog* f = open(crlf("say\nhello"), 0, 10);
+    FontyDialog* f = openOn(crlf("say\nhello"), 0, 10);
     f->Text1->setSelStart(5);
     f->Text1->setSelLength(5);
-    QTest::mouseClick(f->Command1, Qt::LeftButton);
+    click(f->Command1);
     EXPECT_EQ(boxMarked(f->Text1), crlf("say\n<font>hello</font>|"));
 
-    typeInto(f->Combo1->lineEdit(), q("Arial"));
-    typeInto(f->Combo2->lineEdit(), q("red"));
-    typeInto(f->txtfontsize, q("5"));
+    retype(f->Combo1->lineEdit(), q("Arial"));
+    retype(f->Combo2->lineEdit(), q("red"));
+    retype(f->txtfontsize, q("5"));
     f->Text1->setSelStart(0);
     f->Command1_Click();
     EXPECT_EQ(boxMarked(f->Text1), crlf("<font size=\"5\" color=\"red\" face=\"Arial\"></font>|"
                                         "say\n<font>hello</font>"));
-    // The main window is untouched until OK.
-    EXPECT_EQ(marked(), crlf("[say\nhello]"));
-}
-
-TEST_F(FontyTest, SizeUpDownStopsAtSevenAndOne)
-{
-    FontyDialog* f = open(q("x"), 0, 1);
-    const struct {
-        const char* from;
-        bool up;
-        const char* to;
-    } rows[] = {{"6", true, "7"}, {"7", true, "7"}, {"2", false, "1"}, {"1", false, "1"}};
-    for (const auto& r : rows) {
-        f->txtfontsize->setText(q(r.from));
-        QTest::mouseClick(r.up ? f->fontsizeUpDown->upButton() : f->fontsizeUpDown->downButton(),
-                          Qt::LeftButton);
-        EXPECT_EQ(f->txtfontsize->text(), q(r.to)) << r.from << (r.up ? " up" : " down");
-    }
-    EXPECT_EQ(f->fragments().size, q(" size=\"1\""));
+    EXPECT_EQ(marked(), crlf("[say\nhello]")); // the main window waits for OK
 }
 
 TEST_F(FontyTest, RgbCheckOnTheWayToSet)
 {
-    FontyDialog* f = open(q("x"), 0, 1);
-    hover(f->Command1); // RGB Code off: no check
-    QTest::mouseClick(f->Check1, Qt::LeftButton);
-    typeInto(f->Text3, q("CCF"));
-    hover(f->Command1);
+    FontyDialog* f = openOn(q("x"), 0, 1);
+    hintOver(f, f->Command1); // RGB Code off: no check
+    click(f->Check1);
+    retype(f->Text3, q("CCF"));
+    EXPECT_EQ(hintOver(f, f->Command1), q("Apply all font settings"));
     ASSERT_EQ(ui.prompts.size(), 1);
     EXPECT_EQ(ui.lastPrompt().title, kDefaultTitle);
     EXPECT_EQ(ui.lastPrompt().text, q("Invalid value, 6 letters/numbers are required for RGB"));
     EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::Ok);
     EXPECT_EQ(f->Text3->text(), q("000000"));
     EXPECT_EQ(f->fragments().colour, q(" color=\"#000000\""));
-    EXPECT_EQ(f->currentHint(), q("Apply all font settings"));
-    hover(f->Command1); // a full code passes
+    hintOver(f, f->Command1); // a full code passes
     EXPECT_EQ(ui.prompts.size(), 1);
 }
 
 TEST_F(FontyTest, EditReadsAnRgbTagDirectlyAfterAnotherTag)
 {
     FontyDialog* f =
-        openOn(q("<b>x</b><font color=\"#CCFFCC\" face=\"Arial\" size=\"4\">word</font>"), 14);
-    QTest::mouseClick(f->SmartSelect, Qt::LeftButton);
+        caretIn(q("<b>x</b><font color=\"#CCFFCC\" face=\"Arial\" size=\"4\">word</font>"), 14);
+    click(f->SmartSelect);
     EXPECT_TRUE(ui.prompts.isEmpty());
     // A blank goes in front; the tag is selected from its "<" through its ">".
     EXPECT_EQ(boxMarked(f->Text1),
               q(" <b>x</b>[<font color=\"#CCFFCC\" face=\"Arial\" size=\"4\">]word</font>"));
-    EXPECT_EQ(f->Text3->text(), q("CCFFCC"));
-    EXPECT_EQ(f->Combo2->currentText(), QString());
-    EXPECT_EQ(f->Text4->text(), q("Arial"));
-    EXPECT_EQ(f->txtfontsize->text(), q("4"));
+    const QStringList fields{f->Text3->text(), f->Combo2->currentText(), f->Text4->text(),
+                             f->txtfontsize->text()};
+    EXPECT_EQ(fields.join(u'|'), q("CCFFCC||Arial|4"));
     EXPECT_TRUE(f->Check1->isChecked());
     EXPECT_EQ(f->focusWidget(), f->Text1);
-    EXPECT_EQ(font::openingTag(f->fragments()),
-              q("<font size=\"4\" color=\"#CCFFCC\" face=\"Arial\">"));
+    EXPECT_EQ(opening(f), q("<font size=\"4\" color=\"#CCFFCC\" face=\"Arial\">"));
 }
 
 TEST_F(FontyTest, EditReadsANamedColourAndSwitchesRgbCodeOff)
 {
-    FontyDialog* f = openOn(q("<FONT color=\"red\" size=\"2\" face=\"Impact\">"), 3);
-    QTest::mouseClick(f->Check1, Qt::LeftButton);
+    FontyDialog* f = caretIn(q("<FONT color=\"red\" size=\"2\" face=\"Impact\">"), 3);
+    click(f->Check1);
     f->Text3->setText(q("00FF00"));
     f->SmartSelect_Click();
     EXPECT_FALSE(f->Check1->isChecked());
-    EXPECT_EQ(font::openingTag(f->fragments()),
-              q("<font size=\"2\" color=\"red\" face=\"Impact\">"));
+    EXPECT_EQ(opening(f), q("<font size=\"2\" color=\"red\" face=\"Impact\">"));
 }
 
 TEST_F(FontyTest, EditWithoutEndOfTagAppendsOne)
 {
     const QString text = q("ab <font size=\"2\"");
-    FontyDialog* f = openOn(text, static_cast<int>(text.size()));
+    FontyDialog* f = caretIn(text, int(text.size()));
     f->SmartSelect_Click();
     ASSERT_EQ(ui.prompts.size(), 1);
     EXPECT_EQ(ui.lastPrompt().title, q("Assistant: Orvel"));
@@ -261,23 +203,21 @@ TEST_F(FontyTest, EditWithoutEndOfTagAppendsOne)
 
 TEST_F(FontyTest, EditOnATagLackingAttributesRepairsTheFields)
 {
-    const struct {
-        const char *tag, *colour, *size, *face, *opening;
-    } rows[] = {
+    // tag, colour, size, face, opening tag
+    const std::array<const char*, 5> rows[] = {
         {"<font size=\"4\">", "black", "4", "Times New Roman", "<font size=\"4\">"},
         {"<font face=\"Arial\">", "black", "3", "Arial", "<font face=\"Arial\">"},
         {"<font color=\"red\">", "red", "3", "Times New Roman", "<font color=\"red\">"},
         {"<FONT COLOR=\"red\">", "red", "3", "Times New Roman", "<font color=\"red\">"},
     };
-    for (const auto& r : rows) {
-        FontyDialog* f = openOn(q(r.tag), 4);
+    for (const auto& [tag, colour, size, face, tagAfter] : rows) {
+        FontyDialog* f = caretIn(q(tag), 4);
         f->SmartSelect_Click();
         // The face box is repaired by the timer.
         EXPECT_TRUE(QTest::qWaitFor([f] { return !f->Text4->text().startsWith(u' '); }, 2000));
-        EXPECT_EQ(f->Combo2->currentText(), q(r.colour)) << r.tag;
-        EXPECT_EQ(f->txtfontsize->text(), q(r.size)) << r.tag;
-        EXPECT_EQ(f->Text4->text(), q(r.face)) << r.tag;
-        EXPECT_EQ(font::openingTag(f->fragments()), q(r.opening)) << r.tag;
+        const QStringList fields{f->Combo2->currentText(), f->txtfontsize->text(), f->Text4->text(),
+                                 opening(f)};
+        EXPECT_EQ(fields, QStringList({q(colour), q(size), q(face), q(tagAfter)}));
         f->CancelButton_Click();
     }
     EXPECT_TRUE(ui.prompts.isEmpty());
@@ -291,16 +231,12 @@ TEST_F(FontyTest, FieldsFilledFromOutsideRebuildTheFragments)
     f->Text3->setText(q("CCFFCC"));
     f->Text4->setText(q("Verdana"));
     f->txtfontsize->setText(q("6"));
-    EXPECT_EQ(font::openingTag(f->fragments()),
-              q("<font size=\"6\" color=\"#CCFFCC\" face=\"Verdana\">"));
+    EXPECT_EQ(opening(f), q("<font size=\"6\" color=\"#CCFFCC\" face=\"Verdana\">"));
 }
 
 TEST_F(FontyTest, BoldItalicUnderlineToggleInTheCopy)
 {
-    const struct {
-        void (FontyDialog::*click)();
-        const char *selected, *after;
-    } rows[] = {
+    const std::tuple<void (FontyDialog::*)(), const char*, const char*> rows[] = {
         {&FontyDialog::bold_Click, "word", "<B>word</B>|"},
         {&FontyDialog::bold_Click, "<B>word</B>", "word|"},
         // exact case: a lower-case tag is wrapped again
@@ -311,71 +247,50 @@ TEST_F(FontyTest, BoldItalicUnderlineToggleInTheCopy)
         {&FontyDialog::bold_Click, "<B>ab", "ab|"},
         {&FontyDialog::italic_Click, "", "|"},
     };
-    for (const auto& r : rows) {
-        FontyDialog* f = open(q(r.selected), 0, static_cast<int>(strlen(r.selected)));
+    for (const auto& [toggle, selected, after] : rows) {
+        FontyDialog* f = openOn(q(selected), 0, int(strlen(selected)));
         f->Command1->setFocus();
-        (f->*r.click)();
-        EXPECT_EQ(boxMarked(f->Text1), q(r.after)) << r.selected;
-        EXPECT_EQ(f->focusWidget(), f->Text1) << r.selected;
+        (f->*toggle)();
+        EXPECT_EQ(boxMarked(f->Text1), q(after)) << selected;
+        EXPECT_EQ(f->focusWidget(), f->Text1) << selected;
         f->CancelButton_Click();
     }
 }
 
-TEST_F(FontyTest, OkWritesTheCopyOverTheCurrentMainSelection)
+TEST_F(FontyTest, OkWritesTheCopyOverTheCurrentMainSelectionAndCancelNothing)
 {
-    FontyDialog* f = open(q("one two three"), 4, 3);
-    QTest::mouseClick(f->bold, Qt::LeftButton);
-    // The main window stays usable; OK takes whatever is selected there now.
+    QPointer<FontyDialog> f = openOn(q("one two three"), 4, 3);
+    click(f->bold);
     w->Text1->setSelStart(8);
     w->Text1->setSelLength(5);
-    QTest::mouseClick(f->OKButton, Qt::LeftButton);
+    click(f->OKButton);
     EXPECT_EQ(marked(), q("one two <B>two</B>|"));
     EXPECT_TRUE(unloaded(f));
 
-    f = open(q("ab"), 1, 0); // an empty main selection: the copy goes in at the caret
+    f = openOn(q("ab"), 1, 0); // an empty main selection: the copy goes in at the caret
     f->Command1_Click();
     f->OKButton_Click();
     EXPECT_EQ(marked(), q("a<font></font>|b"));
-}
 
-TEST_F(FontyTest, CancelWritesNothing)
-{
-    FontyDialog* f = open(q("one two"), 0, 3);
+    f = openOn(q("one two"), 0, 3);
     f->Command1_Click();
-    QTest::mouseClick(f->CancelButton, Qt::LeftButton);
+    click(f->CancelButton);
     EXPECT_EQ(marked(), q("[one] two"));
     EXPECT_TRUE(unloaded(f));
 }
 
 TEST_F(FontyTest, HintsFollowThePointer)
 {
-    FontyDialog* f = open(q("x"), 0, 1);
-    const struct {
-        QWidget* widget;
-        const char* hint;
-    } rows[] = {
+    FontyDialog* f = openOn(q("x"), 0, 1);
+    const std::pair<QWidget*, const char*> rows[] = {
         {f->bold, "Make selected text bold. Select text with bold tags to unbold"},
-        {f->italic, "Italicise selected text. Remove italics tag by selecting text with tags "
-                    "and clicking here"},
-        {f->underline, "Underline selected text. Remove underline of underlined text by "
-                       "selection with starting tag"},
-        {f->Check1, "Check this if you wish to insert RGB code of colour"},
-        {f->Command1, "Apply all font settings"},
         {f->fontsizeUpDown->upButton(), "Change the font size"},
-        {f->OKButton, "Apply selected changes"},
-        {f->CancelButton, "Return without making any changes"},
-        {f->SmartSelect, "Place cursor within the opening font tag and click on this for smart "
-                         "correction"},
         {f->Text1->viewport(), "Perform font changes to selected text here"},
-        {f->Text3, "The 6 character RGB code is to be inserted here"},
-        {f->Text4, "Enter a font name, or choose one from below"},
         {f->txtfontsize, "This displays the font size. 3 is default"},
         {f, "Make advanced font editing"},
     };
-    for (const auto& r : rows) {
-        hover(r.widget);
-        EXPECT_EQ(f->currentHint(), q(r.hint)) << r.hint;
-    }
+    for (const auto& [widget, hint] : rows)
+        EXPECT_EQ(hintOver(f, widget), q(hint));
 }
 
 } // namespace

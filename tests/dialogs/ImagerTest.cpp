@@ -1,83 +1,58 @@
-// The image dialog driven through its widgets: the dimension and spacing rules, the digit filter,
-// browsing, and the two different reactions of Insert to missing entries.
 #include "dialogs/Imager.h"
+#include "DialogTest.h"
 #include "platform/Hint.h"
-#include "support/Fixtures.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QTest>
-#include <QToolButton>
 
 using namespace orvel;
+using namespace orvel::test;
 
 namespace {
 
 const QString kDefaultTag =
-    QStringLiteral(R"(<IMG SRC="a.gif" BORDER=0 align="Left" ALT="Images not available" > )");
+    q(R"(<IMG SRC="a.gif" BORDER=0 align="Left" ALT="Images not available" > )");
 
-class ImagerTest : public orvel::test::SourceWindowTest {
-protected:
-    ImagerDialog* open()
-    {
-        auto* d = w->form<ImagerDialog>();
-        d->show();
-        // Offscreen, a window is activated only once it is exposed.
-        (void)QTest::qWaitForWindowExposed(d);
-        d->activateWindow();
-        (void)QTest::qWaitForWindowActive(d);
-        return d;
-    }
-    static void retype(QLineEdit* box, const QString& keys)
-    {
-        box->selectAll();
-        QTest::keyClicks(box, keys);
-    }
-    // True once the dialog has left the window and been destroyed.
-    bool unloaded(QPointer<ImagerDialog>& d)
-    {
-        const bool detached = !w->findChild<ImagerDialog*>();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return detached && d.isNull();
-    }
-};
-
-TEST_F(ImagerTest, ControlsAtLoad)
+TEST(ImageMarkup, ValuesGoInAsTypedAndHiddenDimensionsStayOut)
 {
-    ImagerDialog* d = open();
-    EXPECT_EQ(d->windowTitle(), QStringLiteral("Insert Image"));
-    EXPECT_FALSE(d->isModal());
-    const QStringList texts{d->txtheight->text(),           d->txtwidth->text(),
-                            d->txtborder->text(),           d->txtalternate->text(),
-                            d->horispace->text(),           d->verspace->text(),
-                            d->txtalignment->currentText(), d->OKButton->text()};
-    EXPECT_EQ(texts.join(u'|'),
-              QStringLiteral("800|600|0|Images not available|0|0|Left|Insert Image"));
-    EXPECT_FALSE(d->dimen->isChecked() || d->txtheight->isEnabled() || d->txtwidth->isEnabled() ||
-                 d->diminper->isEnabled());
-    EXPECT_EQ(d->txtheight->toolTip(), QStringLiteral("Height of the image in pixels."));
-    EXPECT_TRUE(d->txtborder->isReadOnly());
-    EXPECT_EQ(d->txtalignment->count(), 10);
-    EXPECT_EQ(d->Label1[4]->text(), QStringLiteral("Alternate      Text"));
+    ImageFields f{q(R"(x"y<z>.gif)"), true,       q("8"), q("6"), {}, q("0"),
+                  q("Left"),          q("A & B"), {},     {}};
+    EXPECT_EQ(imageTag(f), q(R"(<IMG SRC="x"y<z>.gif" HEIGHT="8" WIDTH="6" BORDER=0 align="Left" )"
+                             R"(ALT="A & B" > )"));
+    f.dimensions = false;
+    f.percent = q("%");
+    EXPECT_FALSE(imageTag(f).contains(q("HEIGHT")));
+    for (QString ImageFields::*field : {&ImageFields::height, &ImageFields::width}) {
+        ImageFields g = f;
+        g.*field = QString();
+        EXPECT_TRUE(imageFieldsComplete(g));
+        g.dimensions = true;
+        EXPECT_FALSE(imageFieldsComplete(g));
+    }
 }
+
+TEST(ImageMarkup, SpacingFragmentIsEmptyForZeroAndNonNumbers)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"0", ""}, {"00", ""}, {"", ""}, {"a5", ""}, {"5a", ""}, {"007", R"( vspace="007")"}};
+    for (const auto& [value, fragment] : rows)
+        EXPECT_EQ(spacingFragment(q("vspace"), q(value)), q(fragment)) << value;
+}
+
+class ImagerTest : public DialogTest {};
 
 TEST_F(ImagerTest, InsertsOverTheSelectionOfThatMomentAndStaysOpen)
 {
-    setPage(QStringLiteral("one\r\ntwo"), 0, 0);
-    ImagerDialog* d = open();
-    QTest::keyClicks(d->imageurl, QStringLiteral("a.gif"));
-    // The dialog does not block the window: the user moves on in the page before OK.
+    setPage(q("one\r\ntwo"), 0, 0);
+    auto* d = open<ImagerDialog>();
+    QTest::keyClicks(d->imageurl, q("a.gif"));
     w->Text1->setSelStart(6);
     w->Text1->setSelLength(2);
-    QTest::mouseClick(d->OKButton, Qt::LeftButton);
-    EXPECT_EQ(marked(), QStringLiteral("one\r\nt") + kDefaultTag + u'|');
+    click(d->OKButton);
+    EXPECT_EQ(marked(), q("one\r\nt") + kDefaultTag + u'|');
     d->OKButton_Click();
-    EXPECT_EQ(marked(), QStringLiteral("one\r\nt") + kDefaultTag + kDefaultTag + u'|');
+    EXPECT_EQ(marked(), q("one\r\nt") + kDefaultTag + kDefaultTag + u'|');
     EXPECT_EQ(w->findChild<ImagerDialog*>(), d);
     EXPECT_TRUE(d->isVisible());
     EXPECT_TRUE(ui.prompts.isEmpty());
@@ -86,201 +61,176 @@ TEST_F(ImagerTest, InsertsOverTheSelectionOfThatMomentAndStaysOpen)
 TEST_F(ImagerTest, TypedPercentSwitchesBothDimensionsToPercent)
 {
     setPage(QString());
-    ImagerDialog* d = open();
-    d->imageurl->setText(QStringLiteral("a.gif"));
+    auto* d = open<ImagerDialog>();
+    d->imageurl->setText(q("a.gif"));
+    EXPECT_FALSE(d->txtheight->isEnabled() || d->txtwidth->isEnabled() || d->diminper->isEnabled());
     d->dimen->click();
     ASSERT_TRUE(d->txtheight->isEnabled() && d->txtwidth->isEnabled() && d->diminper->isEnabled());
-    retype(d->txtheight, QStringLiteral("50%"));
-    EXPECT_EQ(d->txtheight->text(), QStringLiteral("50"));
+    retype(d->txtheight, q("50%"));
+    EXPECT_EQ(d->txtheight->text(), q("50"));
     EXPECT_TRUE(d->diminper->isChecked());
-    EXPECT_EQ(d->txtwidth->toolTip(), QStringLiteral("Width of the image in percentage"));
-    EXPECT_EQ(hintOf(d->diminper), QStringLiteral("Uncheck for expressing dimensions in pixels"));
-    retype(d->txtwidth, QStringLiteral("80"));
+    EXPECT_EQ(d->txtwidth->toolTip(), q("Width of the image in percentage"));
+    EXPECT_EQ(hintOf(d->diminper), q("Uncheck for expressing dimensions in pixels"));
+    retype(d->txtwidth, q("80"));
     d->OKButton_Click();
-    EXPECT_EQ(w->Text1->text(),
-              QStringLiteral(R"(<IMG SRC="a.gif" HEIGHT="50%" WIDTH="80%" )"
-                             R"(BORDER=0 align="Left" ALT="Images not available" > )"));
+    EXPECT_EQ(w->Text1->text(), q(R"(<IMG SRC="a.gif" HEIGHT="50%" WIDTH="80%" )"
+                                  R"(BORDER=0 align="Left" ALT="Images not available" > )"));
 
-    // Back to pixels: the tips lose the designer's full stop.
+    // Back to pixels: the tips lose the full stop they had at load.
     d->diminper->click();
-    EXPECT_EQ(d->txtheight->toolTip(), QStringLiteral("Height of the image in pixels"));
+    EXPECT_EQ(d->txtheight->toolTip(), q("Height of the image in pixels"));
     setPage(QString());
     d->OKButton_Click();
-    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral(R"(HEIGHT="50" WIDTH="80" )")));
+    EXPECT_TRUE(w->Text1->text().contains(q(R"(HEIGHT="50" WIDTH="80" )")));
     d->dimen->click();
     EXPECT_FALSE(d->txtheight->isEnabled() || d->txtwidth->isEnabled() || d->diminper->isEnabled());
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-TEST_F(ImagerTest, DigitFilterRefusesLettersAndRefillsEmptyBoxes)
+// Keys are typed after the default text, "" empties the box, and "=" puts in a whole text (pasted,
+// set by a command), which must be a number through and through even when it ends in a digit.
+TEST_F(ImagerTest, DigitFilterRefusesNonNumbersAndRefillsEmptyBoxes)
 {
-    struct Row {
-        QLineEdit* ImagerDialog::*box;
-        const char* keys; // typed after the default text; "" empties the box
-        const char* result;
-        bool message;
+    using D = ImagerDialog;
+    const std::tuple<QLineEdit * D::*, const char*, const char*, bool> rows[] = {
+        {&D::verspace, "a", "0", true},     {&D::horispace, "5x", "0", true},
+        {&D::txtheight, "-", "800", true},  {&D::txtwidth, "q", "600", true},
+        {&D::verspace, "=a5", "0", true},   {&D::verspace, "=1 2", "0", true},
+        {&D::horispace, "=4x4", "0", true}, {&D::txtwidth, "", "600", false},
+        {&D::horispace, "", "0", false},    {&D::verspace, "12", "012", false},
     };
-    const Row rows[] = {
-        {&ImagerDialog::verspace, "a", "0", true},     {&ImagerDialog::horispace, "5x", "0", true},
-        {&ImagerDialog::txtheight, "-", "800", true},  {&ImagerDialog::txtwidth, "q", "600", true},
-        {&ImagerDialog::txtwidth, "", "600", false},   {&ImagerDialog::horispace, "", "0", false},
-        {&ImagerDialog::verspace, "12", "012", false},
-    };
-    ImagerDialog* d = open();
+    auto* d = open<ImagerDialog>();
     d->dimen->setChecked(true);
-    for (const Row& r : rows) {
+    for (const auto& [member, keys, result, refused] : rows) {
         ui.prompts.clear();
-        QLineEdit* box = d->*r.box;
-        if (*r.keys) {
+        QLineEdit* box = d->*member;
+        if (keys[0] == '=') {
+            box->setText(q(keys + 1));
+        } else if (*keys) {
             box->end(false);
-            QTest::keyClicks(box, QString::fromLatin1(r.keys));
+            QTest::keyClicks(box, q(keys));
         } else {
             box->selectAll();
             QTest::keyClick(box, Qt::Key_Backspace);
         }
-        EXPECT_EQ(box->text(), QString::fromLatin1(r.result)) << r.keys;
-        ASSERT_EQ(ui.prompts.size(), r.message ? 1 : 0) << r.keys;
-        if (r.message) {
-            EXPECT_EQ(ui.lastPrompt().text,
-                      QStringLiteral("Invalid Entry. Specify a valid number"));
-            EXPECT_EQ(ui.lastPrompt().title, QStringLiteral("Assistant: Orvel"));
-            EXPECT_EQ(ui.lastPrompt().icon, MsgIcon::Critical);
-        }
+        EXPECT_EQ(box->text(), q(result)) << keys;
+        if (refused)
+            expectInvalidNumber();
+        else
+            EXPECT_TRUE(ui.prompts.isEmpty()) << keys;
     }
-    EXPECT_EQ(d->vertFragment, QStringLiteral(R"( vspace="012")"));
+    EXPECT_EQ(d->vertFragment, q(R"( vspace="012")"));
     EXPECT_EQ(d->horiFragment, QString());
-    QTest::keyClicks(d->verspace, QStringLiteral("z"));
+    QTest::keyClicks(d->verspace, q("z"));
     EXPECT_EQ(d->vertFragment, QString());
 }
 
-TEST_F(ImagerTest, SpacingAndBorderStepBetweenZeroAndNoLimit)
+TEST_F(ImagerTest, SpacingAndBorderStepFromZeroWithoutUpperLimit)
 {
     setPage(QString());
-    ImagerDialog* d = open();
-    d->imageurl->setText(QStringLiteral("a.gif"));
+    auto* d = open<ImagerDialog>();
+    EXPECT_TRUE(d->txtborder->isReadOnly());
+    d->imageurl->setText(q("a.gif"));
     for (UpDown* u : {d->UpDown1, d->UpDown2, d->UpDown3}) {
-        QTest::mouseClick(u->downButton(), Qt::LeftButton);
-        QTest::mouseClick(u->upButton(), Qt::LeftButton);
-        QTest::mouseClick(u->upButton(), Qt::LeftButton);
+        click(u->downButton());
+        click(u->upButton());
+        click(u->upButton());
     }
-    d->horispace->setText(QStringLiteral("99999"));
-    QTest::mouseClick(d->UpDown3->upButton(), Qt::LeftButton);
+    d->horispace->setText(q("99999"));
+    click(d->UpDown3->upButton());
     d->OKButton_Click();
-    EXPECT_EQ(w->Text1->text(),
-              QStringLiteral(R"(<IMG SRC="a.gif" BORDER=2 align="Left" ALT="Images )"
-                             R"(not available"  hspace="100000" vspace="2"> )"));
-
+    EXPECT_EQ(w->Text1->text(), q(R"(<IMG SRC="a.gif" BORDER=2 align="Left" ALT="Images )"
+                                  R"(not available"  hspace="100000" vspace="2"> )"));
     EXPECT_TRUE(ui.prompts.isEmpty());
-
-    // Text that comes in whole (pasted, set by a command) is a number through and through, or
-    // the box falls back, even when its last character is a digit.
-    for (const char* pasted : {"a5", "1 2", "4x4"}) {
-        ui.prompts.clear();
-        d->verspace->setText(QString::fromLatin1(pasted));
-        EXPECT_EQ(d->verspace->text(), QStringLiteral("0")) << pasted;
-        EXPECT_EQ(d->vertFragment, QString()) << pasted;
-        ASSERT_EQ(ui.prompts.size(), 1) << pasted;
-        EXPECT_EQ(ui.prompts[0].text, QStringLiteral("Invalid Entry. Specify a valid number"));
-    }
 }
 
 TEST_F(ImagerTest, BrowseChoosesAndCancelKeepsTheSource)
 {
-    ImagerDialog* d = open();
+    auto* d = open<ImagerDialog>();
     ui.cancelFile();
-    QTest::mouseClick(d->Command1, Qt::LeftButton);
+    click(d->Command1);
     ASSERT_EQ(ui.prompts.size(), 2);
     EXPECT_EQ(ui.prompts[0].file.kind, FileDialogKind::Open);
-    EXPECT_EQ(ui.prompts[0].title, QStringLiteral("Select image file"));
-    EXPECT_EQ(ui.prompts[1].text, QStringLiteral("Invalid url, image not inserted"));
+    EXPECT_EQ(ui.prompts[0].title, q("Select image file"));
+    EXPECT_EQ(ui.prompts[1].text, q("Invalid url, image not inserted"));
     EXPECT_EQ(ui.prompts[1].title, kDefaultTitle);
 
-    ui.answerFile(QStringLiteral("/pics/a.gif"));
+    ui.answerFile(q("/pics/a.gif"));
     d->Command1_Click();
-    EXPECT_EQ(d->imageurl->text(), QStringLiteral("/pics/a.gif"));
-    // A hand-edited source survives a cancelled browse.
-    d->imageurl->setText(QStringLiteral("http://host/b.png"));
+    EXPECT_EQ(d->imageurl->text(), q("/pics/a.gif"));
+    d->imageurl->setText(q("http://host/b.png"));
     ui.cancelFile();
     d->Command1_Click();
-    EXPECT_EQ(ui.prompts.last().file.fileName, QStringLiteral("/pics/a.gif"));
-    EXPECT_EQ(d->imageurl->text(), QStringLiteral("http://host/b.png"));
+    EXPECT_EQ(ui.prompts.last().file.fileName, q("/pics/a.gif"));
+    EXPECT_EQ(d->imageurl->text(), q("http://host/b.png"));
     EXPECT_EQ(ui.prompts.size(), 4);
 }
 
 // A missing entry never costs the user the dialog: both paths keep it open with what was typed.
+// Cancel and Escape unload it like the close box, and the next opener gets a fresh one.
 TEST_F(ImagerTest, IncompleteEntriesKeepTheDialogOpen)
 {
-    struct Row {
-        bool dimensions;
-        QLineEdit* ImagerDialog::*emptied; // null: the alignment
-    };
-    const Row rows[] = {
+    // With dimensions or not, and the entry emptied (null: the alignment).
+    const std::pair<bool, QLineEdit * ImagerDialog::*> rows[] = {
         {true, &ImagerDialog::imageurl},  {true, &ImagerDialog::txtborder},     {true, nullptr},
         {false, &ImagerDialog::imageurl}, {false, &ImagerDialog::txtalternate}, {false, nullptr},
     };
-    for (const Row& r : rows) {
-        setPage(QStringLiteral("page"), 1, 2);
+    for (const auto& [dimensions, emptied] : rows) {
+        setPage(q("page"), 1, 2);
         ui.prompts.clear();
-        QPointer<ImagerDialog> d = open();
-        d->imageurl->setText(QStringLiteral("a.gif"));
-        d->txtalternate->setText(QStringLiteral("typed"));
-        d->dimen->setChecked(r.dimensions);
-        if (r.emptied)
-            (d->*r.emptied)->clear();
+        QPointer<ImagerDialog> d = open<ImagerDialog>();
+        EXPECT_EQ(d->imageurl->text(), QString());
+        d->imageurl->setText(q("a.gif"));
+        d->txtalternate->setText(q("typed"));
+        d->dimen->setChecked(dimensions);
+        if (emptied)
+            (d->*emptied)->clear();
         else
             d->txtalignment->setEditText(QString());
-        QTest::mouseClick(d->OKButton, Qt::LeftButton);
-        EXPECT_EQ(marked(), QStringLiteral("p[ag]e"));
+        click(d->OKButton);
+        EXPECT_EQ(marked(), q("p[ag]e"));
         ASSERT_EQ(ui.prompts.size(), 1);
-        EXPECT_EQ(ui.lastPrompt().text, QStringLiteral("One or more entries incomplete"));
-        EXPECT_EQ(ui.lastPrompt().title, r.dimensions ? kDefaultTitle : kAssistantTitle);
-        EXPECT_EQ(ui.lastPrompt().icon, r.dimensions ? MsgIcon::None : MsgIcon::Exclamation);
-        ASSERT_FALSE(unloaded(d)) << r.dimensions;
-        if (r.emptied != &ImagerDialog::txtalternate) {
-            EXPECT_EQ(d->txtalternate->text(), QStringLiteral("typed"));
+        EXPECT_EQ(ui.lastPrompt().text, q("One or more entries incomplete"));
+        EXPECT_EQ(ui.lastPrompt().title, dimensions ? kDefaultTitle : q("Assistant: Orvel"));
+        EXPECT_EQ(ui.lastPrompt().icon, dimensions ? MsgIcon::None : MsgIcon::Exclamation);
+        ASSERT_FALSE(unloaded(d)) << dimensions;
+        if (emptied != &ImagerDialog::txtalternate) {
+            EXPECT_EQ(d->txtalternate->text(), q("typed"));
         }
-        QTest::mouseClick(d->CancelButton, Qt::LeftButton);
+        if (dimensions)
+            click(d->CancelButton);
+        else
+            QTest::keyClick(d->imageurl, Qt::Key_Escape);
         EXPECT_TRUE(unloaded(d));
     }
-}
-
-TEST_F(ImagerTest, EscapeUnloadsLikeTheCloseBox)
-{
-    QPointer<ImagerDialog> d = open();
-    d->imageurl->setText(QStringLiteral("a.gif"));
-    QTest::keyClick(d->imageurl, Qt::Key_Escape);
-    EXPECT_TRUE(unloaded(d));
-    EXPECT_EQ(open()->imageurl->text(), QString());
 }
 
 TEST_F(ImagerTest, FieldsFilledFromOutsideRunTheirRules)
 {
     setPage(QString());
-    ImagerDialog* d = open();
-    d->imageurl->setText(QStringLiteral("pic.jpg"));
-    d->txtheight->setText(QStringLiteral("40%"));
-    d->txtwidth->setText(QStringLiteral("30"));
+    auto* d = open<ImagerDialog>();
+    d->imageurl->setText(q("pic.jpg"));
+    d->txtheight->setText(q("40%"));
+    d->txtwidth->setText(q("30"));
     d->dimen->setChecked(true);
-    d->txtalternate->setText(QStringLiteral("A pic"));
-    d->txtalignment->setEditText(QStringLiteral("Right"));
-    d->txtborder->setText(QStringLiteral("2"));
+    d->txtalternate->setText(q("A pic"));
+    d->txtalignment->setEditText(q("Right"));
+    d->txtborder->setText(q("2"));
     EXPECT_TRUE(d->diminper->isChecked() && d->diminper->isEnabled());
     d->OKButton_Click();
-    EXPECT_EQ(w->Text1->text(), QStringLiteral(R"(<IMG SRC="pic.jpg" HEIGHT="40%" WIDTH="30%" )"
-                                               R"(BORDER=2 align="Right" ALT="A pic" > )"));
-    // A border that is not a number never reaches the tag.
-    d->txtborder->setText(QStringLiteral("2px"));
-    EXPECT_EQ(d->txtborder->text(), QStringLiteral("0"));
+    EXPECT_EQ(w->Text1->text(), q(R"(<IMG SRC="pic.jpg" HEIGHT="40%" WIDTH="30%" )"
+                                  R"(BORDER=2 align="Right" ALT="A pic" > )"));
+    d->txtborder->setText(q("2px"));
+    EXPECT_EQ(d->txtborder->text(), q("0"));
 }
 
 TEST_F(ImagerTest, HintsOnTheStatusBar)
 {
-    ImagerDialog* d = open();
-    EXPECT_EQ(hintOf(d), QStringLiteral("Insert images with ease"));
-    EXPECT_EQ(hintOf(d->UpDown3), QStringLiteral("Change the horizontal spacing"));
-    // Offscreen, QTest's widget overload only moves the cursor: go through the window.
-    QTest::mouseMove(d->windowHandle(), d->Command1->mapTo(d, QPoint(4, 4)));
-    EXPECT_EQ(d->StatusBar1->currentMessage(), QStringLiteral("Browse for valid image file"));
+    auto* d = open<ImagerDialog>();
+    EXPECT_EQ(d->Label1[4]->text(), q("Alternate      Text"));
+    EXPECT_EQ(hintOf(d), q("Insert images with ease"));
+    EXPECT_EQ(hintOf(d->UpDown3), q("Change the horizontal spacing"));
+    EXPECT_EQ(hintOver(d, d->Command1), q("Browse for valid image file"));
 }
 
 } // namespace

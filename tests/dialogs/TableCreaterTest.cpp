@@ -1,38 +1,41 @@
-// The table dialog on a live source window: table and row mode, the number boxes, the up-downs.
 #include "dialogs/TableCreater.h"
+#include "DialogTest.h"
 #include "dialogs/TableMarkup.h"
-#include "support/Fixtures.h"
 
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QToolButton>
+#include <climits>
 
 using namespace orvel;
-using orvel::test::crlf;
+using namespace orvel::test;
 
 namespace {
 
-class TableCreaterTest : public orvel::test::SourceWindowTest {
+TEST(TableMarkup, RowsNameTheirRowAndColumnAndNegativeCountsGiveNone)
+{
+    EXPECT_EQ(tableRows(-3, 2), QString());
+    EXPECT_TRUE(tableRows(12, 10).endsWith(q(" <TD> row 12 col 10 </TD> \r\n</TR>\r\n")));
+}
+
+// Cell-less rows still cost lines, so they count as one cell each; the products must not
+// overflow for counts stepped far beyond two digits.
+TEST(TableMarkup, SizeGuardRefusesOnlyBeyondTheCellLimit)
+{
+    const std::tuple<int, int, bool> rows[] = {
+        {100000, 1, false}, {100001, 1, true},    {100001, 0, true},       {1000, 100, false},
+        {1000, 101, true},  {-5, INT_MAX, false}, {INT_MAX, INT_MAX, true}};
+    for (const auto& [r, c, tooLarge] : rows)
+        EXPECT_EQ(tableTooLarge(r, c), tooLarge) << r << "x" << c;
+}
+
+class TableCreaterTest : public DialogTest {
 protected:
-    TableCreaterDialog* open(bool rowMode = false)
-    {
-        auto* d = w->form<TableCreaterDialog>();
-        if (rowMode)
-            d->presetRowMode();
-        d->show();
-        return d;
-    }
-    static void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
     bool dialogOpen() const { return w->findChild<TableCreaterDialog*>() != nullptr; }
 };
 
 TEST_F(TableCreaterTest, DefaultsReplaceTheSelectionWithTheElevenLineTable)
 {
-    setPage(QStringLiteral("<BODY>old</BODY>"), 6, 3);
-    auto* d = open();
-    EXPECT_EQ(d->windowTitle(), QStringLiteral("Create Table: Orvel"));
+    setPage(q("<BODY>old</BODY>"), 6, 3);
+    auto* d = open<TableCreaterDialog>();
     EXPECT_TRUE(d->tableMode());
     w->helper->setFocus();
     click(d->btnCreateTbl);
@@ -47,49 +50,42 @@ TEST_F(TableCreaterTest, DefaultsReplaceTheSelectionWithTheElevenLineTable)
 
 TEST_F(TableCreaterTest, TableModeBuildsFromTheBoxes)
 {
-    const struct {
-        const char *rows, *cols, *border, *caption, *expected;
-    } rows[] = {
-        {"0", "2", "1", "",
-         "<TABLE BORDER=\"1\" CELLPADDING=\"0\" CELLSPACING=\"0\" >  \n"
-         "<CAPTION></CAPTION>\n</TABLE>\n"},
-        {"2", "0", "0", "",
-         "<TABLE BORDER=\"0\" CELLPADDING=\"0\" CELLSPACING=\"0\" >  \n"
-         "<CAPTION></CAPTION>\n<TR>\n</TR>\n<TR>\n</TR>\n</TABLE>\n"},
-        {"1", "1", "12", "<i>A & \"B\"</i>",
-         "<TABLE BORDER=\"12\" CELLPADDING=\"0\" CELLSPACING=\"0\" >  \n"
-         "<CAPTION><i>A & \"B\"</i></CAPTION>\n<TR>\n <TD> row 1 col 1 </TD> \n</TR>\n</TABLE>\n"},
-    };
-    for (const auto& r : rows) {
+    // rows, columns, border, caption, the rows' markup
+    const std::array<const char*, 5> rows[] = {
+        {"0", "2", "1", "", ""},
+        {"2", "0", "0", "", "<TR>\n</TR>\n<TR>\n</TR>\n"},
+        {"1", "1", "12", "<i>A & \"B\"</i>", "<TR>\n <TD> row 1 col 1 </TD> \n</TR>\n"}};
+    for (const auto& [r, c, border, caption, body] : rows) {
         setPage(QString());
-        auto* d = open();
-        d->i->setText(QString::fromUtf8(r.rows));
-        d->j->setText(QString::fromUtf8(r.cols));
-        d->txtborder->setText(QString::fromUtf8(r.border));
-        d->txtcaption->setText(QString::fromUtf8(r.caption));
+        auto* d = open<TableCreaterDialog>();
+        d->i->setText(q(r));
+        d->j->setText(q(c));
+        d->txtborder->setText(q(border));
+        d->txtcaption->setText(q(caption));
         click(d->btnCreateTbl);
-        EXPECT_EQ(marked(), crlf(r.expected) + u'|') << r.rows << "x" << r.cols;
+        EXPECT_EQ(marked(), q("<TABLE BORDER=\"%1\" CELLPADDING=\"0\" CELLSPACING=\"0\" >  \r\n"
+                              "<CAPTION>%2</CAPTION>\r\n%3</TABLE>\r\n|")
+                                .arg(q(border), q(caption), crlf(body)))
+            << r << "x" << c;
     }
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
 // The row preset gives the compact window. Row mode writes no TABLE, CAPTION or closing tag and
-// leaves the focus where it is. The dialog does not block the source window: it acts on the
-// selection of the moment of the click.
+// leaves the focus where it is.
 TEST_F(TableCreaterTest, RowModeInsertsOnlyRowsAtTheSelectionOfTheMoment)
 {
-    setPage(QStringLiteral("<TABLE>\r\n</TABLE>"), 0, 2);
-    auto* d = open();
+    setPage(q("<TABLE>\r\n</TABLE>"), 0, 2);
+    auto* d = open<TableCreaterDialog>();
     const int fullHeight = d->height();
     d->presetRowMode();
-    EXPECT_EQ(d->i->text(), QStringLiteral("1"));
-    EXPECT_EQ(d->windowTitle(), QStringLiteral("Insert Row"));
-    EXPECT_EQ(d->btnCreateTbl->text(), QStringLiteral("Insert Row"));
+    EXPECT_EQ(d->i->text(), q("1"));
+    EXPECT_EQ(d->windowTitle(), q("Insert Row"));
     EXPECT_FALSE(d->tableMode());
     EXPECT_TRUE(d->Frame2->isHidden());
     EXPECT_LT(d->height(), fullHeight);
-    d->j->setText(QStringLiteral("3"));
-    d->txtcaption->setText(QStringLiteral("ignored"));
+    d->j->setText(q("3"));
+    d->txtcaption->setText(q("ignored"));
     w->Text1->setSelStart(9);
     w->helper->setFocus();
     click(d->btnCreateTbl);
@@ -101,85 +97,70 @@ TEST_F(TableCreaterTest, RowModeInsertsOnlyRowsAtTheSelectionOfTheMoment)
 
 TEST_F(TableCreaterTest, ClosingDiscardsAndReopeningStartsAfresh)
 {
-    setPage(QStringLiteral("keep"), 0, 4);
-    open(true)->close();
+    setPage(q("keep"), 0, 4);
+    auto* d = open<TableCreaterDialog>();
+    d->presetRowMode();
+    d->close();
     EXPECT_FALSE(dialogOpen());
-    EXPECT_EQ(marked(), QStringLiteral("[keep]"));
-    EXPECT_TRUE(open()->tableMode());
-}
-
-TEST_F(TableCreaterTest, LetterTypedIntoColumnsIsRefused)
-{
-    auto* d = open();
-    QTest::keyClicks(d->j, QStringLiteral("x"));
-    EXPECT_EQ(d->j->text(), QStringLiteral("2"));
-    ASSERT_EQ(ui.prompts.size(), 1);
-    EXPECT_EQ(ui.lastPrompt().text, QStringLiteral("Invalid Entry. Specify a valid number"));
-    EXPECT_EQ(ui.lastPrompt().title, QStringLiteral("Assistant: Orvel"));
-    EXPECT_EQ(ui.lastPrompt().icon, MsgIcon::Critical);
+    EXPECT_EQ(marked(), q("[keep]"));
+    EXPECT_TRUE(open<TableCreaterDialog>()->tableMode());
 }
 
 TEST_F(TableCreaterTest, NumberBoxesTakeTwoTypedDigitsAndTheirFallbacks)
 {
-    auto* d = open();
+    auto* d = open<TableCreaterDialog>();
+    QTest::keyClicks(d->j, q("x"));
+    EXPECT_EQ(d->j->text(), q("2"));
+    expectInvalidNumber();
+    ui.prompts.clear();
     for (auto [box, fallback] : {std::pair{d->i, "2"},
                                  {d->j, "2"},
                                  {d->txtborder, "1"},
                                  {d->txtcelpad, "0"},
                                  {d->txtcelspac, "0"}}) {
         box->clear();
-        EXPECT_EQ(box->text(), QString::fromUtf8(fallback)) << box->objectName().toStdString();
-        QTest::keyClicks(box, QStringLiteral("345"));
-        EXPECT_EQ(box->text(), QString::fromUtf8(fallback) + u'3');
+        EXPECT_EQ(box->text(), q(fallback)) << box->objectName().toStdString();
+        QTest::keyClicks(box, q("345"));
+        EXPECT_EQ(box->text(), q(fallback) + u'3');
     }
-    // The up-downs are not held to two digits.
-    d->j->setText(QStringLiteral("99"));
-    click(d->colUpDown->upButton());
-    EXPECT_EQ(d->j->text(), QStringLiteral("100"));
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
+// Down stops at the lower bound; up has none, and is not held to two digits.
 TEST_F(TableCreaterTest, UpDownsStepWithinTheirLowerBounds)
 {
-    auto* d = open();
-    const struct {
-        QLineEdit* box;
-        UpDown* upDown;
-        const char* start;
-        bool up;
-        const char* expected;
-    } rows[] = {
+    auto* d = open<TableCreaterDialog>();
+    const std::tuple<QLineEdit*, UpDown*, const char*, bool, const char*> rows[] = {
         {d->i, d->rowUpDown, "1", false, "1"},
         {d->i, d->rowUpDown, "2", false, "1"},
-        {d->i, d->rowUpDown, "2", true, "3"},
         {d->j, d->colUpDown, "1", false, "1"},
+        {d->j, d->colUpDown, "99", true, "100"},
         {d->txtborder, d->borderUpDown, "0", false, "0"},
         {d->txtborder, d->borderUpDown, "1", false, "0"},
         {d->txtcelpad, d->celpadUpDown, "0", false, "0"},
         {d->txtcelspac, d->celspacUpDown, "0", false, "0"},
-        {d->txtcelspac, d->celspacUpDown, "0", true, "1"},
-    };
-    for (const auto& r : rows) {
-        r.box->setText(QString::fromUtf8(r.start));
-        click(r.up ? r.upDown->upButton() : r.upDown->downButton());
-        EXPECT_EQ(r.box->text(), QString::fromUtf8(r.expected))
-            << r.box->objectName().toStdString() << " from " << r.start;
+        {d->txtcelspac, d->celspacUpDown, "0", true, "1"}};
+    for (const auto& [box, upDown, start, up, expected] : rows) {
+        box->setText(q(start));
+        click(up ? upDown->upButton() : upDown->downButton());
+        EXPECT_EQ(box->text(), q(expected)) << box->objectName().toStdString() << " from " << start;
     }
+    EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-// Stepping has no upper bound; a table this large would freeze the editor, so it is refused
-// with a message and the dialog stays open to correct the numbers.
+// A table this large would freeze the editor: it is refused and the dialog stays open to
+// correct the numbers.
 TEST_F(TableCreaterTest, AbsurdTableIsRefusedWithAMessage)
 {
-    setPage(QStringLiteral("keep"), 0, 4);
-    auto* d = open();
-    d->i->setText(QStringLiteral("1000"));
-    d->j->setText(QStringLiteral("101"));
+    setPage(q("keep"), 0, 4);
+    auto* d = open<TableCreaterDialog>();
+    d->i->setText(q("1000"));
+    d->j->setText(q("101"));
     click(d->btnCreateTbl);
     ASSERT_EQ(ui.prompts.size(), 1);
     EXPECT_EQ(ui.lastPrompt().text, kTableTooLarge);
     EXPECT_EQ(ui.lastPrompt().icon, MsgIcon::Exclamation);
-    EXPECT_EQ(marked(), QStringLiteral("[keep]"));
+    EXPECT_EQ(marked(), q("[keep]"));
     EXPECT_TRUE(dialogOpen());
 }
 
