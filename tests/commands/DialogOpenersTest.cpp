@@ -26,17 +26,26 @@ TEST_F(DialogOpenersTest, ButtonsAndEntriesShowTheirDialog)
     const struct {
         const char* control;
         const char* dialog;
+        const char* caption;
     } rows[] = {
-        {"Images", "imager"},       {"imagea", "imager"},          {"table", "tablecreater"},
-        {"tableb", "tablecreater"}, {"Row", "tablecreater"},       {"rule", "hrule"},
-        {"hra", "hrule"},           {"object", "objecter"},        {"mnufont", "Fonty"},
-        {"BeginFont", "Fonty"},     {"btnmorefonts", "fontcombo"},
+        {"Images", "imager", "Insert Image"},
+        {"imagea", "imager", "Insert Image"},
+        {"table", "tablecreater", "Create Table: Orvel"},
+        {"tableb", "tablecreater", "Create Table: Orvel"},
+        {"Row", "tablecreater", "Insert Row"},
+        {"rule", "hrule", "Insert Horizontal Rule: Orvel"},
+        {"hra", "hrule", "Insert Horizontal Rule: Orvel"},
+        {"object", "objecter", "Insert Object"},
+        {"mnufont", "Fonty", "Font: Select text and perform operation - Orvel"},
+        {"BeginFont", "Fonty", "Font: Select text and perform operation - Orvel"},
+        {"btnmorefonts", "fontcombo", "Font: Orvel"},
     };
     for (const auto& r : rows) {
         setMarked("[x]");
         press(r.control);
         QWidget* d = shown(r.dialog);
         ASSERT_NE(d, nullptr) << r.control;
+        EXPECT_EQ(d->windowTitle(), QString::fromUtf8(r.caption)) << r.control;
         d->close();
         QCoreApplication::processEvents();
     }
