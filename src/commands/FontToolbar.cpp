@@ -131,18 +131,16 @@ void FontToolbar::buildControls()
     command5 = m_w.addPictureButton(group, QStringLiteral("command5"), QString(), QString(),
                                     buttonIcon(QString(), QStringLiteral("RGB")));
 
-    // Both open dialogs of their own, which connect themselves to these buttons.
+    // Both open dialogs; the dialog openers connect them.
     BeginFont = new QPushButton(QStringLiteral("Fonts editing ......"), group);
     BeginFont->setObjectName(QStringLiteral("BeginFont"));
     m_w.setHint(BeginFont, QStringLiteral("Open window for multiple editing after selecting text. "
                                           "(See Help>> Font)"));
-    BeginFont->setEnabled(false);
     row->addWidget(BeginFont);
 
     btnmorefonts = new QPushButton(QStringLiteral("..."), group);
     btnmorefonts->setObjectName(QStringLiteral("btnmorefonts"));
     btnmorefonts->setMaximumWidth(32);
-    btnmorefonts->setEnabled(false);
     row->addWidget(btnmorefonts);
 }
 
@@ -259,7 +257,6 @@ FontToolbar* fontToolbar(SourceWindow& w)
 void installFontToolbar(SourceWindow& w)
 {
     new FontToolbar(w);
-    // Font.... opens the font editing dialog, which comes with that dialog.
 }
 
 } // namespace orvel
