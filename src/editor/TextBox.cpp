@@ -39,10 +39,33 @@ QString TextBox::text() const
     return withCrLf(document()->toRawText());
 }
 
+void TextBox::beginChange(QTextCursor& c)
+{
+    if (m_groupDepth > 0 && m_groupStarted) {
+        c.joinPreviousEditBlock();
+        return;
+    }
+    c.beginEditBlock();
+    if (m_groupDepth > 0)
+        m_groupStarted = true;
+}
+
+void TextBox::beginEditGroup()
+{
+    if (m_groupDepth++ == 0)
+        m_groupStarted = false;
+}
+
+void TextBox::endEditGroup()
+{
+    if (m_groupDepth > 0)
+        --m_groupDepth;
+}
+
 void TextBox::setText(const QString& text)
 {
     QTextCursor c(document());
-    c.beginEditBlock();
+    beginChange(c);
     c.select(QTextCursor::Document);
     c.insertText(normalizeLineEnds(text));
     c.endEditBlock();
@@ -142,9 +165,14 @@ void TextBox::setSelLength(int length)
 
 void TextBox::setSelText(const QString& text)
 {
-    // Inserting through the widget's own cursor keeps the caret after the new text already
-    // while the change signal runs.
-    insertPlainText(normalizeLineEnds(text));
+    // The widget's own cursor follows the edit made through its copy, so the caret is after the
+    // new text already while the change signal runs (at the end of the edit block). Setting the
+    // copy back afterwards would undo what a nested change did to the caret.
+    QTextCursor c = textCursor();
+    beginChange(c);
+    c.insertText(normalizeLineEnds(text));
+    c.endEditBlock();
+    ensureCursorVisible();
 }
 
 QString TextBox::mid(int start, int count) const

@@ -1,45 +1,39 @@
 #pragma once
 
+#include "editor/TextModel.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
 
 namespace orvel {
 
-// The document box. Every command sees it through the text box model: Text, SelStart, SelLength
-// and SelText, with positions counted in UTF-16 code units and every line end counted as CR LF
-// (two characters), whatever the widget stores. Line ends of any kind that come in (typed,
-// pasted, set by a command) are line ends of the model.
+// The document box: the text model on a plain text widget. The widget stores a line end as one
+// character; the model counts it as CR LF. Line ends of any kind that come in (typed, pasted, set
+// by a command) are line ends of the model.
 //
 // Mapping a position costs a few block look-ups (logarithmic in the number of lines); nothing on
 // the typing path copies or scans the whole text.
-class TextBox : public QPlainTextEdit {
+class TextBox : public QPlainTextEdit, public TextModel {
     Q_OBJECT
 public:
     explicit TextBox(QWidget* parent = nullptr);
 
-    // The whole text, line ends as CR LF. Copies the page: for commands, not for keystrokes.
-    QString text() const;
-    // Replaces the whole text as one change; the caret goes to the start.
-    void setText(const QString& text);
-
-    int selStart() const;
-    // Puts the caret at `pos` (clamped to the text) with nothing selected.
-    void setSelStart(int pos);
-    int selLength() const;
-    // Selects `length` characters from SelStart (clamped to the end of the text).
-    void setSelLength(int length);
-    QString selText() const;
-    // Replaces the selection; the caret ends after the new text, nothing selected. The change
-    // signal fires before this returns, and may change the text again inside itself.
-    void setSelText(const QString& text);
-
-    // Number of characters of the model (line ends count two).
-    int length() const;
-    // `count` characters of the model from `start` (clamped to the text).
-    QString mid(int start, int count) const;
-    // Lines of the text: an empty text has one, a text ending in a line end one more.
-    int lineCount() const;
+    QString text() const override;
+    void setText(const QString& text) override;
+    int selStart() const override;
+    void setSelStart(int pos) override;
+    int selLength() const override;
+    void setSelLength(int length) override;
+    QString selText() const override;
+    // The change signal fires before this returns, with the caret already after the new text.
+    void setSelText(const QString& text) override;
+    int length() const override;
+    QString mid(int start, int count) const override;
+    int lineCount() const override;
+    void beginEditGroup() override;
+    void endEditGroup() override;
+    void focus() override { setFocus(); }
 
     // Position conversions between the model and the underlying document. A model position
     // between the CR and the LF of a line end maps to the end of that line.
@@ -72,6 +66,12 @@ private:
     // Model start of the line at `blockNumber`.
     int modelStartOf(int blockNumber) const;
     void select(int modelStart, int modelEnd);
+    // Opens the undo step of one change: inside an edit group every change after the first joins
+    // the step the group began.
+    void beginChange(QTextCursor& c);
+
+    int m_groupDepth = 0;
+    bool m_groupStarted = false;
 
     QList<QKeySequence> m_claimed;
 };

@@ -1,0 +1,81 @@
+#include "editor/StringText.h"
+
+#include <algorithm>
+
+namespace orvel {
+
+StringText::StringText(const QString& text) : m_text(withCrLf(text)) {}
+
+QString StringText::withCrLf(const QString& text)
+{
+    if (!text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString s = text;
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(u'\r', u'\n');
+    s.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return s;
+}
+
+void StringText::setText(const QString& text)
+{
+    m_text = withCrLf(text);
+    m_start = 0;
+    m_length = 0;
+    changed();
+}
+
+void StringText::setSelStart(int pos)
+{
+    m_start = std::clamp(pos, 0, length());
+    m_length = 0;
+}
+
+void StringText::setSelLength(int length)
+{
+    m_length = std::clamp(length, 0, this->length() - m_start);
+}
+
+void StringText::setSelText(const QString& text)
+{
+    const QString inserted = withCrLf(text);
+    m_text.replace(m_start, m_length, inserted);
+    m_start += int(inserted.size());
+    m_length = 0;
+    changed();
+}
+
+QString StringText::mid(int start, int count) const
+{
+    start = std::clamp(start, 0, length());
+    return m_text.mid(start, std::clamp(count, 0, length() - start));
+}
+
+int StringText::lineCount() const
+{
+    return int(m_text.count(QStringLiteral("\r\n"))) + 1;
+}
+
+void StringText::beginEditGroup()
+{
+    if (m_depth++ == 0)
+        m_groupChanged = false;
+}
+
+void StringText::endEditGroup()
+{
+    if (m_depth > 0 && --m_depth == 0 && m_groupChanged)
+        ++m_steps;
+}
+
+void StringText::changed()
+{
+    if (m_depth > 0)
+        m_groupChanged = true;
+    else
+        ++m_steps;
+    if (onChange)
+        onChange();
+}
+
+} // namespace orvel
