@@ -1,5 +1,6 @@
 #include "app/OrvelApp.h"
 
+#include "app/Composition.h"
 #include "editor/SourceWindow.h"
 #include "platform/QtPlatform.h"
 
@@ -13,12 +14,15 @@ int runOrvel(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Orvel"));
     QApplication::setOrganizationName(QStringLiteral("Orvel"));
 
+    // The platform outlives every window: a window or dialog being destroyed may still ask it.
     QtPlatform desktop;
     setPlatform(&desktop);
-
-    SourceWindow window;
-    window.show();
-    const int code = QApplication::exec();
+    int code = 0;
+    {
+        const std::unique_ptr<SourceWindow> window = buildSourceWindow();
+        window->show();
+        code = QApplication::exec();
+    }
     setPlatform(nullptr);
     return code;
 }

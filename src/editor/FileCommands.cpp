@@ -1,5 +1,6 @@
 // File commands of the source window: New, Open, Save, Save As, Preview, Exit, and the
 // program's own clipboard commands.
+#include "editor/Captions.h"
 #include "editor/DefaultPage.h"
 #include "editor/PageFile.h"
 #include "editor/SourceWindow.h"
@@ -10,10 +11,6 @@
 #include <QToolButton>
 
 namespace orvel {
-
-namespace {
-const QString kCaptionSaved = QStringLiteral("[]: Orvel -By Quorrin");
-}
 
 void SourceWindow::showFileError(const QString& what, const QString& path, const QString& reason)
 {
@@ -28,15 +25,15 @@ void SourceWindow::resetPage()
     menuAction(QStringLiteral("preview"))->setEnabled(false);
     Text1->setText(attempt->text());
     Text1->document()->clearUndoRedoStacks();
-    star->setText(QString());
+    setModified(false);
     Form_Load();
     saveme->setText(QStringLiteral("Untitled"));
-    setCaption(saveme->text() + kCaptionSaved);
+    setCaption(caption::page(saveme->text(), QString()));
 }
 
 void SourceWindow::new_Click()
 {
-    if (star->text() == QStringLiteral("*") &&
+    if (isModified() &&
         platform().ask(QStringLiteral("Assistant: Orvel - Reminder to save"),
                        QStringLiteral("File not saved. Proceed?"), MsgAnswer::No) != MsgAnswer::Yes)
         return;
@@ -46,10 +43,9 @@ void SourceWindow::new_Click()
 
 void SourceWindow::open_Click()
 {
-    if (star->text() == QStringLiteral("*") &&
-        platform().ask(QStringLiteral("Assistant: Orvel - Confirm Save"),
-                       QStringLiteral("File not saved. Save it now?"),
-                       MsgAnswer::Yes) == MsgAnswer::Yes) {
+    if (isModified() && platform().ask(QStringLiteral("Assistant: Orvel - Confirm Save"),
+                                       QStringLiteral("File not saved. Save it now?"),
+                                       MsgAnswer::Yes) == MsgAnswer::Yes) {
         // The user saves first.
         Text1->setFocus();
         return;
@@ -62,8 +58,8 @@ void SourceWindow::open_Click()
         } else {
             Text1->setText(page.text);
             Text1->document()->clearUndoRedoStacks();
-            star->setText(QString());
-            setCaption(path + QStringLiteral("[") + star->text() + QStringLiteral("]  - VuxPad"));
+            setModified(false);
+            setCaption(caption::opened(path, star->text()));
             saveme->setText(path);
             menuAction(QStringLiteral("preview"))->setEnabled(true);
             pictprev->setVisible(true);
@@ -85,9 +81,8 @@ void SourceWindow::save_Click()
         showFileError(QStringLiteral("save"), saveme->text(), written.error);
         return;
     }
-    star->setText(QString());
-    setCaption(saveme->text() + QStringLiteral("[") + star->text() +
-               QStringLiteral("]: Orvel -By Quorrin"));
+    setModified(false);
+    writePageCaption();
 }
 
 void SourceWindow::saveas_Click()
@@ -104,8 +99,8 @@ void SourceWindow::saveas_Click()
     saveme->setText(path);
     pictprev->setVisible(true);
     menuAction(QStringLiteral("preview"))->setEnabled(true);
-    setCaption(saveme->text() + kCaptionSaved);
-    star->setText(QString());
+    setCaption(caption::page(saveme->text(), QString()));
+    setModified(false);
     Text1->setFocus();
 }
 
@@ -122,7 +117,7 @@ void SourceWindow::preview_Click()
 
 void SourceWindow::exit_Click()
 {
-    if (star->text() == QStringLiteral("*") &&
+    if (isModified() &&
         platform().ask(QStringLiteral("Assistant: Orvel - Reminder to save"),
                        QStringLiteral("Are you sure you want to exit without saving?"),
                        MsgAnswer::No) != MsgAnswer::Yes)

@@ -1,6 +1,6 @@
 #include "editor/SourceWindow.h"
 
-#include "commands/Install.h"
+#include "editor/Captions.h"
 #include "editor/DefaultPage.h"
 #include "editor/MenuTable.h"
 #include "platform/FlowLayout.h"
@@ -28,8 +28,6 @@ const QString SourceWindow::kReadyHint = QStringLiteral("Ready: Orvel-by Quorrin
 
 namespace {
 
-const QString kCaptionTail = QStringLiteral("]: Orvel -By Quorrin");
-
 QGroupBox* group(QWidget* parent, const QString& name, const QString& title)
 {
     auto* box = new QGroupBox(title, parent);
@@ -45,7 +43,7 @@ QGroupBox* group(QWidget* parent, const QString& name, const QString& title)
 SourceWindow::SourceWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("orvel"));
-    setWindowTitle(QStringLiteral("Orvel -by  Quorrin"));
+    setCaption(caption::kDesign);
     setWindowIcon(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")));
     resize(1000, 720);
 
@@ -62,12 +60,11 @@ SourceWindow::SourceWindow(QWidget* parent) : QMainWindow(parent)
     restorepoint = new StateBox(QStringLiteral("restorepoint"), QString(), this);
     dirpath = new StateBox(QStringLiteral("dirpath"), QString(), this);
     connect(saveme, &StateBox::changed, this,
-            [this] { setCaption(saveme->text() + QStringLiteral(":  Orvel - by Quorrin")); });
+            [this] { setCaption(caption::renamed(saveme->text())); });
 
     buildControls();
     buildMenus();
     wireShell();
-    installCommands(*this);
 
     Text1->setText(defaultPage());
     Text1->document()->clearUndoRedoStacks();
@@ -201,6 +198,9 @@ void SourceWindow::buildControls()
     Combo4 = new QComboBox(styleBox);
     Combo4->setObjectName(QStringLiteral("Combo4"));
     Combo4->setEditable(true);
+    // What the box shows is what the link gets: no completion, no typed entries in the list.
+    Combo4->setCompleter(nullptr);
+    Combo4->setInsertPolicy(QComboBox::NoInsert);
     Combo4->addItems(
         {QStringLiteral("onClick"), QStringLiteral("onMouseOver"), QStringLiteral("onMouseOut")});
     Combo4->setEditText(QStringLiteral("Mouse Action"));
@@ -395,27 +395,52 @@ void SourceWindow::Form_Load()
 {
     state.startValues();
     saveme->setText(QStringLiteral("Untitled"));
-    setCaption(saveme->text() + QStringLiteral("[]: Orvel -By Quorrin"));
+    setCaption(caption::page(saveme->text(), QString()));
     Text1->setSelStart(kDefaultSelStart);
     Text1->setSelLength(kDefaultSelLength);
-    star->setText(QString());
+    setModified(false);
     countLines();
     for (QLabel* l : Label1)
         l->setText(QStringLiteral("Character ") + QString::number(kDefaultSelStart));
     for (QLabel* l : nooflines)
         l->setText(QStringLiteral("Number of lines: ") + QString::number(state.lineCount));
-    star->setText(QString());
+    // Typing starts over the selected lines, which are in view.
+    Text1->setFocus();
+    Text1->ensureCursorVisible();
     emit formLoaded();
 }
 
 // The change pass: every change of the page, whatever made it.
 void SourceWindow::Text1_Change()
 {
-    star->setText(QStringLiteral("*"));
+    changePass.run();
+}
+
+void SourceWindow::setModified(bool modified)
+{
+    m_modified = modified;
+    star->setText(modified ? QStringLiteral("*") : QString());
+}
+
+void SourceWindow::clearCommandBox()
+{
     if (!vuxcmd->text().isEmpty())
         vuxcmd->clear();
-    setCaption(saveme->text() + QStringLiteral("[") + star->text() + kCaptionTail);
-    refreshStatus();
+}
+
+void SourceWindow::writePageCaption()
+{
+    setCaption(caption::page(saveme->text(), star->text()));
+}
+
+void SourceWindow::setCaption(const QString& text)
+{
+    m_caption = text;
+    // The toolkit takes "[*]" in a title for its modified-marker placeholder and drops it; a
+    // doubled one is shown as one literal "[*]".
+    QString shown = text;
+    shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(shown);
 }
 
 void SourceWindow::countLines()

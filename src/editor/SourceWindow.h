@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/ChangePass.h"
 #include "editor/SourceState.h"
 #include "editor/TextBox.h"
 #include "platform/CommonDialog.h"
@@ -64,6 +65,8 @@ public:
     CommonDialog CommonDialog1;
     SourceState state;
     SourceLinks links;
+    // Runs on every change of `Text1` (its change event); the composition root fills it.
+    ChangePass changePass;
 
     // Menu entries by control name.
     QAction* menuAction(const QString& name) const;
@@ -93,7 +96,18 @@ public:
     void refreshStatus();
     void refreshCaret();
     void toggleButtons();
-    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    // The caption exactly as the program wrote it; the title bar shows this text.
+    void setCaption(const QString& caption);
+    const QString& caption() const { return m_caption; }
+
+    // The page was edited since the last New, Open or Save (the `star` marker shows it).
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified);
+
+    // The status steps of the change pass.
+    void markModified() { setModified(true); }
+    void clearCommandBox();
+    void writePageCaption();
 
     // Handlers.
     void pictcontrast_Click();
@@ -129,6 +143,8 @@ private:
     void resetPage();
     void showFileError(const QString& what, const QString& path, const QString& reason);
 
+    QString m_caption;
+    bool m_modified = false;
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;
 };

@@ -25,15 +25,27 @@ void StringText::setText(const QString& text)
     changed();
 }
 
+bool StringText::insideLineEnd(int pos) const
+{
+    return pos > 0 && pos < length() && m_text.at(pos - 1) == u'\r' && m_text.at(pos) == u'\n';
+}
+
 void StringText::setSelStart(int pos)
 {
+    // As in the page box, a caret cannot stand between CR and LF: it goes to the end of the line.
     m_start = std::clamp(pos, 0, length());
+    if (insideLineEnd(m_start))
+        --m_start;
     m_length = 0;
 }
 
 void StringText::setSelLength(int length)
 {
-    m_length = std::clamp(length, 0, this->length() - m_start);
+    // A selection that would end between CR and LF takes the whole line end.
+    int end = m_start + std::clamp(length, 0, this->length() - m_start);
+    if (insideLineEnd(end))
+        ++end;
+    m_length = end - m_start;
 }
 
 void StringText::setSelText(const QString& text)

@@ -7,9 +7,9 @@
 namespace orvel {
 
 // The text model on a plain string, for logic that needs no window (the typing aids' tests, the
-// fuzzers). It keeps the same contract as the page box: line ends of any kind become CR LF, a
-// position between CR and LF is a position like any other, SelText replacement runs `onChange`
-// before returning and may be re-entered from it.
+// fuzzers). It keeps the page box's contract: line ends of any kind become CR LF, the caret never
+// stands between CR and LF, SelText replacement runs `onChange` before returning and may be
+// re-entered from it.
 class StringText : public TextModel {
 public:
     explicit StringText(const QString& text = {});
@@ -39,6 +39,7 @@ public:
 
 private:
     void changed();
+    bool insideLineEnd(int pos) const;
 
     QString m_text;
     int m_start = 0;

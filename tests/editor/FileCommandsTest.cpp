@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QWindow>
 
 using namespace orvel;
 using orvel::test::crlf;
@@ -70,7 +71,7 @@ TEST_F(FileCommandsTest, NewWithoutEditsAsksNothingAndResets)
     EXPECT_EQ(w->state.textboxNo, 1);
     EXPECT_TRUE(w->state.assistOn);
     EXPECT_EQ(w->state.restore2, QStringLiteral("kept"));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
+    EXPECT_EQ(w->windowHandle()->title(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
     EXPECT_EQ(w->Text1->selStart(), 97);
     EXPECT_EQ(w->Text1->selLength(), 84);
     EXPECT_FALSE(previewAvailable());
@@ -95,7 +96,7 @@ TEST_F(FileCommandsTest, NewWithEditsAndYesBringsBackTheDefaultPage)
     w->new_Click();
     EXPECT_EQ(w->Text1->text(), w->attempt->text());
     EXPECT_EQ(w->star->text(), QString());
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
+    EXPECT_EQ(w->windowHandle()->title(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
 }
 
 TEST_F(FileCommandsTest, NewAfterOpenForgetsThePath)
@@ -105,7 +106,7 @@ TEST_F(FileCommandsTest, NewAfterOpenForgetsThePath)
     w->open_Click();
     w->new_Click();
     EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
+    EXPECT_EQ(w->windowHandle()->title(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
     EXPECT_FALSE(previewAvailable());
 }
 
@@ -124,7 +125,7 @@ TEST_F(FileCommandsTest, OpenReadsLinesAndSetsCaptionsAndPreview)
     EXPECT_EQ(w->star->text(), QString());
     EXPECT_EQ(w->saveme->text(), file);
     // The change of saveme writes the caption last.
-    EXPECT_EQ(w->windowTitle(), file + QStringLiteral(":  Orvel - by Quorrin"));
+    EXPECT_EQ(w->windowHandle()->title(), file + QStringLiteral(":  Orvel - by Quorrin"));
     EXPECT_TRUE(previewAvailable());
     EXPECT_TRUE(w->Text1->hasFocus());
 }
@@ -135,7 +136,7 @@ TEST_F(FileCommandsTest, OpeningTheCurrentFileAgainKeepsTheVuxPadCaption)
     ui.answerFile(file).answerFile(file);
     w->open_Click();
     w->open_Click();
-    EXPECT_EQ(w->windowTitle(), file + QStringLiteral("[]  - VuxPad"));
+    EXPECT_EQ(w->windowHandle()->title(), file + QStringLiteral("[]  - VuxPad"));
 }
 
 TEST_F(FileCommandsTest, OpenWithEditsAndYesLetsTheUserSaveFirst)
@@ -164,11 +165,11 @@ TEST_F(FileCommandsTest, OpenWithEditsAndNoGoesOnToTheDialog)
 TEST_F(FileCommandsTest, OpenCancelledChangesNothing)
 {
     const QString before = w->Text1->text();
-    const QString title = w->windowTitle();
+    const QString title = w->windowHandle()->title();
     ui.cancelFile();
     w->open_Click();
     EXPECT_EQ(w->Text1->text(), before);
-    EXPECT_EQ(w->windowTitle(), title);
+    EXPECT_EQ(w->windowHandle()->title(), title);
     EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
 }
 
@@ -206,7 +207,7 @@ TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsWithTheHtmlExtension)
     EXPECT_EQ(ui.prompts[0].file.defaultExtension, QStringLiteral("html"));
     EXPECT_EQ(readBytes(file), w->Text1->text().toUtf8());
     EXPECT_EQ(w->saveme->text(), file);
-    EXPECT_EQ(w->windowTitle(), file + QStringLiteral("[]: Orvel -By Quorrin"));
+    EXPECT_EQ(w->windowHandle()->title(), file + QStringLiteral("[]: Orvel -By Quorrin"));
     EXPECT_TRUE(previewAvailable());
 }
 
@@ -257,11 +258,11 @@ TEST_F(FileCommandsTest, SaveWritesTheEditsAndClearsTheMarker)
     ui.answerFile(file);
     w->open_Click();
     edit(QStringLiteral("new "));
-    EXPECT_EQ(w->windowTitle(), file + QStringLiteral("[*]: Orvel -By Quorrin"));
+    EXPECT_EQ(w->windowHandle()->title(), file + QStringLiteral("[*]: Orvel -By Quorrin"));
     w->save_Click();
     EXPECT_EQ(readBytes(file), QByteArray("new old\r\n"));
     EXPECT_EQ(w->star->text(), QString());
-    EXPECT_EQ(w->windowTitle(), file + QStringLiteral("[]: Orvel -By Quorrin"));
+    EXPECT_EQ(w->windowHandle()->title(), file + QStringLiteral("[]: Orvel -By Quorrin"));
 }
 
 TEST_F(FileCommandsTest, SaveToAnUnwritablePathKeepsThePageUnsavedAndSaysWhy)

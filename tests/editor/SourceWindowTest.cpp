@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
 using namespace orvel;
 using orvel::test::crlf;
@@ -226,7 +227,7 @@ TEST_F(ShortcutTest, EditsMarkThePageAndRefreshTheCaptions)
     w->Text1->setSelStart(0);
     QTest::keyClicks(w->Text1, QStringLiteral("ab"));
     EXPECT_EQ(w->star->text(), QStringLiteral("*"));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Untitled[*]: Orvel -By Quorrin"));
+    EXPECT_EQ(w->windowHandle()->title(), QStringLiteral("Untitled[*]: Orvel -By Quorrin"));
     EXPECT_EQ(w->Label1[0]->text(), QStringLiteral("Character 2"));
     EXPECT_EQ(w->Label1[1]->text(), QStringLiteral("Character 2"));
     QTest::keyClick(w->Text1, Qt::Key_Return);

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace orvel;
 using orvel::test::crlf;
@@ -35,8 +36,10 @@ TEST_F(StartupTest, DefaultPageIsThirtySevenLinesEndingInCrLf)
     EXPECT_EQ(w->attempt->text(), page);
 }
 
-TEST_F(StartupTest, SelectsLinesFiveAndSix)
+TEST_F(StartupTest, SelectsLinesFiveAndSixWithTheFocusOnThePage)
 {
+    // The first typed character replaces the selected lines.
+    EXPECT_TRUE(w->Text1->hasFocus());
     EXPECT_EQ(w->Text1->selStart(), 97);
     EXPECT_EQ(w->Text1->selLength(), 84);
     EXPECT_EQ(w->Text1->selText(),
@@ -46,7 +49,7 @@ TEST_F(StartupTest, SelectsLinesFiveAndSix)
 
 TEST_F(StartupTest, CaptionsAndStatus)
 {
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
+    EXPECT_EQ(w->windowHandle()->title(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(w->Label1[i]->text(), QStringLiteral("Character 97"));
         EXPECT_EQ(w->nooflines[i]->text(), QStringLiteral("Number of lines: 38"));

@@ -1,5 +1,7 @@
 #include "support/Fixtures.h"
 
+#include "app/Composition.h"
+
 #include <QTest>
 
 namespace orvel::test {
@@ -14,7 +16,7 @@ QString crlf(const char* text)
 void SourceWindowTest::SetUp()
 {
     PlatformTest::SetUp();
-    w = std::make_unique<SourceWindow>();
+    w = buildSourceWindow();
     w->links.endProgram = [this] { ++endProgramCalls; };
     w->links.showPreview = [this](const QString& path) { previewPaths << path; };
     w->show();
