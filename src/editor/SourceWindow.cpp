@@ -96,44 +96,23 @@ void SourceWindow::buildControls()
     // Window buttons, the temporary clipboard and the command box.
     auto* shell = new QWidget(central);
     auto* shellRow = new FlowLayout(shell);
-    struct ShellButton {
-        QToolButton** member;
-        const char* name;
-        const char* tooltip;
-        const char* hint;
-        const char* theme;
-        const char* glyph;
-    };
-    const ShellButton shellButtons[] = {
-        {&pictnew, "pictnew", "New", "Begin new page", "document-new", "New"},
-        {&pictopen, "pictopen", "Open", "Open existing file", "document-open", "Open"},
-        {&pictsave, "pictsave", "Save", "Save this file", "document-save", "Save"},
-        {&pictsaveas, "pictsaveas", "Save as", "Save this file by a different name or extension",
-         "document-save-as", "As"},
-        {&pictprev, "pictprev", "Preview (F5)", "Watch preview of this file", "document-preview",
-         "Prv"},
-        {&pictrest, "pictrest", "Create restore point (1 of 3. Go to Options for more)",
-         "Set restore point 1 of 3 for this page. (See Help >> Others >> Restore Points for more "
-         "information)",
-         "", "R+"},
-        {&picturest, "picturest", "Use restore point (1 of 3. Go to Options for more)",
-         "Use restore point 1 of 3. (See Help >> Others >> Restore Points for more information)",
-         "", "R<"},
-        {&pictcontrast, "pictcontrast", "Change contrast of text", "Change colour contrast", "",
-         "\u25d0"},
-        {&pictinformation, "pictinformation", "Hide buttons.", "Hide/Show the buttons of Orvel", "",
-         "\u25b4"},
-        {&pictrefresh, "pictrefresh", "Refresh", "Refresh", "view-refresh", "\u21bb"},
-        {&picthelpfile, "picthelpfile", "Show Help for Orvel", "Help file for Orvel",
-         "help-contents", "?"},
-    };
-    for (const ShellButton& b : shellButtons) {
-        *b.member =
-            addPictureButton(shell, QString::fromUtf8(b.name), QString::fromUtf8(b.tooltip),
-                             QString::fromUtf8(b.hint),
-                             buttonIcon(QString::fromUtf8(b.theme), QString::fromUtf8(b.glyph)));
-        shellRow->addWidget(*b.member);
+    // The window's own buttons; its action table dresses them and joins them to their commands.
+    for (QToolButton** b :
+         {&pictnew, &pictopen, &pictsave, &pictsaveas, &pictprev, &pictrest, &picturest,
+          &pictcontrast, &pictinformation, &pictrefresh, &picthelpfile}) {
+        *b = new QToolButton(shell);
+        (*b)->setAutoRaise(true);
+        (*b)->setIconSize(QSize(22, 22));
+        shellRow->addWidget(*b);
     }
+    const char* shellNames[] = {"pictnew",         "pictopen",    "pictsave",    "pictsaveas",
+                                "pictprev",        "pictrest",    "picturest",   "pictcontrast",
+                                "pictinformation", "pictrefresh", "picthelpfile"};
+    QToolButton* shellButtons[] = {pictnew,         pictopen,    pictsave,    pictsaveas,
+                                   pictprev,        pictrest,    picturest,   pictcontrast,
+                                   pictinformation, pictrefresh, picthelpfile};
+    for (std::size_t i = 0; i < std::size(shellButtons); ++i)
+        shellButtons[i]->setObjectName(QString::fromUtf8(shellNames[i]));
 
     Frame1 = new QGroupBox(tr("Temporary Clipboard"), shell);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -322,9 +301,10 @@ QMenu* SourceWindow::menu(const QString& name) const
 void SourceWindow::onMenu(const QString& name, std::function<void()> handler)
 {
     QAction* a = m_actions.value(name);
-    Q_ASSERT_X(a, "onMenu", qPrintable(name));
-    if (!a)
+    if (!a) {
+        addActionFault(QStringLiteral("menu entry %1 does not exist").arg(name));
         return;
+    }
     a->disconnect(this);
     connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
     a->setEnabled(true);
@@ -353,41 +333,66 @@ QToolButton* SourceWindow::addPictureButton(QWidget* group, const QString& name,
     return b;
 }
 
+namespace {
+
+// clang-format off
+const Action<SourceWindow> kShellActions[] = {
+    {"pictnew", "new", "", "New", "Begin new page", "document-new", "New",
+     &SourceWindow::new_Click},
+    {"pictopen", "open", "", "Open", "Open existing file", "document-open", "Open",
+     &SourceWindow::open_Click},
+    {"pictsave", "save", "", "Save", "Save this file", "document-save", "Save",
+     &SourceWindow::save_Click},
+    {"pictsaveas", "saveas", "", "Save as", "Save this file by a different name or extension",
+     "document-save-as", "As", &SourceWindow::saveas_Click},
+    {"pictprev", "preview", "", "Preview (F5)", "Watch preview of this file", "document-preview",
+     "Prv", &SourceWindow::preview_Click},
+    // Restore points and help come with their own windows and commands.
+    {"pictrest", "", "", "Create restore point (1 of 3. Go to Options for more)",
+     "Set restore point 1 of 3 for this page. (See Help >> Others >> Restore Points for more "
+     "information)", "", "R+", nullptr},
+    {"picturest", "", "", "Use restore point (1 of 3. Go to Options for more)",
+     "Use restore point 1 of 3. (See Help >> Others >> Restore Points for more information)", "",
+     "R<", nullptr},
+    {"pictcontrast", "", "", "Change contrast of text", "Change colour contrast", "", "\u25d0",
+     &SourceWindow::pictcontrast_Click},
+    {"pictinformation", "mnuhider", "", "Hide buttons.", "Hide/Show the buttons of Orvel", "",
+     "\u25b4", &SourceWindow::pictinformation_Click},
+    {"pictrefresh", "", "", "Refresh", "Refresh", "view-refresh", "\u21bb",
+     &SourceWindow::pictrefresh_Click},
+    {"picthelpfile", "", "", "Show Help for Orvel", "Help file for Orvel", "help-contents", "?",
+     nullptr},
+    {"", "exit", "", "", "", "", "", &SourceWindow::exit_Click},
+    {"", "mnuselectall", "", "", "", "", "", &SourceWindow::mnuselectall_Click},
+    {"", "mnucopy", "", "", "", "", "", &SourceWindow::mnucopy_Click},
+    {"", "mnucut", "", "", "", "", "", &SourceWindow::mnucut_Click},
+    {"", "mnupaste", "", "", "", "", "", &SourceWindow::mnupaste_Click},
+};
+// clang-format on
+
+} // namespace
+
 void SourceWindow::wireShell()
 {
-    auto button = [this](QToolButton* b, void (SourceWindow::*handler)()) {
-        connect(b, &QToolButton::clicked, this, handler);
-    };
-    button(pictnew, &SourceWindow::new_Click);
-    button(pictopen, &SourceWindow::open_Click);
-    button(pictsave, &SourceWindow::save_Click);
-    button(pictsaveas, &SourceWindow::saveas_Click);
-    button(pictprev, &SourceWindow::preview_Click);
-    button(pictcontrast, &SourceWindow::pictcontrast_Click);
-    button(pictinformation, &SourceWindow::pictinformation_Click);
-    button(pictrefresh, &SourceWindow::pictrefresh_Click);
-    // Restore points and help come with their own windows and commands.
-    pictrest->setEnabled(false);
-    picturest->setEnabled(false);
-    picthelpfile->setEnabled(false);
-
-    onMenu(QStringLiteral("new"), [this] { new_Click(); });
-    onMenu(QStringLiteral("open"), [this] { open_Click(); });
-    onMenu(QStringLiteral("save"), [this] { save_Click(); });
-    onMenu(QStringLiteral("saveas"), [this] { saveas_Click(); });
-    onMenu(QStringLiteral("preview"), [this] { preview_Click(); });
-    onMenu(QStringLiteral("exit"), [this] { exit_Click(); });
-    onMenu(QStringLiteral("mnuhider"), [this] { pictinformation_Click(); });
-    onMenu(QStringLiteral("mnuselectall"), [this] { mnuselectall_Click(); });
-    onMenu(QStringLiteral("mnucopy"), [this] { mnucopy_Click(); });
-    onMenu(QStringLiteral("mnucut"), [this] { mnucut_Click(); });
-    onMenu(QStringLiteral("mnupaste"), [this] { mnupaste_Click(); });
+    installActions(*this, *this, std::span<const Action<SourceWindow>>(kShellActions));
     // Checked, and never to be chosen: both clipboard lists are always sorted.
     menuAction(QStringLiteral("mnualphasort"))->setEnabled(false);
 
     connect(Text1, &TextBox::keyDown, this, &SourceWindow::refreshStatus);
     connect(Text1, &TextBox::keyUp, this, &SourceWindow::refreshStatus);
     connect(Text1, &TextBox::clicked, this, &SourceWindow::refreshCaret);
+}
+
+void SourceWindow::runCommand(const std::function<void()>& command)
+{
+    EditGroup group(*Text1);
+    command();
+}
+
+void SourceWindow::addActionFault(const QString& fault)
+{
+    qWarning("%s", qPrintable(fault));
+    m_faults << fault;
 }
 
 // Start-up, also run again by File > New.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/ActionTable.h"
 #include "editor/ChangePass.h"
 #include "editor/SourceState.h"
 #include "editor/TextBox.h"
@@ -73,6 +74,14 @@ public:
     QMenu* menu(const QString& name) const;
     // Gives the entry `name` its command and enables it.
     void onMenu(const QString& name, std::function<void()> handler);
+
+    // Runs one command as one undo step of the page.
+    void runCommand(const std::function<void()>& command);
+    // Every row the action tables installed, in order, and what did not fit the window.
+    const QList<InstalledAction>& installedActions() const { return m_installed; }
+    const QStringList& actionFaults() const { return m_faults; }
+    void recordAction(const InstalledAction& row) { m_installed << row; }
+    void addActionFault(const QString& fault);
     // A picture button in `group` (its layout must be a box or flow layout) with its tooltip and
     // its hint on the `helper` line.
     QToolButton* addPictureButton(QWidget* group, const QString& name, const QString& tooltip,
@@ -143,6 +152,8 @@ private:
     void resetPage();
     void showFileError(const QString& what, const QString& path, const QString& reason);
 
+    QList<InstalledAction> m_installed;
+    QStringList m_faults;
     QString m_caption;
     bool m_modified = false;
     QHash<QString, QAction*> m_actions;

@@ -2,6 +2,7 @@
 #include "editor/MenuTable.h"
 #include "support/Fixtures.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,103 +23,75 @@ namespace {
 
 using SourceWindowTest = orvel::test::SourceWindowTest;
 
-QStringList titles(const QList<QAction*>& actions)
+// The menus are the table: every row is an entry of its parent menu, in the table's order, with
+// its caption, key and check mark.
+TEST_F(SourceWindowTest, MenusAreBuiltFromTheTable)
 {
-    QStringList out;
-    for (QAction* a : actions)
-        out << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    return out;
-}
-
-TEST_F(SourceWindowTest, MenuBarOrder)
-{
-    EXPECT_EQ(titles(w->menuBar()->actions()),
-              (QStringList{"&File", "&Edit", "F&ormat", "&Insert", "&Table", "E&xtra", "Option&s",
-                           "&Help"}));
-}
-
-TEST_F(SourceWindowTest, MenusHoldTheirEntriesSeparatorsAndSubmenus)
-{
-    EXPECT_EQ(titles(w->menu("File")->actions()),
-              (QStringList{"&New", "&Open", "&Save", "Save &As", "&Preview", "Composer", "E&xit"}));
-    EXPECT_EQ(titles(w->menu("mnuEdit")->actions()),
-              (QStringList{"Copy", "Cut", "Paste", "-", "Find", "Find Next", "&Replace", "-",
-                           "Lower Case", "Upper Case", "Inverted Case", "Title Case",
-                           "Sentence Case", "-", "Select All"}));
-    EXPECT_EQ(titles(w->menu("breaka")->actions()),
-              (QStringList{"&Line Break", "&Word Break", "&No Break"}));
-    EXPECT_EQ(titles(w->menu("mnucrestore")->actions()),
-              (QStringList{"Restore Point 1", "Restore Point 2", "Restore Point 3"}));
-    EXPECT_EQ(w->menu("spcla")->title(), QStringLiteral("Special"));
-    EXPECT_EQ(w->menu("mnutmpclip")->parent(), w->menu("mnuoptions"));
-    // Separators carry their names too.
-    EXPECT_TRUE(w->menuAction("mnudashh")->isSeparator());
-    EXPECT_TRUE(w->menuAction("mnudashg")->isSeparator());
-}
-
-TEST_F(SourceWindowTest, CheckMarksAtStart)
-{
-    const struct {
-        const char* name;
-        bool checked;
-    } rows[] = {{"mnuautocorrect", true},
-                {"mnuassistant", true},
-                {"mnuautosave", false},
-                {"mnuslowpaste", false},
-                {"mnualphasort", true}};
-    for (const auto& r : rows) {
-        QAction* a = w->menuAction(r.name);
-        ASSERT_TRUE(a) << r.name;
-        EXPECT_TRUE(a->isCheckable()) << r.name;
-        EXPECT_EQ(a->isChecked(), r.checked) << r.name;
+    QHash<QString, int> nextIndex;
+    for (const MenuEntry& e : menuTable()) {
+        const QString name = QString::fromUtf8(e.name);
+        const QString parent = QString::fromUtf8(e.parent);
+        SCOPED_TRACE(name.toStdString());
+        QAction* a = w->menu(name) ? w->menu(name)->menuAction() : w->menuAction(name);
+        ASSERT_TRUE(a);
+        EXPECT_EQ(a->objectName(), name);
+        EXPECT_EQ(a->text(), QString::fromUtf8(e.caption));
+        EXPECT_EQ(a->isSeparator(), !*e.caption);
+        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromUtf8(e.key)));
+        EXPECT_EQ(a->isCheckable(), e.checkable);
+        EXPECT_EQ(a->isChecked(), e.checked);
+        const QList<QAction*> siblings =
+            parent.isEmpty() ? w->menuBar()->actions() : w->menu(parent)->actions();
+        const int index = nextIndex[parent]++;
+        ASSERT_LT(index, siblings.size());
+        EXPECT_EQ(siblings.at(index), a);
     }
-    // Alphabetical sorting is shown checked and can never be chosen.
-    EXPECT_FALSE(w->menuAction("mnualphasort")->isEnabled());
 }
 
-TEST_F(SourceWindowTest, EveryShortcutKeyBelongsToItsEntry)
+// Every key of the table reaches its own entry while the caret is in the page, even keys the
+// edit box has a meaning of its own for (Ctrl+A, Ctrl+K, Shift+Del, ...).
+TEST_F(SourceWindowTest, EveryKeyReachesItsEntryFromThePage)
 {
-    const struct {
-        const char* key;
-        const char* name;
-    } rows[] = {
-        {"Ctrl+A", "mnuselectall"},
-        {"Ctrl+B", "bolda"},
-        {"Ctrl+C", "mnucopy"},
-        {"Ctrl+D", "mnucopytotemp"},
-        {"Ctrl+E", "mnucomposer"},
-        {"Ctrl+F", "mnufind"},
-        {"Ctrl+G", "mnubookmark"},
-        {"Ctrl+H", "mnuhider"},
-        {"Ctrl+I", "italica"},
-        {"Ctrl+K", "mnuhyperlink"},
-        {"Ctrl+M", "mnuMaster"},
-        {"Ctrl+N", "new"},
-        {"Ctrl+O", "open"},
-        {"Ctrl+Q", "quickformata"},
-        {"Ctrl+R", "exit"},
-        {"Ctrl+S", "save"},
-        {"Ctrl+U", "underlinea"},
-        {"Ctrl+V", "mnupaste"},
-        {"Ctrl+X", "mnucut"},
-        {"F1", "helpa"},
-        {"F2", "mnupastetmp"},
-        {"F3", "mnufindnext"},
-        {"F4", "mnuvuxcmd"},
-        {"F5", "preview"},
-        {"Ctrl+F5", "mnutruecorrect"},
-        {"Ctrl+F12", "mnusmartselect"},
-        {"Shift+F1", "mnufont"},
-        {"Shift+Del", "mnuautodel"},
-    };
-    int withKeys = 0;
-    for (const MenuEntry& e : menuTable())
-        withKeys += *e.key ? 1 : 0;
-    EXPECT_EQ(withKeys, int(std::size(rows)));
-    for (const auto& r : rows) {
-        QAction* a = w->menuAction(r.name);
-        ASSERT_TRUE(a) << r.name;
-        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(r.key))) << r.name;
+    w->Text1->setFocus();
+    for (const MenuEntry& e : menuTable()) {
+        if (!*e.key)
+            continue;
+        QAction* a = w->menuAction(QString::fromUtf8(e.name));
+        a->disconnect();
+        a->setEnabled(true);
+        int triggered = 0;
+        QObject::connect(a, &QAction::triggered, [&] { ++triggered; });
+        QTest::keySequence(w->Text1, QKeySequence(QString::fromUtf8(e.key)));
+        EXPECT_EQ(triggered, 1) << e.name;
+        a->disconnect();
+    }
+}
+
+// Every row of every action table found its controls, and the button shows what its row gives.
+TEST_F(SourceWindowTest, EveryActionRowIsInstalled)
+{
+    EXPECT_EQ(w->actionFaults(), QStringList());
+    QSet<QString> buttons;
+    for (const InstalledAction& row : w->installedActions()) {
+        SCOPED_TRACE((row.button + u' ' + row.menu).toStdString());
+        EXPECT_FALSE(row.button.isEmpty() && row.menu.isEmpty());
+        if (!row.menu.isEmpty()) {
+            EXPECT_EQ(w->menuAction(row.menu)->isEnabled(), row.hasHandler);
+        }
+        if (row.button.isEmpty())
+            continue;
+        EXPECT_FALSE(buttons.contains(row.button)) << "a second row for the button";
+        buttons << row.button;
+        auto* b = w->findChild<QAbstractButton*>(row.button);
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->isEnabled(), row.hasHandler);
+        EXPECT_EQ(b->toolTip(), row.tooltip);
+        EXPECT_FALSE(b->icon().isNull());
+        if (!row.hint.isEmpty() && b->isVisible()) {
+            w->helper->clear();
+            QTest::mouseMove(b);
+            EXPECT_EQ(w->helper->text(), row.hint);
+        }
     }
 }
 
@@ -293,28 +266,8 @@ TEST_F(SourceWindowTest, ContrastSwapsTheColoursAndSwapsThemBack)
     }
 }
 
-TEST_F(SourceWindowTest, WindowButtonsHaveTheirTooltipsAndHints)
+TEST_F(SourceWindowTest, ControlsOutsideTheTablesHintOnTheSameLine)
 {
-    const struct {
-        QToolButton* button;
-        const char* tooltip;
-        const char* hint;
-    } rows[] = {
-        {w->pictnew, "New", "Begin new page"},
-        {w->pictopen, "Open", "Open existing file"},
-        {w->pictsave, "Save", "Save this file"},
-        {w->pictsaveas, "Save as", "Save this file by a different name or extension"},
-        {w->pictprev, "Preview (F5)", "Watch preview of this file"},
-        {w->pictcontrast, "Change contrast of text", "Change colour contrast"},
-        {w->pictinformation, "Hide buttons.", "Hide/Show the buttons of Orvel"},
-        {w->pictrefresh, "Refresh", "Refresh"},
-    };
-    for (const auto& r : rows) {
-        EXPECT_EQ(r.button->toolTip(), QString::fromUtf8(r.tooltip));
-        QTest::mouseMove(r.button);
-        EXPECT_EQ(w->helper->text(), QString::fromUtf8(r.hint)) << r.tooltip;
-    }
-    // Controls made before the tag groups write to the same line.
     for (QWidget* wdg :
          {static_cast<QWidget*>(w->mastertmpclip), static_cast<QWidget*>(w->Frame1)}) {
         QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), wdg->mapToGlobal(QPointF(3, 3)),
