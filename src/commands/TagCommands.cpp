@@ -3,9 +3,9 @@
 
 #include "commands/Install.h"
 #include "commands/TagButtonTips.h"
-#include "commands/TagMarkup.h"
 #include "commands/TagToggle.h"
 #include "editor/SourceWindow.h"
+#include "markup/TagMarkup.h"
 #include "platform/Platform.h"
 
 #include <QGroupBox>
@@ -14,7 +14,6 @@
 namespace orvel {
 
 namespace {
-
 
 void wrapSelection(SourceWindow& w, const TagPair& tags, bool focusFirst = false)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/DialogBase.h"
-#include "dialogs/RuleMarkup.h"
+#include "markup/RuleMarkup.h"
 
 class QCheckBox;
 class QComboBox;

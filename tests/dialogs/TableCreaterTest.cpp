@@ -1,6 +1,6 @@
 #include "dialogs/TableCreater.h"
 #include "DialogTest.h"
-#include "dialogs/TableMarkup.h"
+#include "markup/TableMarkup.h"
 
 #include <QGroupBox>
 #include <climits>

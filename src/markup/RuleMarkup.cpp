@@ -1,6 +1,6 @@
-#include "dialogs/RuleMarkup.h"
+#include "markup/RuleMarkup.h"
 
-#include "dialogs/Digits.h"
+#include "markup/Digits.h"
 
 namespace orvel {
 

@@ -1,4 +1,4 @@
-#include "commands/TagMarkup.h"
+#include "markup/TagMarkup.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "commands/FormMarkup.h"
+#include "markup/FormMarkup.h"
 
 namespace orvel {
 

@@ -1,4 +1,4 @@
-#include "dialogs/FontMarkup.h"
+#include "markup/FontMarkup.h"
 
 #include <QStringList>
 #include <algorithm>
