@@ -4,10 +4,6 @@
 
 namespace orvel {
 
-namespace {
-const QString kCrLf = QStringLiteral("\r\n");
-}
-
 QString wrapIn(const TagPair& tags, const QString& selected)
 {
     return tags.open + selected + tags.close;

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "markup/Common.h"
+
 #include <QString>
 
 namespace orvel {
 
 // The markup the tag commands insert, as plain functions of what the user selected or typed.
-
-// An opening and a closing text that go around a selection.
-struct TagPair {
-    QString open;
-    QString close;
-};
 
 // Text-level markup.
 QString wrapIn(const TagPair& tags, const QString& selected);
