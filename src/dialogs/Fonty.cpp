@@ -1,7 +1,7 @@
 #include "dialogs/Fonty.h"
 
-#include "commands/TagToggle.h"
 #include "editor/TextBox.h"
+#include "markup/TagMarkup.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>
@@ -362,7 +362,8 @@ bool FontyDialog::eventFilter(QObject* watched, QEvent* e)
 
 void FontyDialog::wrapSelection(const QString& open, const QString& close)
 {
-    toggleTag(*Text1, open, close);
+    if (Text1->selLength() > 0)
+        Text1->setSelText(toggledText(Text1->selText(), open, close));
     Text1->setFocus();
 }
 

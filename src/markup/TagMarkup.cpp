@@ -35,6 +35,17 @@ QString rectangularBox(const QString& text)
            text + QStringLiteral("</div>");
 }
 
+QString toggledText(const QString& selected, const QString& open, const QString& close)
+{
+    if (!selected.startsWith(open))
+        return open + selected + close;
+    // The closing characters are dropped unchecked: "<B>word</I>" also gives "word".
+    const qsizetype inner = selected.size() - open.size() - close.size();
+    if (inner < 0)
+        return selected.mid(open.size());
+    return selected.mid(open.size(), inner);
+}
+
 TagPair alignmentTags(Alignment a)
 {
     switch (a) {

@@ -16,6 +16,13 @@ QString commentMarkup(const QString& text);
 QString definitionList(const QString& term, const QString& definition);
 QString rectangularBox(const QString& text);
 
+// The two-way tag toggle of the bold, italic and underline buttons (also in the font dialog), as
+// the replacement for `selected`: a selection that begins with `open` (exact case) loses its first
+// open.size() characters and its last close.size() characters, whatever those are; any other
+// selection is wrapped in the pair. A selection too short to hold both tags ("<B>", or "<B>ab")
+// loses only the opening tag. The callers leave an empty selection alone.
+QString toggledText(const QString& selected, const QString& open, const QString& close);
+
 // The four alignment buttons.
 enum class Alignment { Left, Right, Centre, Justify };
 TagPair alignmentTags(Alignment a);
