@@ -104,4 +104,42 @@ QString faceWrap(const QString& face, const QString& selected)
            QStringLiteral(" </font>");
 }
 
+TagPair faceTags(const QString& face)
+{
+    return {QStringLiteral("<font face=\"") + face + QStringLiteral("\">"),
+            QStringLiteral(" </font>")};
+}
+
+TagPair sizeTags(const QString& size)
+{
+    return {QStringLiteral("<font size=\"") + size + QStringLiteral("\">"),
+            QStringLiteral("</font>")};
+}
+
+TagPair colourTags(const QString& colour)
+{
+    return {QStringLiteral("<font color=\"") + colour + QStringLiteral("\">"),
+            QStringLiteral(" </font>")};
+}
+
+QString rgbColourWrap(const QString& code, const QString& selected)
+{
+    return QStringLiteral("<font color=\"#") + code + QStringLiteral("\">") + selected +
+           QStringLiteral(" </font>");
+}
+
+FontEdit fontEdit(const QString& selected, bool first, const TagPair& tags)
+{
+    if (!selected.isEmpty())
+        return {tags.open + selected + tags.close, first};
+    if (first)
+        return {tags.open, false};
+    return {QStringLiteral("</font>"), true};
+}
+
+bool validFontSize(const QString& size)
+{
+    return size.size() == 1 && size.at(0) >= u'1' && size.at(0) <= u'7';
+}
+
 } // namespace orvel::font

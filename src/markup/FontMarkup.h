@@ -1,5 +1,7 @@
 #pragma once
 
+#include "markup/Common.h"
+
 #include <QString>
 #include <optional>
 
@@ -57,5 +59,25 @@ int tagEndFrom(const QString& text, int from);
 
 // The font wrapper of the installed-fonts dialog (a blank after "face=" and before the end tag).
 QString faceWrap(const QString& face, const QString& selected);
+
+// The font toolbar's tags, values as typed. After a selection the face and the named colour close
+// with a blank before "</font>", the size without one.
+TagPair faceTags(const QString& face);
+TagPair sizeTags(const QString& size);
+TagPair colourTags(const QString& colour);
+// The RGB colour button only wraps: with nothing selected the pair goes in empty.
+QString rgbColourWrap(const QString& code, const QString& selected);
+
+// What one click of a two-click font button puts in place of the selection, and the button's
+// flag afterwards. With a selection: the opening, the selection and the closing, flag unchanged.
+// Without one: the opening while `first` (ready to open), otherwise "</font>"; the flag flips.
+struct FontEdit {
+    QString text;
+    bool first = true;
+};
+FontEdit fontEdit(const QString& selected, bool first, const TagPair& tags);
+
+// True for the one character the size box accepts: a digit from 1 to 7.
+bool validFontSize(const QString& size);
 
 } // namespace orvel::font
