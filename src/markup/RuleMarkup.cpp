@@ -2,7 +2,7 @@
 
 #include "markup/Digits.h"
 
-namespace orvel {
+namespace orvel::rule {
 
 QString alignFragment(const std::optional<QString>& item)
 {
@@ -68,4 +68,4 @@ bool isSizeOrColourLeftover(const QString& text)
            text == QLatin1String("lign=");
 }
 
-} // namespace orvel
+} // namespace orvel::rule

@@ -15,10 +15,10 @@ namespace {
 
 TEST(RuleMarkup, FragmentsLeaveDefaultsAndNonNumbersOut)
 {
-    EXPECT_EQ(alignFragment(q("Center")), QString());
-    EXPECT_EQ(colourFragment(q("Black"), false), q(" color=\"Black\""));
+    EXPECT_EQ(rule::alignFragment(q("Center")), QString());
+    EXPECT_EQ(rule::colourFragment(q("Black"), false), q(" color=\"Black\""));
     for (const char* notANumber : {"", "0", "ze=", "4px", " 4", "-1"})
-        EXPECT_EQ(sizeFragment(q(notANumber)), QString()) << notANumber;
+        EXPECT_EQ(rule::sizeFragment(q(notANumber)), QString()) << notANumber;
 }
 
 TEST(RuleMarkup, PercentageAddsOrDropsOneTrailingSign)
@@ -28,7 +28,7 @@ TEST(RuleMarkup, PercentageAddsOrDropsOneTrailingSign)
         {"50%", false, "50"}, {"5%0%", false, "5%0"}, {"", false, ""},
     };
     for (const auto& [width, percent, expected] : rows)
-        EXPECT_EQ(percentWidth(q(width), percent), q(expected)) << width << percent;
+        EXPECT_EQ(rule::percentWidth(q(width), percent), q(expected)) << width << percent;
 }
 
 class HruleTest : public DialogTest {
@@ -41,7 +41,7 @@ protected:
         view->setCurrentIndex(view->model()->index(d->Combo2->findText(colour), 0));
         QTest::keyClick(view, Qt::Key_Return);
     }
-    static QString tag(HruleDialog* d) { return ruleTag(d->fragments()); }
+    static QString tag(HruleDialog* d) { return rule::ruleTag(d->fragments()); }
 };
 
 TEST_F(HruleTest, DefaultsInsertABareRuleInPlaceOfTheSelection)
