@@ -67,35 +67,41 @@ bool isFontOpening(const QString& text)
     return text.startsWith(QStringLiteral("<font ")) || text.startsWith(QStringLiteral("<FONT "));
 }
 
-QString cutValue(const QString& tag, const QString& marker, int offset)
+std::optional<QString> cutValue(const QString& tag, const QString& marker)
 {
     // Attribute names are matched in any letter case: "<FONT COLOR=\"red\">" is read as well.
-    const int q = static_cast<int>(tag.indexOf(marker, 0, Qt::CaseInsensitive)) + 1 + offset;
-    // Searching from the 0-based index q finds the first quote after the 1-based position q.
-    const int next = q < tag.size() ? static_cast<int>(tag.indexOf(kQuote, q)) : -1;
-    const int z = next; // 1-based position of that quote, minus one
-    // No closing quote: there is no value to cut (the count would be negative).
-    if (next < 0 || z <= q)
-        return {};
-    return tag.mid(q, z - q);
+    // A missing marker counts as found at -1: "<font size=\"4\">" then gives " size=" for the
+    // face, and "size=" for the colour, whose marker is one character longer.
+    const qsizetype start = tag.indexOf(marker, 0, Qt::CaseInsensitive) + marker.size();
+    const qsizetype end = tag.indexOf(kQuote, start);
+    if (end < 0)
+        return std::nullopt;
+    return tag.mid(start, end - start);
 }
 
 TagValues readFontTag(const QString& tag)
 {
-    return {cutValue(tag, QStringLiteral("color=\""), 6),
-            cutValue(tag, QStringLiteral("face=\""), 5),
-            cutValue(tag, QStringLiteral("size=\""), 5)};
+    const auto value = [&tag](const QString& marker) {
+        return cutValue(tag, marker).value_or(QString());
+    };
+    return {value(QStringLiteral("color=\"")), value(QStringLiteral("face=\"")),
+            value(QStringLiteral("size=\""))};
 }
 
-int tagStartBefore(const QString& text, int caret)
+std::optional<int> tagStartBefore(const QString& text, int caret)
 {
-    return static_cast<int>(text.left(std::max(0, caret)).lastIndexOf(u'<'));
+    const qsizetype at = text.left(std::max(0, caret)).lastIndexOf(u'<');
+    if (at < 0)
+        return std::nullopt;
+    return static_cast<int>(at);
 }
 
-int tagEndFrom(const QString& text, int from)
+std::optional<int> tagEndFrom(const QString& text, int from)
 {
-    const qsizetype at = text.indexOf(u'>', std::max(0, from - 1));
-    return at < 0 ? 0 : static_cast<int>(at) + 1;
+    const qsizetype at = text.indexOf(u'>', std::max(0, from));
+    if (at < 0)
+        return std::nullopt;
+    return static_cast<int>(at);
 }
 
 QString faceWrap(const QString& face, const QString& selected)
