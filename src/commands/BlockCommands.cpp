@@ -5,8 +5,8 @@
 
 #include "commands/Install.h"
 #include "commands/TagButtonTips.h"
-#include "commands/TagMarkup.h"
 #include "editor/SourceWindow.h"
+#include "markup/TagMarkup.h"
 #include "platform/Platform.h"
 
 #include <QComboBox>
@@ -16,7 +16,6 @@
 namespace orvel {
 
 namespace {
-
 
 void alignment(SourceWindow& w, Alignment a)
 {

@@ -2,6 +2,8 @@
 
 #include "commands/Install.h"
 #include "editor/SourceWindow.h"
+#include "markup/FontMarkup.h"
+#include "markup/Lists.h"
 #include "platform/Icons.h"
 #include "platform/Platform.h"
 
@@ -24,20 +26,6 @@ const QString kDefaultFace = QStringLiteral("Times New Roman");
 const QString kDefaultSize = QStringLiteral("3");
 
 } // namespace
-
-FontEdit fontEdit(const QString& selected, bool first, const QString& open, const QString& close)
-{
-    if (!selected.isEmpty())
-        return {open + selected + close, first};
-    if (first)
-        return {open, false};
-    return {QStringLiteral("</font>"), true};
-}
-
-bool validFontSize(const QString& size)
-{
-    return size.size() == 1 && size.at(0) >= u'1' && size.at(0) <= u'7';
-}
 
 FontToolbar::FontToolbar(SourceWindow& w) : QObject(w.fonter), m_w(w)
 {
@@ -64,11 +52,7 @@ void FontToolbar::buildControls()
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->addItems(
-        {QStringLiteral("Arial"), QStringLiteral("Arial black"), QStringLiteral("Comic Sans MS"),
-         QStringLiteral("Courier"), QStringLiteral("Courier New"), QStringLiteral("Georgia"),
-         QStringLiteral("Helvetica"), QStringLiteral("Impact"), QStringLiteral("Times New Roman"),
-         QStringLiteral("Trebuchet ms"), QStringLiteral("Verdana")});
+    Combo1->addItems(kToolbarFaces);
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QStringLiteral("Font Face"));
     Combo1->setToolTip(QStringLiteral("Choose font face (Only fonts that work everywhere are "
@@ -104,12 +88,7 @@ void FontToolbar::buildControls()
     Combo2->setObjectName(QStringLiteral("Combo2"));
     Combo2->setEditable(true);
     Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->addItems({QStringLiteral("aqua"), QStringLiteral("black"), QStringLiteral("blue"),
-                      QStringLiteral("fuchsia"), QStringLiteral("gray"), QStringLiteral("green"),
-                      QStringLiteral("lime"), QStringLiteral("maroon"), QStringLiteral("navy"),
-                      QStringLiteral("olive"), QStringLiteral("purple"), QStringLiteral("red"),
-                      QStringLiteral("silver"), QStringLiteral("teal"), QStringLiteral("white"),
-                      QStringLiteral("yellow")});
+    Combo2->addItems(kHtmlColours);
     Combo2->setCurrentIndex(1);
     Combo2->setToolTip(QStringLiteral("Choose font colour"));
     row->addWidget(Combo2);
@@ -166,11 +145,11 @@ void FontToolbar::refuse(const QString& message)
     m_w.Text1->setFocus();
 }
 
-void FontToolbar::toggleFont(bool& first, const QString& open, const QString& closeAfterSelection)
+void FontToolbar::toggleFont(bool& first, const TagPair& tags)
 {
     TextBox& box = *m_w.Text1;
     box.setFocus();
-    const FontEdit edit = fontEdit(box.selText(), first, open, closeAfterSelection);
+    const font::FontEdit edit = font::fontEdit(box.selText(), first, tags);
     box.setSelText(edit.text);
     first = edit.first;
     showFlags();
@@ -184,15 +163,12 @@ void FontToolbar::command6_Click()
         refuse(QStringLiteral("Invalid. Enter or choose a valid font name"));
         return;
     }
-    toggleFont(m_w.state.faceFirst, QStringLiteral("<font face=\"") + face + QStringLiteral("\">"),
-               QStringLiteral(" </font>"));
+    toggleFont(m_w.state.faceFirst, font::faceTags(face));
 }
 
 void FontToolbar::btnfontsize_Click()
 {
-    toggleFont(m_w.state.sizeFirst,
-               QStringLiteral("<font size=\"") + txtfontsize->text() + QStringLiteral("\">"),
-               QStringLiteral("</font>"));
+    toggleFont(m_w.state.sizeFirst, font::sizeTags(txtfontsize->text()));
 }
 
 void FontToolbar::colour_setter_Click()
@@ -202,9 +178,7 @@ void FontToolbar::colour_setter_Click()
         refuse(QStringLiteral("Choose a valid colour from the list"));
         return;
     }
-    toggleFont(m_w.state.colourFirst,
-               QStringLiteral("<font color=\"") + colour + QStringLiteral("\">"),
-               QStringLiteral(" </font>"));
+    toggleFont(m_w.state.colourFirst, font::colourTags(colour));
 }
 
 void FontToolbar::command5_Click()
@@ -218,8 +192,7 @@ void FontToolbar::command5_Click()
     TextBox& box = *m_w.Text1;
     box.setFocus();
     // Only wraps: with nothing selected the pair goes in empty.
-    box.setSelText(QStringLiteral("<font color=\"#") + rgb + QStringLiteral("\">") + box.selText() +
-                   QStringLiteral(" </font>"));
+    box.setSelText(font::rgbColourWrap(rgb, box.selText()));
 }
 
 void FontToolbar::txtfontsize_Change()
@@ -230,7 +203,7 @@ void FontToolbar::txtfontsize_Change()
         txtfontsize->setText(kDefaultSize);
         return;
     }
-    if (!validFontSize(size)) {
+    if (!font::validFontSize(size)) {
         platform().message(QStringLiteral("Invalid Entry. Font size ranges from 1 to 7"),
                            MsgIcon::Critical, kAssistantTitle);
         txtfontsize->clear();

@@ -12,18 +12,7 @@ class QToolButton;
 namespace orvel {
 
 class SourceWindow;
-
-// What one click of a two-click font button puts in place of the selection, and the button's
-// flag afterwards. With a selection: `open`, the selection and `close`, flag unchanged. Without
-// one: `open` while `first` (ready to open), otherwise "</font>"; the flag flips.
-struct FontEdit {
-    QString text;
-    bool first = true;
-};
-FontEdit fontEdit(const QString& selected, bool first, const QString& open, const QString& close);
-
-// True for the one character the size box accepts: a digit from 1 to 7.
-bool validFontSize(const QString& size);
+struct TagPair;
 
 // The source window's font toolbar (the `fonter` group): face, size and named colour buttons that
 // wrap the selection in a font tag or, with nothing selected, open and close one in two clicks;
@@ -60,8 +49,8 @@ public:
 
 private:
     void buildControls();
-    // One click of a toggle button: `open` is the opening tag with its value.
-    void toggleFont(bool& first, const QString& open, const QString& closeAfterSelection);
+    // One click of a toggle button, with the button's tags for its current value.
+    void toggleFont(bool& first, const TagPair& tags);
     void refuse(const QString& message);
 
     SourceWindow& m_w;

@@ -2,9 +2,9 @@
 // area, file upload, field set and legend.
 #include "commands/FormCommands.h"
 
-#include "commands/FormMarkup.h"
 #include "commands/Install.h"
 #include "editor/SourceWindow.h"
+#include "markup/FormMarkup.h"
 #include "platform/Icons.h"
 #include "platform/Platform.h"
 
@@ -14,7 +14,6 @@
 namespace orvel {
 
 namespace {
-
 
 qint16& counterOf(SourceState& s, FormControl kind)
 {

@@ -3,9 +3,8 @@
 
 #include "commands/Install.h"
 #include "commands/TagButtonTips.h"
-#include "commands/TagMarkup.h"
-#include "commands/TagToggle.h"
 #include "editor/SourceWindow.h"
+#include "markup/TagMarkup.h"
 #include "platform/Platform.h"
 
 #include <QGroupBox>
@@ -14,7 +13,6 @@
 namespace orvel {
 
 namespace {
-
 
 void wrapSelection(SourceWindow& w, const TagPair& tags, bool focusFirst = false)
 {
@@ -25,7 +23,8 @@ void wrapSelection(SourceWindow& w, const TagPair& tags, bool focusFirst = false
 
 void toggle(SourceWindow& w, const QString& open, const QString& close)
 {
-    toggleTag(*w.Text1, open, close);
+    if (w.Text1->selLength() > 0)
+        w.Text1->setSelText(toggledText(w.Text1->selText(), open, close));
     w.Text1->setFocus();
 }
 

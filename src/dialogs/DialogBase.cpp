@@ -1,7 +1,7 @@
 #include "dialogs/DialogBase.h"
 
-#include "dialogs/Digits.h"
 #include "editor/SourceWindow.h"
+#include "markup/Digits.h"
 #include "platform/Hint.h"
 #include "platform/Platform.h"
 
@@ -91,13 +91,6 @@ UpDown::UpDown(const QString& name, QWidget* parent) : QWidget(parent)
     column->addWidget(m_down);
     connect(m_up, &QToolButton::clicked, this, &UpDown::up);
     connect(m_down, &QToolButton::clicked, this, &UpDown::down);
-}
-
-int boxNumber(const QString& text)
-{
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    return ok ? n : 0;
 }
 
 void stepUp(QLineEdit* box, std::optional<int> upper)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "markup/Digits.h"
 #include "platform/Platform.h"
 
 #include <QDialog>
@@ -85,8 +86,5 @@ void bindUpDown(UpDown* upDown, QLineEdit* box, std::optional<int> lower, std::o
 // number" and the box gets `fallback`. Returns false when it refused the text.
 bool digitFilter(QLineEdit* box, const QString& fallback, bool trailingPercent = false);
 inline const QString kInvalidNumber = QStringLiteral("Invalid Entry. Specify a valid number");
-
-// The number in a box's text, 0 when the text is not a number.
-int boxNumber(const QString& text);
 
 } // namespace orvel

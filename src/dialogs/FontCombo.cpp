@@ -1,7 +1,7 @@
 #include "dialogs/FontCombo.h"
 
-#include "dialogs/FontMarkup.h"
 #include "editor/TextBox.h"
+#include "markup/FontMarkup.h"
 #include "platform/Platform.h"
 
 #include <QComboBox>

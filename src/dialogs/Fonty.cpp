@@ -1,7 +1,7 @@
 #include "dialogs/Fonty.h"
 
-#include "commands/TagToggle.h"
 #include "editor/TextBox.h"
+#include "markup/TagMarkup.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>
@@ -362,7 +362,8 @@ bool FontyDialog::eventFilter(QObject* watched, QEvent* e)
 
 void FontyDialog::wrapSelection(const QString& open, const QString& close)
 {
-    toggleTag(*Text1, open, close);
+    if (Text1->selLength() > 0)
+        Text1->setSelText(toggledText(Text1->selText(), open, close));
     Text1->setFocus();
 }
 
@@ -398,27 +399,28 @@ void FontyDialog::SmartSelect_Click()
         Text1->setSelStart(caret);
     };
 
-    const int t = font::tagStartBefore(Text1->text(), p);
-    if (t > 0) {
-        const int e = font::tagEndFrom(Text1->text(), p);
-        Text1->setSelStart(t);
-        if (e == 0) {
+    const std::optional<int> t = font::tagStartBefore(Text1->text(), p);
+    if (t && *t > 0) {
+        // The end is looked for from the character before the caret on.
+        const std::optional<int> e = font::tagEndFrom(Text1->text(), p - 1);
+        Text1->setSelStart(*t);
+        if (!e) {
             appendEnd(MsgIcon::Information, kNoEndTagMessage);
             return;
         }
-        Text1->setSelLength(e - t);
+        Text1->setSelLength(*e + 1 - *t);
     }
     if (!font::isFontOpening(Text1->selText()))
         return;
 
     const int start = Text1->selStart();
-    const int e = font::tagEndFrom(Text1->text(), start + 1);
-    if (e == 0) {
+    const std::optional<int> e = font::tagEndFrom(Text1->text(), start);
+    if (!e) {
         appendEnd(MsgIcon::Exclamation, kTagEndMissingMessage);
         return;
     }
     Text1->setSelStart(start);
-    Text1->setSelLength(e - start);
+    Text1->setSelLength(*e + 1 - start);
     loadTag(Text1->selText());
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/DialogBase.h"
-#include "dialogs/FontMarkup.h"
+#include "markup/FontMarkup.h"
 
 class QCheckBox;
 class QComboBox;

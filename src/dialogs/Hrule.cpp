@@ -158,10 +158,11 @@ void HruleDialog::wireControls()
     connect(UpDown2, &UpDown::down, this, &HruleDialog::UpDown2_DownClick);
     // Typing and text set by code rebuild the fragment; a choice from the list (which changes the
     // edit text first) then rebuilds it in the chosen form.
-    connect(Combo2, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { m_fragments.colour = colourFragment(text, false); });
+    connect(Combo2, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        m_fragments.colour = rule::colourFragment(text, false);
+    });
     connect(Combo2, &QComboBox::activated, this, [this](int index) {
-        m_fragments.colour = colourFragment(Combo2->itemText(index), true);
+        m_fragments.colour = rule::colourFragment(Combo2->itemText(index), true);
     });
     connect(Timer1, &QTimer::timeout, this, &HruleDialog::Timer1_Timer);
     connect(OKButton, &QPushButton::clicked, this, &HruleDialog::OKButton_Click);
@@ -180,30 +181,30 @@ void HruleDialog::Form_Load()
 void HruleDialog::Align_Click()
 {
     const QList<QListWidgetItem*> chosen = Align->selectedItems();
-    m_fragments.align =
-        alignFragment(chosen.isEmpty() ? std::nullopt : std::optional(chosen.first()->text()));
+    m_fragments.align = rule::alignFragment(
+        chosen.isEmpty() ? std::nullopt : std::optional(chosen.first()->text()));
 }
 
 void HruleDialog::Check1_Click()
 {
-    m_fragments.noShade = noShadeFragment(Check1->isChecked());
+    m_fragments.noShade = rule::noShadeFragment(Check1->isChecked());
 }
 
 void HruleDialog::Check2_Click()
 {
-    widther->setText(percentWidth(widther->text(), Check2->isChecked()));
+    widther->setText(rule::percentWidth(widther->text(), Check2->isChecked()));
 }
 
 void HruleDialog::widther_Change()
 {
     const QString text = widther->text();
     // Each of these settings runs this rule again on the new text, which finishes the work.
-    if (isWidthLeftover(text)) {
+    if (rule::isWidthLeftover(text)) {
         widther->setText(QString());
         return;
     }
     if (text.isEmpty()) {
-        widther->setText(kFullWidth);
+        widther->setText(rule::kFullWidth);
         return;
     }
     // Text set by code is examined from its start, so a width with its percent sign (from the
@@ -212,18 +213,18 @@ void HruleDialog::widther_Change()
     const bool typed = widther->isModified();
     if (!typed)
         widther->setCursorPosition(0);
-    if (!digitFilter(widther, kFullWidth, true))
+    if (!digitFilter(widther, rule::kFullWidth, true))
         return;
     if (!typed)
         widther->end(false);
-    m_fragments.width = widthFragment(text);
+    m_fragments.width = rule::widthFragment(text);
     if (!text.endsWith(u'%'))
         Check2->setChecked(false);
 }
 
 void HruleDialog::size_Change()
 {
-    m_fragments.size = sizeFragment(size->text());
+    m_fragments.size = rule::sizeFragment(size->text());
 }
 
 void HruleDialog::UpDown2_UpClick()
@@ -243,9 +244,9 @@ void HruleDialog::UpDown2_DownClick()
 void HruleDialog::Timer1_Timer()
 {
     Timer1->stop();
-    if (isSizeOrColourLeftover(size->text()))
+    if (rule::isSizeOrColourLeftover(size->text()))
         size->setText(QStringLiteral("0"));
-    if (isSizeOrColourLeftover(Combo2->currentText()))
+    if (rule::isSizeOrColourLeftover(Combo2->currentText()))
         Combo2->setEditText(QStringLiteral("black"));
     if (widther->text().endsWith(u'%')) {
         // Removing the signs unticks Percentage; ticking it again appends exactly one.
@@ -256,7 +257,7 @@ void HruleDialog::Timer1_Timer()
 
 void HruleDialog::OKButton_Click()
 {
-    mainText()->setSelText(ruleTag(m_fragments));
+    mainText()->setSelText(rule::ruleTag(m_fragments));
     unload();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/DialogBase.h"
-#include "dialogs/RuleMarkup.h"
+#include "markup/RuleMarkup.h"
 
 class QCheckBox;
 class QComboBox;
@@ -40,7 +40,7 @@ public:
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
            *Label5 = nullptr;
 
-    const RuleFragments& fragments() const { return m_fragments; }
+    const rule::RuleFragments& fragments() const { return m_fragments; }
 
     // Handlers.
     void Align_Click();
@@ -60,7 +60,7 @@ private:
     void wireControls();
     void Form_Load();
 
-    RuleFragments m_fragments;
+    rule::RuleFragments m_fragments;
 };
 
 } // namespace orvel

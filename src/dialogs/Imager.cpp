@@ -1,7 +1,7 @@
 #include "dialogs/Imager.h"
 
-#include "dialogs/Digits.h"
 #include "editor/SourceWindow.h"
+#include "markup/Digits.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/DialogBase.h"
-#include "dialogs/ImageMarkup.h"
+#include "markup/ImageMarkup.h"
 #include "platform/CommonDialog.h"
 
 #include <array>

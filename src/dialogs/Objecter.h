@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/DialogBase.h"
-#include "dialogs/ObjectMarkup.h"
+#include "markup/ObjectMarkup.h"
 #include "platform/CommonDialog.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "dialogs/TableCreater.h"
 
-#include "dialogs/TableMarkup.h"
 #include "editor/SourceWindow.h"
+#include "markup/TableMarkup.h"
 #include "platform/Platform.h"
 
 #include <QGridLayout>

@@ -1,5 +1,7 @@
 #include "editor/TextBox.h"
 
+#include "markup/Common.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
@@ -8,7 +10,6 @@
 namespace orvel {
 
 namespace {
-const QString kCrLf = QStringLiteral("\r\n");
 
 QString withCrLf(QString s)
 {

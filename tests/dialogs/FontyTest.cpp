@@ -9,29 +9,6 @@ using namespace orvel::test;
 
 namespace {
 
-// A missing attribute leaves the piece of tag text between "<font" and the next quote; with no
-// quote anywhere, or no closing quote, there is nothing to cut.
-TEST(FontMarkup, TagReaderCutsValuesAndLeavesPiecesForMissingAttributes)
-{
-    // tag, colour, face, size
-    const std::array<const char*, 4> rows[] = {
-        {"<font color=\"#CCFFCC\" face=\"Arial\" size=\"4\">", "#CCFFCC", "Arial", "4"},
-        {"<font size=\"4\" face=\"Arial\" color=\"red\">", "red", "Arial", "4"},
-        {"<FONT COLOR=\"red\" SIZE=\"2\">", "red", " COLOR=", "2"},
-        {"<font color=\"\">", "", " color=", " color="},
-        {"<font size=4>", "", "", ""},
-        {"<font color=\"red>", "", " color=", " color="}};
-    for (const auto& [tag, colour, face, size] : rows) {
-        const font::TagValues v = font::readFontTag(q(tag));
-        EXPECT_EQ(v.colour + u'|' + v.face + u'|' + v.size,
-                  q(colour) + u'|' + q(face) + u'|' + q(size));
-    }
-    for (const char* s : {"color=", " size=", "face=", "COLOR="})
-        EXPECT_TRUE(font::isStrayValue(q(s))) << s;
-    for (const char* s : {"", "red", "  color=", "color=red"})
-        EXPECT_FALSE(font::isStrayValue(q(s))) << s;
-}
-
 class FontyTest : public DialogTest {
 protected:
     // What the font button does: the main selection into the dialog's own box, all of it

@@ -13,24 +13,6 @@ using namespace orvel::test;
 
 namespace {
 
-TEST(RuleMarkup, FragmentsLeaveDefaultsAndNonNumbersOut)
-{
-    EXPECT_EQ(alignFragment(q("Center")), QString());
-    EXPECT_EQ(colourFragment(q("Black"), false), q(" color=\"Black\""));
-    for (const char* notANumber : {"", "0", "ze=", "4px", " 4", "-1"})
-        EXPECT_EQ(sizeFragment(q(notANumber)), QString()) << notANumber;
-}
-
-TEST(RuleMarkup, PercentageAddsOrDropsOneTrailingSign)
-{
-    const std::tuple<const char*, bool, const char*> rows[] = {
-        {"50", true, "50%"},  {"50%", true, "50%"},   {"", true, "100%"},
-        {"50%", false, "50"}, {"5%0%", false, "5%0"}, {"", false, ""},
-    };
-    for (const auto& [width, percent, expected] : rows)
-        EXPECT_EQ(percentWidth(q(width), percent), q(expected)) << width << percent;
-}
-
 class HruleTest : public DialogTest {
 protected:
     // Picks a colour as the user does: open the list, move to the colour, press Return.
@@ -41,7 +23,7 @@ protected:
         view->setCurrentIndex(view->model()->index(d->Combo2->findText(colour), 0));
         QTest::keyClick(view, Qt::Key_Return);
     }
-    static QString tag(HruleDialog* d) { return ruleTag(d->fragments()); }
+    static QString tag(HruleDialog* d) { return rule::ruleTag(d->fragments()); }
 };
 
 TEST_F(HruleTest, DefaultsInsertABareRuleInPlaceOfTheSelection)

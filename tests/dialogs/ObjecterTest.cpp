@@ -19,14 +19,6 @@ QString embed(const char* flags)
         .arg(f[0], f[1], f[2]);
 }
 
-TEST(ObjectMarkup, FallbackTextGoesInAsTyped)
-{
-    ObjectFields f;
-    f.source = q("m.mid");
-    f.noEmbed = q("<b>none</b>");
-    EXPECT_TRUE(embedTag(f).endsWith(q(R"(VOLUME="50"> <noembed><b>none</b></noembed>)")));
-}
-
 class ObjecterTest : public DialogTest {
 protected:
     // Clicks the box on its indicator: the middle of a wide box is outside its click area.

@@ -1,5 +1,5 @@
 // Freeing a form control's name in the page, without a window.
-#include "commands/FormMarkup.h"
+#include "markup/FormMarkup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "markup/Common.h"
+
 #include <QString>
 #include <optional>
 
@@ -45,17 +47,39 @@ struct TagValues {
 };
 TagValues readFontTag(const QString& tag);
 
-// The value after `marker` (found in any letter case): q is the 1-based position of the marker plus
-// `offset` (the marker's opening quote when present), and the value runs from q + 1 up to the next
-// double quote after q.
-QString cutValue(const QString& tag, const QString& marker, int offset);
+// The value that `marker` opens (an attribute name, "=" and the opening quote, found in any letter
+// case): from just after the marker up to the next double quote; none when no quote follows. A tag
+// without the attribute is read as if the marker stood at -1, just before the tag, which leaves a
+// piece of the tag as the value (see isStrayValue).
+std::optional<QString> cutValue(const QString& tag, const QString& marker);
 
-// 0-based index of the last "<" among the first `caret` characters of `text`, -1 when none.
-int tagStartBefore(const QString& text, int caret);
-// 1-based position of the first ">" at or after the 1-based position `from`, 0 when none.
-int tagEndFrom(const QString& text, int from);
+// Positions are 0-based indexes into `text`.
+// The last "<" among the first `caret` characters.
+std::optional<int> tagStartBefore(const QString& text, int caret);
+// The first ">" at or after `from`.
+std::optional<int> tagEndFrom(const QString& text, int from);
 
 // The font wrapper of the installed-fonts dialog (a blank after "face=" and before the end tag).
 QString faceWrap(const QString& face, const QString& selected);
+
+// The font toolbar's tags, values as typed. After a selection the face and the named colour close
+// with a blank before "</font>", the size without one.
+TagPair faceTags(const QString& face);
+TagPair sizeTags(const QString& size);
+TagPair colourTags(const QString& colour);
+// The RGB colour button only wraps: with nothing selected the pair goes in empty.
+QString rgbColourWrap(const QString& code, const QString& selected);
+
+// What one click of a two-click font button puts in place of the selection, and the button's
+// flag afterwards. With a selection: the opening, the selection and the closing, flag unchanged.
+// Without one: the opening while `first` (ready to open), otherwise "</font>"; the flag flips.
+struct FontEdit {
+    QString text;
+    bool first = true;
+};
+FontEdit fontEdit(const QString& selected, bool first, const TagPair& tags);
+
+// True for the one character the size box accepts: a digit from 1 to 7.
+bool validFontSize(const QString& size);
 
 } // namespace orvel::font

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "markup/Common.h"
+
 #include <QString>
 
 namespace orvel {
 
 // The markup the tag commands insert, as plain functions of what the user selected or typed.
-
-// An opening and a closing text that go around a selection.
-struct TagPair {
-    QString open;
-    QString close;
-};
 
 // Text-level markup.
 QString wrapIn(const TagPair& tags, const QString& selected);
@@ -19,6 +15,13 @@ QString emptyBlock(const TagPair& tags);
 QString commentMarkup(const QString& text);
 QString definitionList(const QString& term, const QString& definition);
 QString rectangularBox(const QString& text);
+
+// The two-way tag toggle of the bold, italic and underline buttons (also in the font dialog), as
+// the replacement for `selected`: a selection that begins with `open` (exact case) loses its first
+// open.size() characters and its last close.size() characters, whatever those are; any other
+// selection is wrapped in the pair. A selection too short to hold both tags ("<B>", or "<B>ab")
+// loses only the opening tag. The callers leave an empty selection alone.
+QString toggledText(const QString& selected, const QString& open, const QString& close);
 
 // The four alignment buttons.
 enum class Alignment { Left, Right, Centre, Justify };

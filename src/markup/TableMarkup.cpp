@@ -1,4 +1,4 @@
-#include "dialogs/TableMarkup.h"
+#include "markup/TableMarkup.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "commands/FormMarkup.h"
+#include "markup/FormMarkup.h"
+
+#include "markup/Common.h"
 
 namespace orvel {
 
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 bool isDigit(QChar c)
 {

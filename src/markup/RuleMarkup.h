@@ -3,10 +3,13 @@
 #include <QString>
 #include <optional>
 
-namespace orvel {
+namespace orvel::rule {
 
-// The horizontal rule dialog's attribute fragments: each is empty or one complete attribute with
-// its leading blank, and the tag joins them in this order.
+// The horizontal rule dialog's markup. Its fragment builders have their own namespace: the font
+// dialog has builders of the same names that follow other rules.
+
+// The attribute fragments: each is empty or one complete attribute with its leading blank, and
+// the tag joins them in this order.
 struct RuleFragments {
     QString align;
     QString width;
@@ -38,4 +41,4 @@ bool isSizeOrColourLeftover(const QString& text);
 
 inline const QString kFullWidth = QStringLiteral("100%");
 
-} // namespace orvel
+} // namespace orvel::rule

@@ -1,12 +1,8 @@
-#include "commands/TagMarkup.h"
+#include "markup/TagMarkup.h"
 
 #include <QStringList>
 
 namespace orvel {
-
-namespace {
-const QString kCrLf = QStringLiteral("\r\n");
-}
 
 QString wrapIn(const TagPair& tags, const QString& selected)
 {
@@ -37,6 +33,17 @@ QString rectangularBox(const QString& text)
     return QStringLiteral("<div style=\"border-style: solid; border-width: 1; padding-left: 4; "
                           "padding-right: 4; padding-top: 1; padding-bottom: 1\">") +
            text + QStringLiteral("</div>");
+}
+
+QString toggledText(const QString& selected, const QString& open, const QString& close)
+{
+    if (!selected.startsWith(open))
+        return open + selected + close;
+    // The closing characters are dropped unchecked: "<B>word</I>" also gives "word".
+    const qsizetype inner = selected.size() - open.size() - close.size();
+    if (inner < 0)
+        return selected.mid(open.size());
+    return selected.mid(open.size(), inner);
 }
 
 TagPair alignmentTags(Alignment a)

@@ -1,8 +1,8 @@
-#include "dialogs/RuleMarkup.h"
+#include "markup/RuleMarkup.h"
 
-#include "dialogs/Digits.h"
+#include "markup/Digits.h"
 
-namespace orvel {
+namespace orvel::rule {
 
 QString alignFragment(const std::optional<QString>& item)
 {
@@ -68,4 +68,4 @@ bool isSizeOrColourLeftover(const QString& text)
            text == QLatin1String("lign=");
 }
 
-} // namespace orvel
+} // namespace orvel::rule

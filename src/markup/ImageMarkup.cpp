@@ -1,6 +1,6 @@
-#include "dialogs/ImageMarkup.h"
+#include "markup/ImageMarkup.h"
 
-#include "dialogs/DialogBase.h"
+#include "markup/Digits.h"
 
 namespace orvel {
 

@@ -1,4 +1,4 @@
-#include "dialogs/ObjectMarkup.h"
+#include "markup/ObjectMarkup.h"
 
 namespace orvel {
 
