@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -411,7 +413,6 @@ void SourceWindow::Form_Load()
         l->setText(QStringLiteral("Number of lines: ") + QString::number(state.lineCount));
     // Typing starts over the selected lines, which are in view.
     Text1->setFocus();
-    Text1->ensureCursorVisible();
     emit formLoaded();
 }
 
@@ -505,6 +506,17 @@ void SourceWindow::pictrefresh_Click()
     update();
     Text1->viewport()->update();
     helper->update();
+}
+
+void SourceWindow::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    // Selecting before the window was shown scrolled a box that had no real height yet: the page
+    // would open scrolled past its first lines.
+    if (!e->spontaneous()) {
+        Text1->verticalScrollBar()->setValue(0);
+        Text1->ensureCursorVisible();
+    }
 }
 
 void SourceWindow::closeEvent(QCloseEvent* e)

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -40,6 +41,8 @@ TEST_F(StartupTest, SelectsLinesFiveAndSixWithTheFocusOnThePage)
 {
     // The first typed character replaces the selected lines.
     EXPECT_TRUE(w->Text1->hasFocus());
+    // From its first line, not scrolled as the box was before it had its size.
+    EXPECT_EQ(w->Text1->verticalScrollBar()->value(), 0);
     EXPECT_EQ(w->Text1->selStart(), 97);
     EXPECT_EQ(w->Text1->selLength(), 84);
     EXPECT_EQ(w->Text1->selText(),
