@@ -37,7 +37,7 @@ protected:
     // is exposed.
     template <class T> T* open()
     {
-        auto* d = w->form<T>();
+        auto* d = dialogFor<T>({w.get(), w->Text1});
         d->show();
         (void)QTest::qWaitForWindowExposed(d);
         d->activateWindow();

@@ -14,7 +14,7 @@ class FontComboTest : public DialogTest {};
 TEST_F(FontComboTest, ListsEveryInstalledFontAndPreviewsTheChosenOne)
 {
     ui.fonts = {q("Zapf"), q("Arial"), q("Courier New")};
-    auto* f = w->form<FontComboDialog>();
+    auto* f = dialogFor<FontComboDialog>({w.get(), w->Text1});
     ASSERT_EQ(f->combo1->count(), 3);
     EXPECT_EQ(f->combo1->itemText(0), q("Zapf"));
     EXPECT_EQ(f->combo1->currentText(), q("Times New Roman"));

@@ -218,7 +218,7 @@ TEST_F(FontyTest, EditOnATagLackingAttributesRepairsTheFields)
         const QStringList fields{f->Combo2->currentText(), f->txtfontsize->text(), f->Text4->text(),
                                  opening(f)};
         EXPECT_EQ(fields, QStringList({q(colour), q(size), q(face), q(tagAfter)}));
-        f->CancelButton_Click();
+        f->unload();
     }
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
@@ -226,7 +226,7 @@ TEST_F(FontyTest, EditOnATagLackingAttributesRepairsTheFields)
 // What Smart Correct does: fill four fields from outside and show the dialog.
 TEST_F(FontyTest, FieldsFilledFromOutsideRebuildTheFragments)
 {
-    auto* f = w->form<FontyDialog>();
+    auto* f = dialogFor<FontyDialog>({w.get(), w->Text1});
     f->Combo2->setEditText(QString());
     f->Text3->setText(q("CCFFCC"));
     f->Text4->setText(q("Verdana"));
@@ -253,7 +253,7 @@ TEST_F(FontyTest, BoldItalicUnderlineToggleInTheCopy)
         (f->*toggle)();
         EXPECT_EQ(boxMarked(f->Text1), q(after)) << selected;
         EXPECT_EQ(f->focusWidget(), f->Text1) << selected;
-        f->CancelButton_Click();
+        f->unload();
     }
 }
 

@@ -91,7 +91,7 @@ TEST_F(HruleTest, SelectedRuleEndingInNoShadeTicksTheBox)
         {"<HR size=\"2\" NOSHADE>", true}, {"<HR NOSHADE> ", false}, {"<HR noshade>", false}};
     for (const auto& [page, ticked] : rows) {
         setPage(q(page), 0, int(strlen(page)));
-        auto* d = w->form<HruleDialog>();
+        auto* d = dialogFor<HruleDialog>({w.get(), w->Text1});
         EXPECT_EQ(d->Check1->isChecked(), ticked) << page;
         EXPECT_EQ(tag(d), ticked ? q("<HR NOSHADE>") : q("<HR>"));
         d->unload();
@@ -159,7 +159,7 @@ TEST_F(HruleTest, FieldsFilledByCodeBuildTheirFragments)
 
 TEST_F(HruleTest, TimerTidiesParserLeftoversOnce)
 {
-    auto* d = w->form<HruleDialog>();
+    auto* d = dialogFor<HruleDialog>({w.get(), w->Text1});
     d->size->setText(q("ze="));
     d->Combo2->setEditText(q("idth="));
     d->widther->setText(q("60%"));
