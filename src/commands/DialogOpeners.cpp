@@ -44,34 +44,34 @@ QAbstractButton* button(SourceWindow& w, const char* name)
 
 void Images_Click(SourceWindow& w)
 {
-    present(w.form<ImagerDialog>());
+    present(dialogFor<ImagerDialog>({&w, w.Text1}));
 }
 
 void table_Click(SourceWindow& w)
 {
-    present(w.form<TableCreaterDialog>());
+    present(dialogFor<TableCreaterDialog>({&w, w.Text1}));
 }
 
 void Row_Click(SourceWindow& w)
 {
-    TableCreaterDialog* d = w.form<TableCreaterDialog>();
+    TableCreaterDialog* d = dialogFor<TableCreaterDialog>({&w, w.Text1});
     d->presetRowMode();
     present(d);
 }
 
 void rule_Click(SourceWindow& w)
 {
-    present(w.form<HruleDialog>());
+    present(dialogFor<HruleDialog>({&w, w.Text1}));
 }
 
 void object_Click(SourceWindow& w)
 {
-    present(w.form<ObjecterDialog>());
+    present(dialogFor<ObjecterDialog>({&w, w.Text1}));
 }
 
 void BeginFont_Click(SourceWindow& w)
 {
-    FontyDialog* d = w.form<FontyDialog>();
+    FontyDialog* d = dialogFor<FontyDialog>({&w, w.Text1});
     d->Text1->setText(w.Text1->selText());
     present(d);
     // The whole copy, however long, is selected for the first change.
@@ -81,7 +81,7 @@ void BeginFont_Click(SourceWindow& w)
 
 void btnmorefonts_Click(SourceWindow& w)
 {
-    present(w.form<FontComboDialog>());
+    present(dialogFor<FontComboDialog>({&w, w.Text1}));
 }
 
 void installDialogOpeners(SourceWindow& w)

@@ -1,20 +1,56 @@
 #include "dialogs/DialogBase.h"
 
-#include "editor/SourceWindow.h"
 #include "markup/Digits.h"
 #include "platform/Hint.h"
 #include "platform/Platform.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orvel {
 
-DialogBase::DialogBase(SourceWindow* owner, const QString& name, const QString& caption)
-    : QDialog(owner), m_owner(owner)
+namespace {
+
+// Limits what can be typed into a box without limiting what code puts there: the up-downs step
+// numbers past the typed length, and a tag read back may hold a longer value that the user must
+// still be able to delete from.
+class TypedLengthLimit : public QObject {
+public:
+    TypedLengthLimit(QLineEdit* box, int limit) : QObject(box), m_box(box), m_limit(limit)
+    {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const QString typed = static_cast<QKeyEvent*>(e)->text();
+        if (typed.isEmpty() || !typed.at(0).isPrint())
+            return false;
+        const qsizetype kept = m_box->text().size() - m_box->selectedText().size();
+        return kept + typed.size() > m_limit;
+    }
+
+private:
+    QLineEdit* m_box;
+    int m_limit;
+};
+
+} // namespace
+
+DialogBase::DialogBase(const DialogTarget& target, const QString& name, const QString& caption)
+    : QDialog(target.window), m_target(target)
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -34,9 +70,16 @@ DialogBase::DialogBase(SourceWindow* owner, const QString& name, const QString& 
     outer->addWidget(StatusBar1);
 }
 
-TextBox* DialogBase::mainText() const
+// By the time this runs the derived dialog's members are gone, but its controls are not: QDialog
+// hides the dialog and QWidget deletes the controls only afterwards, and on the way they still
+// emit. A combo box losing the focus reports its typed text as chosen from the list, which would
+// run the dialog's handler on the dead dialog. Every control is cut off from the dialog first.
+DialogBase::~DialogBase()
 {
-    return m_owner->Text1;
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+        child->removeEventFilter(this);
+    }
 }
 
 void DialogBase::setFormHint(const QString& hint)
@@ -93,6 +136,112 @@ UpDown::UpDown(const QString& name, QWidget* parent) : QWidget(parent)
     connect(m_down, &QToolButton::clicked, this, &UpDown::down);
 }
 
+QLineEdit* DialogBase::lineBox(QWidget* parent, const QString& name, const QString& text,
+                               const QString& tip)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setToolTip(tip);
+    return box;
+}
+
+QPushButton* DialogBase::pushButton(QWidget* parent, const QString& name, const QString& caption,
+                                    const QString& tip)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox* DialogBase::checkBox(QWidget* parent, const QString& name, const QString& caption,
+                                const QString& tip)
+{
+    auto* c = new QCheckBox(caption, parent);
+    c->setObjectName(name);
+    c->setToolTip(tip);
+    return c;
+}
+
+QComboBox* DialogBase::editableCombo(QWidget* parent, const QString& name, const QStringList& items,
+                                     const QString& text, const QString& tip)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setEditable(true);
+    // The toolkit's completer would show "black" after a typed "b" while the dialog uses "b".
+    c->setCompleter(nullptr);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(items);
+    if (const qsizetype at = items.indexOf(text); at >= 0)
+        c->setCurrentIndex(int(at));
+    else
+        c->setEditText(text);
+    c->setToolTip(tip);
+    return c;
+}
+
+QLabel* DialogBase::label(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+NumberBox DialogBase::numberBox(QWidget* parent, const NumberBoxSpec& spec)
+{
+    NumberBox n;
+    n.box = lineBox(parent, spec.name, spec.text, spec.tip);
+    if (spec.typedMax > 0)
+        limitTyping(n.box, spec.typedMax);
+    if (spec.fallback) {
+        connect(n.box, &QLineEdit::textChanged, this,
+                [box = n.box, fallback = *spec.fallback, percent = spec.trailingPercent,
+                 tidy = spec.tidy] {
+                    if (tidy && tidy())
+                        return;
+                    digitFilter(box, fallback, percent);
+                });
+    }
+    if (!spec.upDown.isEmpty()) {
+        n.upDown = new UpDown(spec.upDown, parent);
+        bindUpDown(n.upDown, n.box, spec.lower, spec.upper);
+    }
+    return n;
+}
+
+QHBoxLayout* DialogBase::numberRow(const NumberBox& n)
+{
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(1);
+    row->addWidget(n.box);
+    if (n.upDown)
+        row->addWidget(n.upDown);
+    return row;
+}
+
+OkCancelRow DialogBase::okCancelRow(const QString& okCaption, const QString& okTip,
+                                    const QString& cancelTip)
+{
+    OkCancelRow r;
+    r.ok = pushButton(this, QStringLiteral("OKButton"), okCaption, okTip);
+    r.cancel =
+        pushButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), cancelTip);
+    connect(r.cancel, &QPushButton::clicked, this, &DialogBase::unload);
+    r.row = new QHBoxLayout;
+    r.row->addStretch(1);
+    r.row->addWidget(r.ok);
+    r.row->addWidget(r.cancel);
+    return r;
+}
+
+void limitTyping(QLineEdit* box, int max)
+{
+    new TypedLengthLimit(box, max);
+}
+
 void stepUp(QLineEdit* box, std::optional<int> upper)
 {
     const int n = boxNumber(box->text());
@@ -122,8 +271,11 @@ bool digitFilter(QLineEdit* box, const QString& fallback, bool trailingPercent)
         box->setText(fallback);
         return true;
     }
-    // The character before the caret is the one just typed.
-    int caret = box->cursorPosition();
+    // The character before the caret is the one just typed. Text set by code leaves the caret at
+    // its end; where a trailing "%" is allowed, such text is examined from its start instead, so
+    // a number with its sign passes while a typed "%" does not.
+    const bool fromStart = trailingPercent && !box->isModified();
+    int caret = fromStart ? 0 : box->cursorPosition();
     if (caret > 0)
         --caret;
     const QChar c = caret < text.size() ? text.at(caret) : QChar();
@@ -138,7 +290,8 @@ bool digitFilter(QLineEdit* box, const QString& fallback, bool trailingPercent)
         box->setText(fallback);
         return false;
     }
-    box->setCursorPosition(caret + 1);
+    if (!fromStart)
+        box->setCursorPosition(caret + 1);
     return true;
 }
 

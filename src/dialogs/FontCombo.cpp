@@ -1,6 +1,6 @@
 #include "dialogs/FontCombo.h"
 
-#include "editor/TextBox.h"
+#include "editor/TextModel.h"
 #include "markup/FontMarkup.h"
 #include "platform/Platform.h"
 
@@ -12,25 +12,18 @@
 
 namespace orvel {
 
-FontComboDialog::FontComboDialog(SourceWindow* owner)
-    : DialogBase(owner, QStringLiteral("fontcombo"), QStringLiteral("Font: Orvel"))
+FontComboDialog::FontComboDialog(const DialogTarget& target)
+    : DialogBase(target, QStringLiteral("fontcombo"), QStringLiteral("Font: Orvel"))
 {
-    combo1 = new QComboBox(this);
-    combo1->setObjectName(QStringLiteral("combo1"));
-    combo1->setEditable(true);
-    combo1->setInsertPolicy(QComboBox::NoInsert);
+    // Every installed font, however many hundreds.
+    combo1 = editableCombo(this, QStringLiteral("combo1"), platform().fontFamilies(),
+                           QStringLiteral("Times New Roman"));
     combo1->setMinimumContentsLength(24);
-    // The list can run into the hundreds; the typed text stays what it was.
-    combo1->addItems(platform().fontFamilies());
-    combo1->setEditText(QStringLiteral("Times New Roman"));
 
-    Label1 = new QLabel(QStringLiteral("Preview"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("Preview"));
     Label1->setMinimumHeight(40);
 
-    Command1 = new QPushButton(QStringLiteral("Set"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setAutoDefault(false);
+    Command1 = pushButton(this, QStringLiteral("Command1"), QStringLiteral("Set"));
 
     auto* row = new QHBoxLayout;
     row->addWidget(combo1, 1);
@@ -53,8 +46,8 @@ void FontComboDialog::combo1_Change()
 
 void FontComboDialog::Command1_Click()
 {
-    TextBox* main = mainText();
-    main->setSelText(font::faceWrap(combo1->currentText(), main->selText()));
+    TextModel* text = target().text;
+    text->setSelText(font::faceWrap(combo1->currentText(), text->selText()));
     unload();
 }
 

@@ -9,11 +9,11 @@ class QPushButton;
 namespace orvel {
 
 // The installed-fonts dialog `fontcombo`: lists every font of the system, previews the chosen
-// one, and wraps the source window's selection in a FONT element with that face.
+// one, and wraps the target's selection in a FONT element with that face.
 class FontComboDialog : public DialogBase {
     Q_OBJECT
 public:
-    explicit FontComboDialog(SourceWindow* owner);
+    explicit FontComboDialog(const DialogTarget& target);
 
     QComboBox* combo1 = nullptr;
     QLabel* Label1 = nullptr; // the preview

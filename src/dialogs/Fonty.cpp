@@ -1,6 +1,7 @@
 #include "dialogs/Fonty.h"
 
 #include "editor/TextBox.h"
+#include "markup/Lists.h"
 #include "markup/TagMarkup.h"
 #include "platform/Platform.h"
 
@@ -16,7 +17,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QValidator>
 
 namespace orvel {
 
@@ -34,59 +34,10 @@ namespace {
 const QString kDefaultFace = QStringLiteral("Times New Roman");
 const QString kBlack = QStringLiteral("black");
 
-// Limits what the user types, not what the program puts in: a tag read back may hold a longer
-// value, and the user must still be able to delete from it.
-class TypedLimit : public QValidator {
-public:
-    TypedLimit(QLineEdit* box, int max) : QValidator(box), m_box(box), m_max(max) {}
-
-    State validate(QString& input, int&) const override
-    {
-        if (input.size() <= m_max || input.size() < m_box->text().size())
-            return Acceptable;
-        return Invalid;
-    }
-
-private:
-    QLineEdit* m_box;
-    int m_max;
-};
-
-QComboBox* editableCombo(QWidget* parent, const QString& name, const QStringList& items,
-                         const QString& text, const QString& tip)
-{
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->addItems(items);
-    c->setEditText(text);
-    c->setToolTip(tip);
-    return c;
-}
-
-QLineEdit* lineBox(QWidget* parent, const QString& name, const QString& text, const QString& tip)
-{
-    auto* b = new QLineEdit(text, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    return b;
-}
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
-                    const QString& tip = {})
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
-FontyDialog::FontyDialog(SourceWindow* owner)
-    : DialogBase(owner, QStringLiteral("Fonty"),
+FontyDialog::FontyDialog(const DialogTarget& target)
+    : DialogBase(target, QStringLiteral("Fonty"),
                  QStringLiteral("Font: Select text and perform operation - Orvel"))
 {
     buildControls();
@@ -97,10 +48,9 @@ FontyDialog::FontyDialog(SourceWindow* owner)
 
 void FontyDialog::buildControls()
 {
-    Label2 = new QLabel(QStringLiteral("Select text, and perform the font changes. Click OK to "
-                                       "accept all changes. Cancel to reject"),
-                        this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = label(this, QStringLiteral("Label2"),
+                   QStringLiteral("Select text, and perform the font changes. Click OK to accept "
+                                  "all changes. Cancel to reject"));
     Label2->setWordWrap(true);
     body()->addWidget(Label2);
 
@@ -117,41 +67,32 @@ void FontyDialog::buildControls()
     fonter->setObjectName(QStringLiteral("fonter"));
     auto* grid = new QGridLayout(fonter);
 
-    Command1 =
-        button(fonter, QStringLiteral("Command1"), QStringLiteral("Set"), QStringLiteral("Set!"));
-    bold = button(fonter, QStringLiteral("bold"), QStringLiteral("B"),
-                  QStringLiteral("Make text bold"));
+    Command1 = pushButton(fonter, QStringLiteral("Command1"), QStringLiteral("Set"),
+                          QStringLiteral("Set!"));
+    bold = pushButton(fonter, QStringLiteral("bold"), QStringLiteral("B"),
+                      QStringLiteral("Make text bold"));
     QFont heavy = bold->font();
     heavy.setBold(true);
     bold->setFont(heavy);
-    italic = button(fonter, QStringLiteral("italic"), QStringLiteral("I"),
-                    QStringLiteral("Italicise text"));
-    underline = button(fonter, QStringLiteral("underline"), QStringLiteral("U"),
-                       QStringLiteral("Underline text"));
-    SmartSelect = button(fonter, QStringLiteral("SmartSelect"), QStringLiteral("Edit....."),
-                         QStringLiteral("Smart Select, Smart Edit."));
+    italic = pushButton(fonter, QStringLiteral("italic"), QStringLiteral("I"),
+                        QStringLiteral("Italicise text"));
+    underline = pushButton(fonter, QStringLiteral("underline"), QStringLiteral("U"),
+                           QStringLiteral("Underline text"));
+    SmartSelect = pushButton(fonter, QStringLiteral("SmartSelect"), QStringLiteral("Edit....."),
+                             QStringLiteral("Smart Select, Smart Edit."));
     auto* actions = new QHBoxLayout;
     for (QPushButton* b : {Command1, bold, italic, underline, SmartSelect})
         actions->addWidget(b);
     actions->addStretch(1);
     grid->addLayout(actions, 0, 0, 1, 4);
 
-    Combo2 =
-        editableCombo(fonter, QStringLiteral("Combo2"),
-                      {QStringLiteral("aqua"), QStringLiteral("black"), QStringLiteral("blue"),
-                       QStringLiteral("fuchsia"), QStringLiteral("gray"), QStringLiteral("green"),
-                       QStringLiteral("lime"), QStringLiteral("maroon"), QStringLiteral("navy"),
-                       QStringLiteral("olive"), QStringLiteral("purple"), QStringLiteral("red"),
-                       QStringLiteral("silver"), QStringLiteral("teal"), QStringLiteral("white"),
-                       QStringLiteral("yellow")},
-                      kBlack, QStringLiteral("Choose font colour"));
-    Check1 = new QCheckBox(QStringLiteral("RGB Code"), fonter);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Label1 = new QLabel(QStringLiteral("RGB Code"), fonter);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Combo2 = editableCombo(fonter, QStringLiteral("Combo2"), kHtmlColours, kBlack,
+                           QStringLiteral("Choose font colour"));
+    Check1 = checkBox(fonter, QStringLiteral("Check1"), QStringLiteral("RGB Code"));
+    Label1 = label(fonter, QStringLiteral("Label1"), QStringLiteral("RGB Code"));
     Text3 = lineBox(fonter, QStringLiteral("Text3"), QString(),
                     QStringLiteral("Enter six letters colour code. Eg:- CCFFCC"));
-    Text3->setValidator(new TypedLimit(Text3, 6));
+    limitTyping(Text3, 6);
     Text3->setEnabled(false);
     grid->addWidget(Combo2, 1, 0);
     grid->addWidget(Check1, 1, 1);
@@ -159,12 +100,7 @@ void FontyDialog::buildControls()
     grid->addWidget(Text3, 1, 3);
 
     Combo1 = editableCombo(
-        fonter, QStringLiteral("Combo1"),
-        {QStringLiteral("Arial"), QStringLiteral("Arial black"), QStringLiteral("Comic sans ms "),
-         QStringLiteral("Courier"), QStringLiteral("Courier New"), QStringLiteral("Georgia"),
-         QStringLiteral("Helvetica"), QStringLiteral("Impact"), kDefaultFace,
-         QStringLiteral("Trebuchet ms"), QStringLiteral("Verdana")},
-        kDefaultFace,
+        fonter, QStringLiteral("Combo1"), kFontDialogFaces, kDefaultFace,
         QStringLiteral("Choose font face (Only fonts that work everywhere are included here) and "
                        "click on set."));
     Text4 = lineBox(fonter, QStringLiteral("Text4"), kDefaultFace,
@@ -172,25 +108,29 @@ void FontyDialog::buildControls()
     grid->addWidget(Combo1, 2, 0);
     grid->addWidget(Text4, 2, 1, 1, 3);
 
-    txtfontsize = lineBox(fonter, QStringLiteral("txtfontsize"), QStringLiteral("3"),
-                          QStringLiteral("Change font size of selected text"));
-    txtfontsize->setValidator(new TypedLimit(txtfontsize, 1));
+    // No digit filter: the size rule itself keeps the size for what is not a number.
+    const NumberBox size =
+        numberBox(fonter, {.name = QStringLiteral("txtfontsize"),
+                           .text = QStringLiteral("3"),
+                           .typedMax = 1,
+                           .upDown = QStringLiteral("fontsizeUpDown"),
+                           .lower = 1,
+                           .upper = 7,
+                           .tip = QStringLiteral("Change font size of selected text")});
+    txtfontsize = size.box;
+    fontsizeUpDown = size.upDown;
     txtfontsize->setMaximumWidth(40);
-    fontsizeUpDown = new UpDown(QStringLiteral("fontsizeUpDown"), fonter);
-    auto* size = new QHBoxLayout;
-    size->addWidget(txtfontsize);
-    size->addWidget(fontsizeUpDown);
-    size->addStretch(1);
-    grid->addLayout(size, 3, 0);
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(txtfontsize);
+    sizeRow->addWidget(fontsizeUpDown);
+    sizeRow->addStretch(1);
+    grid->addLayout(sizeRow, 3, 0);
     body()->addWidget(fonter);
 
-    OKButton = button(this, QStringLiteral("OKButton"), QStringLiteral("OK"));
-    CancelButton = button(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
-    auto* leave = new QHBoxLayout;
-    leave->addStretch(1);
-    leave->addWidget(OKButton);
-    leave->addWidget(CancelButton);
-    body()->addLayout(leave);
+    const OkCancelRow leave = okCancelRow(QStringLiteral("OK"));
+    OKButton = leave.ok;
+    CancelButton = leave.cancel;
+    body()->addLayout(leave.row);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -234,7 +174,6 @@ void FontyDialog::wireRules()
     connect(Combo1, &QComboBox::editTextChanged, this, &FontyDialog::Combo1_Change);
     connect(Combo1, &QComboBox::activated, this, &FontyDialog::Combo1_Change);
     connect(Text4, &QLineEdit::textChanged, this, &FontyDialog::Text4_Change);
-    bindUpDown(fontsizeUpDown, txtfontsize, 1, 7);
 
     connect(Command1, &QPushButton::clicked, this, &FontyDialog::Command1_Click);
     connect(bold, &QPushButton::clicked, this, &FontyDialog::bold_Click);
@@ -242,7 +181,6 @@ void FontyDialog::wireRules()
     connect(underline, &QPushButton::clicked, this, &FontyDialog::underline_Click);
     connect(SmartSelect, &QPushButton::clicked, this, &FontyDialog::SmartSelect_Click);
     connect(OKButton, &QPushButton::clicked, this, &FontyDialog::OKButton_Click);
-    connect(CancelButton, &QPushButton::clicked, this, &FontyDialog::CancelButton_Click);
     connect(Timer1, &QTimer::timeout, this, &FontyDialog::Timer1_Timer);
 }
 
@@ -448,12 +386,7 @@ void FontyDialog::loadTag(const QString& tag)
 
 void FontyDialog::OKButton_Click()
 {
-    mainText()->setSelText(Text1->text());
-    unload();
-}
-
-void FontyDialog::CancelButton_Click()
-{
+    target().text->setSelText(Text1->text());
     unload();
 }
 

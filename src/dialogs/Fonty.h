@@ -13,16 +13,18 @@ class QTimer;
 
 namespace orvel {
 
-// The font editing dialog `Fonty`: edits a private copy of the source window's selection in its
+class TextBox;
+
+// The font editing dialog `Fonty`: edits a private copy of the target's selection in its
 // own `Text1`, wraps parts of it in FONT, B, I or U tags, reads an existing FONT opening tag back
-// into the controls, and on OK writes the whole copy over the source window's selection.
+// into the controls, and on OK writes the whole copy over the target's selection.
 //
 // The opener fills `Text1` (or Smart Correct fills Combo2, Text3, Text4 and txtfontsize) and
 // shows the dialog; every change of those controls, typed or set, rebuilds the fragments.
 class FontyDialog : public DialogBase {
     Q_OBJECT
 public:
-    explicit FontyDialog(SourceWindow* owner);
+    explicit FontyDialog(const DialogTarget& target);
 
     TextBox* Text1 = nullptr;
     QPushButton* Command1 = nullptr; // Set
@@ -50,7 +52,6 @@ public:
     void underline_Click();
     void SmartSelect_Click();
     void OKButton_Click();
-    void CancelButton_Click();
     void Timer1_Timer();
 
     static const QString kRgbMessage;

@@ -1,6 +1,7 @@
 #include "dialogs/Hrule.h"
 
-#include "editor/SourceWindow.h"
+#include "editor/TextModel.h"
+#include "markup/Lists.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,27 +16,8 @@
 
 namespace orvel {
 
-namespace {
-
-const QStringList kColours{
-    QStringLiteral("aqua"),    QStringLiteral("black"),  QStringLiteral("blue"),
-    QStringLiteral("fuchsia"), QStringLiteral("gray"),   QStringLiteral("green"),
-    QStringLiteral("lime"),    QStringLiteral("maroon"), QStringLiteral("navy"),
-    QStringLiteral("olive"),   QStringLiteral("purple"), QStringLiteral("red"),
-    QStringLiteral("silver"),  QStringLiteral("teal"),   QStringLiteral("white"),
-    QStringLiteral("yellow")};
-
-QLabel* label(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-} // namespace
-
-HruleDialog::HruleDialog(SourceWindow* owner)
-    : DialogBase(owner, QStringLiteral("hrule"), QStringLiteral("Insert Horizontal Rule: Orvel"))
+HruleDialog::HruleDialog(const DialogTarget& target)
+    : DialogBase(target, QStringLiteral("hrule"), QStringLiteral("Insert Horizontal Rule: Orvel"))
 {
     buildControls();
     wireControls();
@@ -44,7 +26,7 @@ HruleDialog::HruleDialog(SourceWindow* owner)
 
 void HruleDialog::buildControls()
 {
-    Label5 = label(QStringLiteral("Label5"), QStringLiteral("Alignment"), this);
+    Label5 = label(this, QStringLiteral("Label5"), QStringLiteral("Alignment"));
     Align = new QListWidget(this);
     Align->setObjectName(QStringLiteral("Align"));
     Align->addItems({QStringLiteral("Center"), QStringLiteral("Left"), QStringLiteral("Right")});
@@ -55,21 +37,31 @@ void HruleDialog::buildControls()
 
     Frame1 = new QGroupBox(QStringLiteral("Size"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = label(QStringLiteral("Label1"), QStringLiteral("Width"), Frame1);
-    Label2 = label(QStringLiteral("Label2"), QStringLiteral("Height"), Frame1);
-    Label3 = label(QStringLiteral("Label3"), QStringLiteral("Pixels"), Frame1);
-    widther = new QLineEdit(Frame1);
-    widther->setObjectName(QStringLiteral("widther"));
-    widther->setToolTip(QStringLiteral("The width of the horizontal rule"));
+    Label1 = label(Frame1, QStringLiteral("Label1"), QStringLiteral("Width"));
+    Label2 = label(Frame1, QStringLiteral("Label2"), QStringLiteral("Height"));
+    Label3 = label(Frame1, QStringLiteral("Label3"), QStringLiteral("Pixels"));
+    // A "%" arrives only through Percentage (or whole from an opener); what a tag parser leaves
+    // in the box goes before the filter could refuse it.
+    widther = numberBox(Frame1, {.name = QStringLiteral("widther"),
+                                 .fallback = rule::kFullWidth,
+                                 .trailingPercent = true,
+                                 .tip = QStringLiteral("The width of the horizontal rule"),
+                                 .tidy =
+                                     [this] {
+                                         if (!rule::isWidthLeftover(widther->text()))
+                                             return false;
+                                         widther->setText(QString());
+                                         return true;
+                                     }})
+                  .box;
     widther->setMaximumWidth(70);
-    Check2 = new QCheckBox(QStringLiteral("Percentage"), Frame1);
-    Check2->setObjectName(QStringLiteral("Check2"));
-    Check2->setToolTip(QStringLiteral("Tick to have the width of the rule in percentage. If not "
-                                      "checked, the width will be displayed in pixels"));
-    size = new QLineEdit(QStringLiteral("0"), Frame1);
-    size->setObjectName(QStringLiteral("size"));
+    Check2 = checkBox(Frame1, QStringLiteral("Check2"), QStringLiteral("Percentage"),
+                      QStringLiteral("Tick to have the width of the rule in percentage. If not "
+                                     "checked, the width will be displayed in pixels"));
+    // Only the up-down changes the height; its steps have their own rule for an empty box.
+    size = lineBox(Frame1, QStringLiteral("size"), QStringLiteral("0"),
+                   QStringLiteral("The height of the horizontal rule."));
     size->setReadOnly(true);
-    size->setToolTip(QStringLiteral("The height of the horizontal rule."));
     size->setMaximumWidth(50);
     UpDown2 = new UpDown(QStringLiteral("UpDown2"), Frame1);
     auto* sizeGrid = new QGridLayout(Frame1);
@@ -83,32 +75,20 @@ void HruleDialog::buildControls()
 
     Frame2 = new QFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Label4 = label(QStringLiteral("Label4"), QStringLiteral("Colour"), Frame2);
-    Combo2 = new QComboBox(Frame2);
-    Combo2->setObjectName(QStringLiteral("Combo2"));
-    Combo2->setEditable(true);
-    // Typed text stays as typed: no completion into a colour name, no new list entries.
-    Combo2->setCompleter(nullptr);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->addItems(kColours);
-    Combo2->setCurrentIndex(int(kColours.indexOf(QStringLiteral("black"))));
-    Combo2->setToolTip(QStringLiteral("Choose colour of the rule"));
+    Label4 = label(Frame2, QStringLiteral("Label4"), QStringLiteral("Colour"));
+    Combo2 = editableCombo(Frame2, QStringLiteral("Combo2"), kHtmlColours, QStringLiteral("black"),
+                           QStringLiteral("Choose colour of the rule"));
     auto* colourRow = new QHBoxLayout(Frame2);
     colourRow->setContentsMargins(0, 0, 0, 0);
     colourRow->addWidget(Label4);
     colourRow->addWidget(Combo2, 1);
 
-    Check1 = new QCheckBox(QStringLiteral("No Shade (Solid)"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setToolTip(QStringLiteral("Remove shade."));
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setToolTip(QStringLiteral("Insert!"));
-    OKButton->setAutoDefault(false);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CancelButton->setToolTip(QStringLiteral("Go back"));
-    CancelButton->setAutoDefault(false);
+    Check1 = checkBox(this, QStringLiteral("Check1"), QStringLiteral("No Shade (Solid)"),
+                      QStringLiteral("Remove shade."));
+    const OkCancelRow leave =
+        okCancelRow(QStringLiteral("OK"), QStringLiteral("Insert!"), QStringLiteral("Go back"));
+    OKButton = leave.ok;
+    CancelButton = leave.cancel;
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label5, 0, 0);
@@ -117,11 +97,7 @@ void HruleDialog::buildControls()
     grid->addWidget(Frame2, 2, 0, 1, 1);
     grid->addWidget(Check1, 2, 1);
     body()->addLayout(grid);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    body()->addLayout(buttons);
+    body()->addLayout(leave.row);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -131,13 +107,14 @@ void HruleDialog::buildControls()
     setFormHint(QStringLiteral("Insert Horizontal Rules: Neat Demarcations"));
     setHint(Align, QStringLiteral("Alignment of the horizontal rule"));
     setHint(Frame2, QStringLiteral("Choose colour of horizontal rule"));
-    setHint(Check1, [this] {
-        return Check1->isChecked() ? QStringLiteral("Uncheck to get shade in line")
-                                   : QStringLiteral("Check this to remove shade from line");
+    // The hints hold their own box, not the dialog: a hint lives exactly as long as its box.
+    setHint(Check1, [box = Check1] {
+        return box->isChecked() ? QStringLiteral("Uncheck to get shade in line")
+                                : QStringLiteral("Check this to remove shade from line");
     });
-    setHint(Check2, [this] {
-        return Check2->isChecked() ? QStringLiteral("Uncheck to express width in pixels")
-                                   : QStringLiteral("Check to express width in percentage");
+    setHint(Check2, [box = Check2] {
+        return box->isChecked() ? QStringLiteral("Uncheck to express width in pixels")
+                                : QStringLiteral("Check to express width in percentage");
     });
     setHint(size, QStringLiteral("The thickness/size of the horizonatl rule"));
     setHint(widther, QStringLiteral("Width of horizontal rule"));
@@ -166,14 +143,13 @@ void HruleDialog::wireControls()
     });
     connect(Timer1, &QTimer::timeout, this, &HruleDialog::Timer1_Timer);
     connect(OKButton, &QPushButton::clicked, this, &HruleDialog::OKButton_Click);
-    connect(CancelButton, &QPushButton::clicked, this, &HruleDialog::CancelButton_Click);
 }
 
 void HruleDialog::Form_Load()
 {
     Align->setCurrentRow(0);
     m_fragments = {};
-    if (mainText()->selText().endsWith(QLatin1String("NOSHADE>")))
+    if (target().text->selText().endsWith(QLatin1String("NOSHADE>")))
         Check1->setChecked(true);
     Timer1->start();
 }
@@ -195,28 +171,10 @@ void HruleDialog::Check2_Click()
     widther->setText(rule::percentWidth(widther->text(), Check2->isChecked()));
 }
 
+// Runs after the leftovers and the digit filter have had the text.
 void HruleDialog::widther_Change()
 {
     const QString text = widther->text();
-    // Each of these settings runs this rule again on the new text, which finishes the work.
-    if (rule::isWidthLeftover(text)) {
-        widther->setText(QString());
-        return;
-    }
-    if (text.isEmpty()) {
-        widther->setText(rule::kFullWidth);
-        return;
-    }
-    // Text set by code is examined from its start, so a width with its percent sign (from the
-    // Percentage box or an opener, or the fallback itself) passes; a "%" typed at the caret does
-    // not.
-    const bool typed = widther->isModified();
-    if (!typed)
-        widther->setCursorPosition(0);
-    if (!digitFilter(widther, rule::kFullWidth, true))
-        return;
-    if (!typed)
-        widther->end(false);
     m_fragments.width = rule::widthFragment(text);
     if (!text.endsWith(u'%'))
         Check2->setChecked(false);
@@ -257,7 +215,7 @@ void HruleDialog::Timer1_Timer()
 
 void HruleDialog::OKButton_Click()
 {
-    mainText()->setSelText(rule::ruleTag(m_fragments));
+    target().text->setSelText(rule::ruleTag(m_fragments));
     unload();
 }
 

@@ -17,11 +17,11 @@ namespace orvel {
 
 // The horizontal rule dialog `hrule`: alignment, width in pixels or percent, height, colour and
 // the no-shade flag, each kept as an attribute fragment that its control rebuilds on every change,
-// whoever makes the change. OK puts the HR tag in place of the source window's selection.
+// whoever makes the change. OK puts the HR tag in place of the target's selection.
 class HruleDialog : public DialogBase {
     Q_OBJECT
 public:
-    explicit HruleDialog(SourceWindow* owner);
+    explicit HruleDialog(const DialogTarget& target);
 
     // Fields an opener may fill after load: `Combo2`, `Align` (select a row, or clear the
     // selection), `size` and `widther`.
@@ -53,7 +53,6 @@ public:
     // Tidies what a tag parser may have left in the fields; runs once, shortly after load.
     void Timer1_Timer();
     void OKButton_Click();
-    void CancelButton_Click() { unload(); }
 
 private:
     void buildControls();

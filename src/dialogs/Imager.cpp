@@ -1,6 +1,6 @@
 #include "dialogs/Imager.h"
 
-#include "editor/SourceWindow.h"
+#include "editor/TextModel.h"
 #include "markup/Digits.h"
 #include "platform/Platform.h"
 
@@ -18,42 +18,10 @@ namespace {
 
 const QString kIncomplete = QStringLiteral("One or more entries incomplete");
 
-QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& text, const QString& tip)
-{
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setToolTip(tip);
-    return box;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    // Enter in a field does not press a button.
-    b->setAutoDefault(false);
-    return b;
-}
-
-// A number box with its up-down control beside it.
-QWidget* withUpDown(QWidget* parent, QLineEdit* box, UpDown* upDown)
-{
-    auto* pair = new QWidget(parent);
-    auto* row = new QHBoxLayout(pair);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(1);
-    box->setParent(pair);
-    upDown->setParent(pair);
-    row->addWidget(box);
-    row->addWidget(upDown);
-    return pair;
-}
-
 } // namespace
 
-ImagerDialog::ImagerDialog(SourceWindow* owner)
-    : DialogBase(owner, QStringLiteral("imager"), QStringLiteral("Insert Image"))
+ImagerDialog::ImagerDialog(const DialogTarget& target)
+    : DialogBase(target, QStringLiteral("imager"), QStringLiteral("Insert Image"))
 {
     buildControls();
     installHints();
@@ -61,22 +29,16 @@ ImagerDialog::ImagerDialog(SourceWindow* owner)
 
     connect(dimen, &QCheckBox::toggled, this, &ImagerDialog::dimen_Click);
     connect(diminper, &QCheckBox::toggled, this, &ImagerDialog::diminper_Click);
-    connect(txtheight, &QLineEdit::textChanged, this, &ImagerDialog::txtheight_Change);
-    connect(txtwidth, &QLineEdit::textChanged, this, &ImagerDialog::txtwidth_Change);
     connect(horispace, &QLineEdit::textChanged, this, &ImagerDialog::horispace_Change);
     connect(verspace, &QLineEdit::textChanged, this, &ImagerDialog::verspace_Change);
     connect(Command1, &QPushButton::clicked, this, &ImagerDialog::Command1_Click);
     connect(OKButton, &QPushButton::clicked, this, &ImagerDialog::OKButton_Click);
-    connect(CancelButton, &QPushButton::clicked, this, &ImagerDialog::CancelButton_Click);
-    bindUpDown(UpDown1, txtborder, 0, std::nullopt);
     // The border is locked against typing; a value a command puts there that is not a number
     // would go into the tag as it is.
     connect(txtborder, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!text.isEmpty() && !allDigits(text))
             txtborder->setText(QStringLiteral("0"));
     });
-    bindUpDown(UpDown2, verspace, 0, std::nullopt);
-    bindUpDown(UpDown3, horispace, 0, std::nullopt);
 }
 
 void ImagerDialog::buildControls()
@@ -94,56 +56,76 @@ void ImagerDialog::buildControls()
                               "Align",
                               "Horizontal Spacing :",
                               "Vertical Spacing :"};
-    for (std::size_t i = 0; i < Label1.size(); ++i) {
-        Label1[i] = new QLabel(QString::fromLatin1(captions[i]), form);
-        Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
-    }
+    for (std::size_t i = 0; i < Label1.size(); ++i)
+        Label1[i] =
+            label(form, QStringLiteral("Label1(%1)").arg(i), QString::fromLatin1(captions[i]));
 
-    imageurl = lineEdit(form, "imageurl", {}, {});
-    Command1 = button(form, "Command1", QStringLiteral("..."), QStringLiteral("Select image file"));
+    imageurl = lineBox(form, QStringLiteral("imageurl"));
+    Command1 = pushButton(form, QStringLiteral("Command1"), QStringLiteral("..."),
+                          QStringLiteral("Select image file"));
     Command1->setFixedWidth(32);
 
-    dimen = new QCheckBox(QStringLiteral("Enter Dimensions"), form);
-    dimen->setObjectName(QStringLiteral("dimen"));
-    diminper = new QCheckBox(QStringLiteral("Dimensions in %"), form);
-    diminper->setObjectName(QStringLiteral("diminper"));
+    dimen = checkBox(form, QStringLiteral("dimen"), QStringLiteral("Enter Dimensions"));
+    diminper = checkBox(form, QStringLiteral("diminper"), QStringLiteral("Dimensions in %"));
     diminper->setEnabled(false);
 
-    txtheight = lineEdit(form, "txtheight", QStringLiteral("800"),
-                         QStringLiteral("Height of the image in pixels."));
+    txtheight = numberBox(form, {.name = QStringLiteral("txtheight"),
+                                 .text = QStringLiteral("800"),
+                                 .fallback = QStringLiteral("800"),
+                                 .tip = QStringLiteral("Height of the image in pixels."),
+                                 .tidy = [this] { return percentTyped(txtheight); }})
+                    .box;
     txtheight->setEnabled(false);
-    txtwidth = lineEdit(form, "txtwidth", QStringLiteral("600"),
-                        QStringLiteral("Width of the image in pixels."));
+    txtwidth = numberBox(form, {.name = QStringLiteral("txtwidth"),
+                                .text = QStringLiteral("600"),
+                                .fallback = QStringLiteral("600"),
+                                .tip = QStringLiteral("Width of the image in pixels."),
+                                .tidy = [this] { return percentTyped(txtwidth); }})
+                   .box;
     txtwidth->setEnabled(false);
 
-    txtborder = lineEdit(form, "txtborder", QStringLiteral("0"),
-                         QStringLiteral("Border around image. 0 for no border"));
     // Only the up-down changes the border.
+    const NumberBox border =
+        numberBox(form, {.name = QStringLiteral("txtborder"),
+                         .text = QStringLiteral("0"),
+                         .upDown = QStringLiteral("UpDown1"),
+                         .lower = 0,
+                         .tip = QStringLiteral("Border around image. 0 for no border")});
+    txtborder = border.box;
+    UpDown1 = border.upDown;
     txtborder->setReadOnly(true);
-    UpDown1 = new UpDown(QStringLiteral("UpDown1"));
 
-    txtalignment = new QComboBox(form);
-    txtalignment->setObjectName(QStringLiteral("txtalignment"));
-    txtalignment->setEditable(true);
-    txtalignment->addItems({QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Top"),
-                            QStringLiteral("TextTop"), QStringLiteral("Middle"),
-                            QStringLiteral("AbsMiddle"), QStringLiteral("Baseline"),
-                            QStringLiteral("Bottom"), QStringLiteral("AbsBottom"),
-                            QStringLiteral("Center")});
-    txtalignment->setCurrentIndex(0);
-    txtalignment->setToolTip(QStringLiteral("Align the image."));
+    txtalignment = editableCombo(form, QStringLiteral("txtalignment"),
+                                 {QStringLiteral("Left"), QStringLiteral("Right"),
+                                  QStringLiteral("Top"), QStringLiteral("TextTop"),
+                                  QStringLiteral("Middle"), QStringLiteral("AbsMiddle"),
+                                  QStringLiteral("Baseline"), QStringLiteral("Bottom"),
+                                  QStringLiteral("AbsBottom"), QStringLiteral("Center")},
+                                 QStringLiteral("Left"), QStringLiteral("Align the image."));
 
-    txtalternate = lineEdit(form, "txtalternate", QStringLiteral("Images not available"),
-                            QStringLiteral("Alternate text if images are not displayed."));
-    horispace = lineEdit(form, "horispace", QStringLiteral("0"), {});
-    UpDown3 = new UpDown(QStringLiteral("UpDown3"));
-    verspace = lineEdit(form, "verspace", QStringLiteral("0"), {});
-    UpDown2 = new UpDown(QStringLiteral("UpDown2"));
+    txtalternate =
+        lineBox(form, QStringLiteral("txtalternate"), QStringLiteral("Images not available"),
+                QStringLiteral("Alternate text if images are not displayed."));
+    const NumberBox hori = numberBox(form, {.name = QStringLiteral("horispace"),
+                                            .text = QStringLiteral("0"),
+                                            .fallback = QStringLiteral("0"),
+                                            .upDown = QStringLiteral("UpDown3"),
+                                            .lower = 0});
+    horispace = hori.box;
+    UpDown3 = hori.upDown;
+    const NumberBox vert = numberBox(form, {.name = QStringLiteral("verspace"),
+                                            .text = QStringLiteral("0"),
+                                            .fallback = QStringLiteral("0"),
+                                            .upDown = QStringLiteral("UpDown2"),
+                                            .lower = 0});
+    verspace = vert.box;
+    UpDown2 = vert.upDown;
 
-    OKButton = button(form, "OKButton", QStringLiteral("Insert Image"),
-                      QStringLiteral("Insert Image into the file"));
-    CancelButton =
-        button(form, "CancelButton", QStringLiteral("Cancel"), QStringLiteral("Cancel."));
+    const OkCancelRow leave =
+        okCancelRow(QStringLiteral("Insert Image"), QStringLiteral("Insert Image into the file"),
+                    QStringLiteral("Cancel."));
+    OKButton = leave.ok;
+    CancelButton = leave.cancel;
 
     grid->addWidget(Label1[0], 0, 0);
     grid->addWidget(imageurl, 0, 1, 1, 3);
@@ -155,21 +137,17 @@ void ImagerDialog::buildControls()
     grid->addWidget(Label1[2], 2, 2);
     grid->addWidget(txtwidth, 2, 3);
     grid->addWidget(Label1[3], 3, 0);
-    grid->addWidget(withUpDown(form, txtborder, UpDown1), 3, 1);
+    grid->addLayout(numberRow(border), 3, 1);
     grid->addWidget(Label1[5], 3, 2);
     grid->addWidget(txtalignment, 3, 3);
     grid->addWidget(Label1[4], 4, 0);
     grid->addWidget(txtalternate, 4, 1, 1, 3);
     grid->addWidget(Label1[6], 5, 0);
-    grid->addWidget(withUpDown(form, horispace, UpDown3), 5, 1);
+    grid->addLayout(numberRow(hori), 5, 1);
     grid->addWidget(Label1[7], 5, 2);
-    grid->addWidget(withUpDown(form, verspace, UpDown2), 5, 3);
+    grid->addLayout(numberRow(vert), 5, 3);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    grid->addLayout(buttons, 6, 0, 1, 5);
+    grid->addLayout(leave.row, 6, 0, 1, 5);
 }
 
 void ImagerDialog::installHints()
@@ -178,8 +156,8 @@ void ImagerDialog::installHints()
     setHint(imageurl, QStringLiteral("Source/URL of the image"));
     setHint(Command1, QStringLiteral("Browse for valid image file"));
     setHint(dimen, QStringLiteral("Enter dimensions of image."));
-    setHint(diminper, std::function<QString()>([this] {
-                return diminper->isChecked()
+    setHint(diminper, std::function<QString()>([box = diminper] {
+                return box->isChecked()
                            ? QStringLiteral("Uncheck for expressing dimensions in pixels")
                            : QStringLiteral("Check for expressing dimensions in percentage.");
             }));
@@ -232,28 +210,25 @@ void ImagerDialog::diminper_Click()
     }
 }
 
-void ImagerDialog::dimension_Change(QLineEdit* box, const QString& fallback)
+bool ImagerDialog::percentTyped(QLineEdit* box)
 {
     const QString text = box->text();
-    if (text.endsWith(u'%')) {
-        // A percent sign typed after a dimension means percent for both of them.
-        diminper->setChecked(true);
-        // The shorter text comes back through this rule and its digit filter.
-        box->setText(text.chopped(1));
-        return;
-    }
-    digitFilter(box, fallback);
+    if (!text.endsWith(u'%'))
+        return false;
+    // A percent sign typed after a dimension means percent for both of them. The shorter text
+    // comes back through the digit filter.
+    diminper->setChecked(true);
+    box->setText(text.chopped(1));
+    return true;
 }
 
 void ImagerDialog::horispace_Change()
 {
-    digitFilter(horispace, QStringLiteral("0"));
     horiFragment = spacingFragment(QStringLiteral("hspace"), horispace->text());
 }
 
 void ImagerDialog::verspace_Change()
 {
-    digitFilter(verspace, QStringLiteral("0"));
     vertFragment = spacingFragment(QStringLiteral("vspace"), verspace->text());
 }
 
@@ -282,10 +257,10 @@ void ImagerDialog::OKButton_Click()
         return;
     }
     if (f.dimensions) {
-        owner()->activateWindow();
-        mainText()->setFocus();
+        target().window->activateWindow();
+        target().text->focus();
     }
-    mainText()->setSelText(imageTag(f));
+    target().text->setSelText(imageTag(f));
 }
 
 } // namespace orvel

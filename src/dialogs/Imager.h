@@ -14,14 +14,14 @@ class QPushButton;
 
 namespace orvel {
 
-// The image dialog `imager`: builds one IMG tag and puts it over the source window's selection.
+// The image dialog `imager`: builds one IMG tag and puts it over the target's selection.
 // It stays open after inserting, so several images can go in one after another. Openers (and
 // Smart Correct) may fill `imageurl`, `txtheight`, `txtwidth`, `dimen`, `txtalternate`,
 // `txtalignment` and `txtborder`; every rule below reacts to such values as to typing.
 class ImagerDialog : public DialogBase {
     Q_OBJECT
 public:
-    explicit ImagerDialog(SourceWindow* owner);
+    explicit ImagerDialog(const DialogTarget& target);
 
     QLineEdit* imageurl = nullptr;
     QPushButton* Command1 = nullptr;
@@ -52,18 +52,16 @@ public:
 
     void Command1_Click();
     void OKButton_Click();
-    void CancelButton_Click() { unload(); }
     void dimen_Click();
     void diminper_Click();
-    void txtheight_Change() { dimension_Change(txtheight, QStringLiteral("800")); }
-    void txtwidth_Change() { dimension_Change(txtwidth, QStringLiteral("600")); }
     void horispace_Change();
     void verspace_Change();
 
 private:
     void buildControls();
     void installHints();
-    void dimension_Change(QLineEdit* box, const QString& fallback);
+    // The dimension boxes' rule before their digit filter.
+    bool percentTyped(QLineEdit* box);
 };
 
 } // namespace orvel

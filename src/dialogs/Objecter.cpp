@@ -1,6 +1,6 @@
 #include "dialogs/Objecter.h"
 
-#include "editor/TextBox.h"
+#include "editor/TextModel.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>
@@ -17,35 +17,8 @@ namespace orvel {
 const QString ObjecterDialog::kFormHint =
     QStringLiteral("Insert Objects. Objects are not widely supported.");
 
-namespace {
-
-QLineEdit* lineEdit(QWidget* parent, const char* name, const QString& text)
-{
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* c = new QCheckBox(caption, parent);
-    c->setObjectName(QString::fromLatin1(name));
-    return c;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    // Enter in a field does not press a button.
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
-ObjecterDialog::ObjecterDialog(SourceWindow* owner)
-    : DialogBase(owner, QStringLiteral("objecter"), QStringLiteral("Insert Object"))
+ObjecterDialog::ObjecterDialog(const DialogTarget& target)
+    : DialogBase(target, QStringLiteral("objecter"), QStringLiteral("Insert Object"))
 {
     buildControls();
     installHints();
@@ -56,16 +29,9 @@ ObjecterDialog::ObjecterDialog(SourceWindow* owner)
     connect(Autostart, &QCheckBox::toggled, this,
             [this](bool on) { autostartFlag = flagText(on); });
     connect(Loopa, &QCheckBox::toggled, this, [this](bool on) { loopFlag = flagText(on); });
-    connect(Widther, &QLineEdit::textChanged, this,
-            [this] { digitFilter(Widther, QStringLiteral("75")); });
-    connect(Heighter, &QLineEdit::textChanged, this,
-            [this] { digitFilter(Heighter, QStringLiteral("10")); });
-    connect(Volume, &QLineEdit::textChanged, this,
-            [this] { digitFilter(Volume, QStringLiteral("50")); });
     NoEmbed->installEventFilter(this);
     connect(brw, &QPushButton::clicked, this, &ObjecterDialog::brw_Click);
     connect(OKButton, &QPushButton::clicked, this, &ObjecterDialog::OKButton_Click);
-    connect(CancelButton, &QPushButton::clicked, this, &ObjecterDialog::CancelButton_Click);
 }
 
 void ObjecterDialog::buildControls()
@@ -77,24 +43,27 @@ void ObjecterDialog::buildControls()
 
     const char* captions[] = {"Source/URL of the object", "Width", "Height", "Volume",
                               "No Embed/ If embed is not available, this text will be displayed"};
-    for (std::size_t i = 0; i < Label1.size(); ++i) {
-        Label1[i] = new QLabel(QString::fromLatin1(captions[i]), form);
-        Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
-    }
+    for (std::size_t i = 0; i < Label1.size(); ++i)
+        Label1[i] =
+            label(form, QStringLiteral("Label1(%1)").arg(i), QString::fromLatin1(captions[i]));
     Label1[4]->setWordWrap(true);
 
-    src = lineEdit(form, "src", {});
-    brw = button(form, "brw", QStringLiteral("..."));
+    src = lineBox(form, QStringLiteral("src"));
+    brw = pushButton(form, QStringLiteral("brw"), QStringLiteral("..."));
     brw->setFixedWidth(32);
-    controller = checkBox(form, "controller", QStringLiteral("Controller"));
-    Autostart = checkBox(form, "Autostart", QStringLiteral("Autostart"));
-    Loopa = checkBox(form, "Loopa", QStringLiteral("Loop"));
-    Widther = lineEdit(form, "Widther", QStringLiteral("75"));
-    Heighter = lineEdit(form, "Heighter", QStringLiteral("10"));
-    Volume = lineEdit(form, "Volume", QStringLiteral("50"));
-    NoEmbed = lineEdit(form, "NoEmbed", kNoEmbedText);
-    OKButton = button(form, "OKButton", QStringLiteral("OK"));
-    CancelButton = button(form, "CancelButton", QStringLiteral("Cancel"));
+    controller = checkBox(form, QStringLiteral("controller"), QStringLiteral("Controller"));
+    Autostart = checkBox(form, QStringLiteral("Autostart"), QStringLiteral("Autostart"));
+    Loopa = checkBox(form, QStringLiteral("Loopa"), QStringLiteral("Loop"));
+    const auto number = [this, form](const QString& name, const QString& value) {
+        return numberBox(form, {.name = name, .text = value, .fallback = value}).box;
+    };
+    Widther = number(QStringLiteral("Widther"), QStringLiteral("75"));
+    Heighter = number(QStringLiteral("Heighter"), QStringLiteral("10"));
+    Volume = number(QStringLiteral("Volume"), QStringLiteral("50"));
+    NoEmbed = lineBox(form, QStringLiteral("NoEmbed"), kNoEmbedText);
+    const OkCancelRow leave = okCancelRow(QStringLiteral("OK"));
+    OKButton = leave.ok;
+    CancelButton = leave.cancel;
 
     grid->addWidget(Label1[0], 0, 0, 1, 6);
     grid->addWidget(src, 1, 0, 1, 5);
@@ -111,11 +80,7 @@ void ObjecterDialog::buildControls()
     grid->addWidget(Label1[4], 4, 0, 1, 6);
     grid->addWidget(NoEmbed, 5, 0, 1, 6);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    grid->addLayout(buttons, 6, 0, 1, 6);
+    grid->addLayout(leave.row, 6, 0, 1, 6);
 }
 
 void ObjecterDialog::installHints()
@@ -180,7 +145,7 @@ void ObjecterDialog::OKButton_Click()
         src->setFocus();
         return;
     }
-    mainText()->setSelText(embedTag(fields()));
+    target().text->setSelText(embedTag(fields()));
     unload();
 }
 

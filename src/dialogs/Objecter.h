@@ -14,11 +14,11 @@ class QPushButton;
 namespace orvel {
 
 // The object dialog `objecter`: builds an EMBED element with its NOEMBED fallback text and puts
-// it over the source window's selection, then unloads.
+// it over the target's selection, then unloads.
 class ObjecterDialog : public DialogBase {
     Q_OBJECT
 public:
-    explicit ObjecterDialog(SourceWindow* owner);
+    explicit ObjecterDialog(const DialogTarget& target);
 
     QLineEdit* src = nullptr;
     QPushButton* brw = nullptr;
@@ -44,7 +44,6 @@ public:
 
     void brw_Click();
     void OKButton_Click();
-    void CancelButton_Click() { unload(); }
     void NoEmbed_LostFocus();
 
     static const QString kFormHint;

@@ -1,12 +1,11 @@
 #include "dialogs/TableCreater.h"
 
-#include "editor/SourceWindow.h"
+#include "editor/TextModel.h"
 #include "markup/TableMarkup.h"
 #include "platform/Platform.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,57 +14,41 @@
 
 namespace orvel {
 
-namespace {
-
-// Limits what can be typed into a box without limiting what code puts there: the up-downs step
-// the numbers past two digits, which a maximum length on the box would cut back.
-class TypedLengthLimit : public QObject {
-public:
-    TypedLengthLimit(QLineEdit* box, int limit) : QObject(box), m_box(box), m_limit(limit)
-    {
-        box->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() != QEvent::KeyPress)
-            return false;
-        const QString typed = static_cast<QKeyEvent*>(e)->text();
-        if (typed.isEmpty() || !typed.at(0).isPrint())
-            return false;
-        const qsizetype kept = m_box->text().size() - m_box->selectedText().size();
-        return kept + typed.size() > m_limit;
-    }
-
-private:
-    QLineEdit* m_box;
-    int m_limit;
-};
-
-} // namespace
-
-TableCreaterDialog::TableCreaterDialog(SourceWindow* owner)
-    : DialogBase(owner, QStringLiteral("tablecreater"), QStringLiteral("Create Table: Orvel"))
+TableCreaterDialog::TableCreaterDialog(const DialogTarget& target)
+    : DialogBase(target, QStringLiteral("tablecreater"), QStringLiteral("Create Table: Orvel"))
 {
     // This dialog has no hints; an empty status bar would only take room from the compact
     // row-mode window.
     StatusBar1->hide();
 
+    // Two digits may be typed; the up-downs step on past them without an upper bound.
+    const auto number = [this](QWidget* frame, const QString& name, const QString& value,
+                               const QString& upDown, int lower, const QString& tip) {
+        NumberBox n = numberBox(frame, {.name = name,
+                                        .text = value,
+                                        .fallback = value,
+                                        .typedMax = 2,
+                                        .upDown = upDown,
+                                        .lower = lower,
+                                        .tip = tip});
+        n.box->setMaximumWidth(60);
+        return n;
+    };
+
     Frame1 = new QGroupBox(QStringLiteral("Rows And Columns"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    lblRows = new QLabel(QStringLiteral("Rows"), Frame1);
-    lblRows->setObjectName(QStringLiteral("lblRows"));
-    lblCols = new QLabel(QStringLiteral("Columns"), Frame1);
-    lblCols->setObjectName(QStringLiteral("lblCols"));
-    i = numberBox(QStringLiteral("i"), QStringLiteral("2"), QStringLiteral("2"),
-                  QStringLiteral("Enter the number of rows."));
-    j = numberBox(QStringLiteral("j"), QStringLiteral("2"), QStringLiteral("2"),
-                  QStringLiteral("Enter the number of columns"));
-    rowUpDown = new UpDown(QStringLiteral("rowUpDown"), Frame1);
-    colUpDown = new UpDown(QStringLiteral("colUpDown"), Frame1);
-    bindUpDown(rowUpDown, i, 1, std::nullopt);
-    bindUpDown(colUpDown, j, 1, std::nullopt);
+    lblRows = label(Frame1, QStringLiteral("lblRows"), QStringLiteral("Rows"));
+    lblCols = label(Frame1, QStringLiteral("lblCols"), QStringLiteral("Columns"));
+    const NumberBox rows =
+        number(Frame1, QStringLiteral("i"), QStringLiteral("2"), QStringLiteral("rowUpDown"), 1,
+               QStringLiteral("Enter the number of rows."));
+    const NumberBox cols =
+        number(Frame1, QStringLiteral("j"), QStringLiteral("2"), QStringLiteral("colUpDown"), 1,
+               QStringLiteral("Enter the number of columns"));
+    i = rows.box;
+    rowUpDown = rows.upDown;
+    j = cols.box;
+    colUpDown = cols.upDown;
     auto* rowsGrid = new QGridLayout(Frame1);
     rowsGrid->addWidget(lblRows, 0, 0);
     rowsGrid->addWidget(i, 0, 1);
@@ -74,39 +57,34 @@ TableCreaterDialog::TableCreaterDialog(SourceWindow* owner)
     rowsGrid->addWidget(j, 1, 1);
     rowsGrid->addWidget(colUpDown, 1, 2);
 
-    btnCreateTbl = new QPushButton(QStringLiteral("Create Table"), this);
-    btnCreateTbl->setObjectName(QStringLiteral("btnCreateTbl"));
-    btnCreateTbl->setToolTip(
-        QStringLiteral("Create Table with the conditions you have you have set."));
-    btnCreateTbl->setAutoDefault(false);
+    btnCreateTbl =
+        pushButton(this, QStringLiteral("btnCreateTbl"), QStringLiteral("Create Table"),
+                   QStringLiteral("Create Table with the conditions you have you have set."));
     connect(btnCreateTbl, &QPushButton::clicked, this, &TableCreaterDialog::createrower);
 
     Frame2 = new QGroupBox(QStringLiteral("Others"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Label1 = new QLabel(QStringLiteral("Caption for the table"), Frame2);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    lblborder = new QLabel(QStringLiteral("Border"), Frame2);
-    lblborder->setObjectName(QStringLiteral("lblborder"));
-    lblCellPad = new QLabel(QStringLiteral("Cellpadding"), Frame2);
-    lblCellPad->setObjectName(QStringLiteral("lblCellPad"));
-    lblCellSpace = new QLabel(QStringLiteral("Cell Spacing"), Frame2);
-    lblCellSpace->setObjectName(QStringLiteral("lblCellSpace"));
-    txtcaption = new QLineEdit(Frame2);
-    txtcaption->setObjectName(QStringLiteral("txtcaption"));
-    txtcaption->setToolTip(QStringLiteral("Enter the caption for the table"));
-    txtborder = numberBox(QStringLiteral("txtborder"), QStringLiteral("1"), QStringLiteral("1"),
-                          QStringLiteral("Enter the border for the table. 0 stands for no border"));
-    txtcelpad = numberBox(
-        QStringLiteral("txtcelpad"), QStringLiteral("0"), QStringLiteral("0"),
+    Label1 = label(Frame2, QStringLiteral("Label1"), QStringLiteral("Caption for the table"));
+    lblborder = label(Frame2, QStringLiteral("lblborder"), QStringLiteral("Border"));
+    lblCellPad = label(Frame2, QStringLiteral("lblCellPad"), QStringLiteral("Cellpadding"));
+    lblCellSpace = label(Frame2, QStringLiteral("lblCellSpace"), QStringLiteral("Cell Spacing"));
+    txtcaption = lineBox(Frame2, QStringLiteral("txtcaption"), QString(),
+                         QStringLiteral("Enter the caption for the table"));
+    const NumberBox border = number(
+        Frame2, QStringLiteral("txtborder"), QStringLiteral("1"), QStringLiteral("borderUpDown"), 0,
+        QStringLiteral("Enter the border for the table. 0 stands for no border"));
+    const NumberBox celpad = number(
+        Frame2, QStringLiteral("txtcelpad"), QStringLiteral("0"), QStringLiteral("celpadUpDown"), 0,
         QStringLiteral("Cellpadding is the distance between cell walls and its contents."));
-    txtcelspac = numberBox(QStringLiteral("txtcelspac"), QStringLiteral("0"), QStringLiteral("0"),
-                           QStringLiteral("Cellspacing is the distance between adjacent cells."));
-    borderUpDown = new UpDown(QStringLiteral("borderUpDown"), Frame2);
-    celpadUpDown = new UpDown(QStringLiteral("celpadUpDown"), Frame2);
-    celspacUpDown = new UpDown(QStringLiteral("celspacUpDown"), Frame2);
-    bindUpDown(borderUpDown, txtborder, 0, std::nullopt);
-    bindUpDown(celpadUpDown, txtcelpad, 0, std::nullopt);
-    bindUpDown(celspacUpDown, txtcelspac, 0, std::nullopt);
+    const NumberBox celspac = number(
+        Frame2, QStringLiteral("txtcelspac"), QStringLiteral("0"), QStringLiteral("celspacUpDown"),
+        0, QStringLiteral("Cellspacing is the distance between adjacent cells."));
+    txtborder = border.box;
+    borderUpDown = border.upDown;
+    txtcelpad = celpad.box;
+    celpadUpDown = celpad.upDown;
+    txtcelspac = celspac.box;
+    celspacUpDown = celspac.upDown;
     auto* othersGrid = new QGridLayout(Frame2);
     othersGrid->addWidget(Label1, 0, 0);
     othersGrid->addWidget(txtcaption, 0, 1, 1, 2);
@@ -125,18 +103,6 @@ TableCreaterDialog::TableCreaterDialog(SourceWindow* owner)
     body()->addWidget(btnCreateTbl);
     body()->addWidget(Frame2);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-QLineEdit* TableCreaterDialog::numberBox(const QString& name, const QString& text,
-                                         const QString& fallback, const QString& tip)
-{
-    auto* box = new QLineEdit(text, this);
-    box->setObjectName(name);
-    box->setToolTip(tip);
-    box->setMaximumWidth(60);
-    new TypedLengthLimit(box, 2);
-    connect(box, &QLineEdit::textChanged, this, [box, fallback] { digitFilter(box, fallback); });
-    return box;
 }
 
 void TableCreaterDialog::presetRowMode()
@@ -165,18 +131,23 @@ void TableCreaterDialog::createrower()
         return;
     }
 
-    TextBox* text = mainText();
+    TextModel* text = target().text;
     QString markup;
     if (tableMode()) {
-        owner()->activateWindow();
-        text->setFocus();
+        target().window->activateWindow();
+        text->focus();
         markup = tableHeader({rows, cols, txtborder->text(), txtcelpad->text(), txtcelspac->text(),
                               txtcaption->text()});
     }
     markup += tableRows(rows, cols);
-    text->setSelText(markup);
-    if (tableMode())
-        text->setSelText(kTableClose);
+    {
+        // The table and its closing tag go in as two changes (the page sees both) and come out
+        // with one undo.
+        EditGroup group(*text);
+        text->setSelText(markup);
+        if (tableMode())
+            text->setSelText(kTableClose);
+    }
     unload();
 }
 

@@ -10,12 +10,12 @@ class QPushButton;
 namespace orvel {
 
 // The table dialog `tablecreater`: builds a whole TABLE (table mode) or only TR rows (row mode)
-// and puts it in place of the source window's selection. The mode is carried by `rowUpDown`:
+// and puts it in place of the target's selection. The mode is carried by `rowUpDown`:
 // shown means table mode, hidden means row mode.
 class TableCreaterDialog : public DialogBase {
     Q_OBJECT
 public:
-    explicit TableCreaterDialog(SourceWindow* owner);
+    explicit TableCreaterDialog(const DialogTarget& target);
 
     QGroupBox* Frame1 = nullptr; // "Rows And Columns"
     QGroupBox* Frame2 = nullptr; // "Others"
@@ -32,12 +32,8 @@ public:
     void presetRowMode();
     bool tableMode() const;
 
-    // Inserts the markup in place of the source window's current selection and unloads.
+    // Inserts the markup in place of the target's current selection and unloads.
     void createrower();
-
-private:
-    QLineEdit* numberBox(const QString& name, const QString& text, const QString& fallback,
-                         const QString& tip);
 };
 
 } // namespace orvel

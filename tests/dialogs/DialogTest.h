@@ -31,23 +31,27 @@ inline QString boxMarked(const TextBox* box)
     return s.insert(box->selStart(), u'[');
 }
 
+// Shown and active, as its opener leaves it. Offscreen, a window is activated only once it is
+// exposed.
+template <class D> D* shownDialog(const DialogTarget& target)
+{
+    auto* d = dialogFor<D>(target);
+    d->show();
+    (void)QTest::qWaitForWindowExposed(d);
+    d->activateWindow();
+    (void)QTest::qWaitForWindowActive(d);
+    return d;
+}
+
+// The dialogs on the source window and its page box.
 class DialogTest : public SourceWindowTest {
 protected:
-    // Shown and active, as its opener leaves it. Offscreen, a window is activated only once it
-    // is exposed.
-    template <class T> T* open()
-    {
-        auto* d = w->form<T>();
-        d->show();
-        (void)QTest::qWaitForWindowExposed(d);
-        d->activateWindow();
-        (void)QTest::qWaitForWindowActive(d);
-        return d;
-    }
+    DialogTarget pageTarget() const { return {w.get(), w->Text1}; }
+    template <class D> D* open() { return shownDialog<D>(pageTarget()); }
     // True once the dialog has left the window and been destroyed.
-    template <class T> bool unloaded(QPointer<T>& d)
+    template <class D> bool unloaded(QPointer<D>& d)
     {
-        const bool detached = !w->findChild<T*>();
+        const bool detached = !w->findChild<D*>();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return detached && d.isNull();
     }
@@ -67,14 +71,6 @@ protected:
         nudge = 1 - nudge;
         QTest::mouseMove(d->windowHandle(), widget->mapTo(d, QPoint(2 + nudge, 3)));
         return d->StatusBar1->currentMessage();
-    }
-    // The digit filter's refusal, the only prompt since the last clear.
-    void expectInvalidNumber() const
-    {
-        ASSERT_EQ(ui.prompts.size(), 1);
-        EXPECT_EQ(ui.prompts[0].text, q("Invalid Entry. Specify a valid number"));
-        EXPECT_EQ(ui.prompts[0].title, q("Assistant: Orvel"));
-        EXPECT_EQ(ui.prompts[0].icon, MsgIcon::Critical);
     }
 };
 

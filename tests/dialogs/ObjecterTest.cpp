@@ -1,6 +1,5 @@
 #include "dialogs/Objecter.h"
 #include "DialogTest.h"
-#include "platform/Hint.h"
 
 #include <QCheckBox>
 #include <vector>
@@ -48,7 +47,8 @@ TEST_F(ObjecterTest, OkInsertsEmbedWithFlagsAndUnloads)
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
-TEST_F(ObjecterTest, EmptySourceIsRefusedAndCancelUnloads)
+// A cancelled browse keeps the source as it was; the file dialog has no title.
+TEST_F(ObjecterTest, EmptySourceIsRefusedUntilBrowsed)
 {
     setPage(q("page"), 1, 2);
     QPointer<ObjecterDialog> d = open<ObjecterDialog>();
@@ -60,11 +60,15 @@ TEST_F(ObjecterTest, EmptySourceIsRefusedAndCancelUnloads)
     EXPECT_EQ(ui.lastPrompt().title, q("Assistant: Orvel"));
     EXPECT_EQ(ui.lastPrompt().icon, MsgIcon::Critical);
     EXPECT_TRUE(d->src->hasFocus());
-    ASSERT_FALSE(unloaded(d));
-
-    click(d->CancelButton);
+    ui.cancelFile();
+    click(d->brw);
+    EXPECT_EQ(d->src->text(), QString());
+    ui.answerFile(q("m.mid"));
+    click(d->brw);
+    EXPECT_EQ(ui.lastPrompt().title, QString());
+    click(d->OKButton);
+    EXPECT_EQ(marked(), u'p' + embed("FALSE FALSE FALSE") + q("|e"));
     EXPECT_TRUE(unloaded(d));
-    EXPECT_EQ(marked(), q("p[ag]e"));
 }
 
 TEST_F(ObjecterTest, EmptiedFallbackTextComesBackWhenLeft)
@@ -79,46 +83,6 @@ TEST_F(ObjecterTest, EmptiedFallbackTextComesBackWhenLeft)
     // Clicking OK takes the focus from the box before OK runs.
     click(d->OKButton);
     EXPECT_EQ(w->Text1->text(), embed("FALSE FALSE FALSE"));
-}
-
-TEST_F(ObjecterTest, NumberBoxesRefuseLettersWithTheirFallbacks)
-{
-    auto* d = open<ObjecterDialog>();
-    const std::pair<QLineEdit*, const char*> rows[] = {
-        {d->Volume, "50"}, {d->Widther, "75"}, {d->Heighter, "10"}};
-    for (const auto& [box, fallback] : rows) {
-        ui.prompts.clear();
-        box->setText(q("120"));
-        QTest::keyClicks(box, q("k"));
-        EXPECT_EQ(box->text(), q(fallback));
-        expectInvalidNumber();
-        box->clear();
-        EXPECT_EQ(box->text(), q(fallback));
-    }
-}
-
-TEST_F(ObjecterTest, BrowseHasNoTitleAndCancelKeepsTheSource)
-{
-    auto* d = open<ObjecterDialog>();
-    ui.answerFile(q("/media/m.mid"));
-    click(d->brw);
-    EXPECT_EQ(d->src->text(), q("/media/m.mid"));
-    EXPECT_EQ(ui.lastPrompt().title, QString());
-    d->src->setText(q("song.mid"));
-    ui.cancelFile();
-    d->brw_Click();
-    EXPECT_EQ(d->src->text(), q("song.mid"));
-    EXPECT_EQ(ui.prompts.size(), 2);
-}
-
-TEST_F(ObjecterTest, HintsOnTheStatusBar)
-{
-    auto* d = open<ObjecterDialog>();
-    EXPECT_EQ(d->StatusBar1->currentMessage(),
-              q("Insert Objects. Objects are not widely supported."));
-    EXPECT_EQ(hintOf(d->controller),
-              q("Check if you want the viewer to have the controls/ controls will be visible"));
-    EXPECT_EQ(hintOver(d, d->OKButton), q("Insert object with chosen settings"));
 }
 
 } // namespace
