@@ -16,14 +16,14 @@ protected:
     void SetUp() override
     {
         CommandTest::SetUp();
-        tb = fontToolbar(*w);
+        tb = commands.fonts;
         ASSERT_NE(tb, nullptr);
     }
+    // Every toggle at rest: its resting tooltip.
     void expectFlagsReady() const
     {
-        EXPECT_TRUE(w->state.faceFirst);
-        EXPECT_TRUE(w->state.sizeFirst);
-        EXPECT_TRUE(w->state.colourFirst);
+        for (const char* b : {"command6", "btnfontsize", "colour_setter"})
+            EXPECT_FALSE(button(b)->toolTip().startsWith(QStringLiteral("You have started"))) << b;
     }
 
     FontToolbar* tb = nullptr;
@@ -31,19 +31,18 @@ protected:
 
 struct ToggleRow {
     const char* button;
-    bool SourceState::*flag;
     const char* open;
     const char* startedTip;
     const char* restingTip;
 };
 
 const ToggleRow kToggles[] = {
-    {"command6", &SourceState::faceFirst, "<font face=\"Times New Roman\">",
-     "You have started font name editing", "Change font name/face of selected text."},
-    {"btnfontsize", &SourceState::sizeFirst, "<font size=\"3\">",
-     "You have started font size editing", "Change font size of selected size."},
-    {"colour_setter", &SourceState::colourFirst, "<font color=\"black\">",
-     "You have started font colour editing", "Change colour of selected text"},
+    {"command6", "<font face=\"Times New Roman\">", "You have started font name editing",
+     "Change font name/face of selected text."},
+    {"btnfontsize", "<font size=\"3\">", "You have started font size editing",
+     "Change font size of selected size."},
+    {"colour_setter", "<font color=\"black\">", "You have started font colour editing",
+     "Change colour of selected text"},
 };
 
 TEST_F(FontToolbarTest, WithoutSelectionTwoClicksOpenAndCloseTheTag)
@@ -52,11 +51,9 @@ TEST_F(FontToolbarTest, WithoutSelectionTwoClicksOpenAndCloseTheTag)
         SCOPED_TRACE(row.button);
         const std::string opened = std::string("a") + row.open + "|b";
         run({row.button, "a|b", opened.c_str(), true});
-        EXPECT_FALSE(w->state.*row.flag);
         EXPECT_EQ(button(row.button)->toolTip(), QString::fromUtf8(row.startedTip));
         press(row.button);
         EXPECT_EQ(marked(), QStringLiteral("a%1</font>|b").arg(QString::fromUtf8(row.open)));
-        EXPECT_TRUE(w->state.*row.flag);
         EXPECT_EQ(button(row.button)->toolTip(), QString::fromUtf8(row.restingTip));
     }
     EXPECT_TRUE(ui.prompts.isEmpty());
@@ -68,10 +65,6 @@ TEST_F(FontToolbarTest, EachToggleHasItsOwnFlag)
     press("btnfontsize");
     press("command6");
     EXPECT_EQ(marked(), QStringLiteral("<font size=\"3\"><font face=\"Times New Roman\">|"));
-    EXPECT_FALSE(w->state.sizeFirst);
-    EXPECT_FALSE(w->state.faceFirst);
-    EXPECT_TRUE(w->state.colourFirst);
-    EXPECT_TRUE(w->state.alignFirst);
     EXPECT_EQ(button("colour_setter")->toolTip(), QStringLiteral("Change colour of selected text"));
 }
 
