@@ -27,11 +27,15 @@ const QString kDefaultSize = QStringLiteral("3");
 
 using F = FontToolbar;
 
+// An editable combo completes typed text inline by default: it would show "Arial" for a typed "Ar"
+// while the toolbar applies "Ar". What the box shows is what is used: no completion, and Enter
+// adds nothing to the list.
 QComboBox* editableCombo(QWidget* group, const char* name, const QStringList& items)
 {
     auto* c = new QComboBox(group);
     c->setObjectName(QString::fromUtf8(name));
     c->setEditable(true);
+    c->setCompleter(nullptr);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->addItems(items);
     group->layout()->addWidget(c);

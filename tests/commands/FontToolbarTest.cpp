@@ -188,6 +188,37 @@ TEST_F(FontToolbarTest, FaceListFillsTheFaceBox)
     EXPECT_EQ(tb->Text4->text(), QStringLiteral("Tahoma"));
 }
 
+// Typed keys, as the user types them: an editable box completes inline unless told not to, and
+// would then show a name the button does not use. Enter must not add the typed text to the list.
+TEST_F(FontToolbarTest, TypedComboTextIsWhatIsShownAndUsed)
+{
+    const struct {
+        QComboBox* FontToolbar::*combo;
+        const char* typed;
+        const char* button;
+        const char* after;
+    } rows[] = {
+        {&FontToolbar::Combo1, "Ar", "command6", "x<font face=\"Ar\">word </font>|y"},
+        {&FontToolbar::Combo2, "re", "colour_setter", "x<font color=\"re\">word </font>|y"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.typed);
+        QComboBox* combo = tb->*r.combo;
+        const int items = combo->count();
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo, QString::fromUtf8(r.typed));
+        EXPECT_EQ(combo->currentText(), QString::fromUtf8(r.typed));
+        setMarked("x[word]y");
+        press(r.button);
+        EXPECT_EQ(marked(), QString::fromUtf8(r.after));
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Return);
+        EXPECT_EQ(combo->currentText(), QString::fromUtf8(r.typed));
+        EXPECT_EQ(combo->count(), items);
+    }
+}
+
 TEST_F(FontToolbarTest, NewPageMakesEveryToggleReadyAgain)
 {
     setMarked("|");
