@@ -1,0 +1,43 @@
+// One command, one undo step: Ctrl+Z in the page takes back everything a command changed.
+#include "CommandTest.h"
+
+using namespace orvel;
+using orvel::test::crlf;
+
+namespace {
+
+using UndoTest = orvel::test::CommandTest;
+
+// These commands change the page twice: they rename the older control that carries the new
+// name, then insert the new one (the text area asks its two questions in between).
+TEST_F(UndoTest, OneCtrlZTakesBackAWholeCommandAndTheNextTheEditBefore)
+{
+    const struct {
+        const char* control;
+        const char* before;
+        QStringList answers;
+    } rows[] = {
+        {"Textbox", "<INPUT NAME=\"textbox1\">\n|", {}},
+        {"textareaa", "area1 |", {"40", "5"}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.control);
+        setMarked(r.before);
+        w->Text1->document()->clearUndoRedoStacks();
+        const QString untouched = w->Text1->text();
+        w->Text1->setFocus();
+        QTest::keyClicks(w->Text1, QStringLiteral("ab"));
+        const QString typed = w->Text1->text();
+        for (const QString& answer : r.answers)
+            ui.answer(answer);
+        press(r.control);
+        ASSERT_TRUE(w->Text1->text().contains(QStringLiteral("1a"))) << "nothing was renamed";
+
+        QTest::keyClick(w->Text1, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(w->Text1->text(), typed);
+        QTest::keyClick(w->Text1, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(w->Text1->text(), untouched);
+    }
+}
+
+} // namespace
