@@ -5,44 +5,27 @@ using namespace orvel;
 
 namespace {
 
-class MenuEntryTest : public orvel::test::CommandTest {
-protected:
-    // What one run of a control leaves behind.
-    struct Outcome {
-        QString page;
-        QStringList prompts; // title, text and offered answer of each
-        QStringList keys;
-        QStringList dialogs; // shown
-        bool operator==(const Outcome&) const = default;
-    };
+using MenuEntryTest = orvel::test::CommandTest;
 
-    // File > New with no unsaved question (every family back at its start values), no dialog
-    // open, then one run of `control` on the same page.
-    Outcome runOnFreshPage(const QString& control)
-    {
+TEST_F(MenuEntryTest, EveryMenuEntryRunsItsButtonsHandler)
+{
+    // A run of `control` on a new page (every family at its start values, no dialog open): the
+    // page, the prompts, the typed keys and the dialogs it leaves shown.
+    auto runOnNewPage = [this](const QString& control) {
         for (QWidget* d : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (d->isWindow())
                 d->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        w->setModified(false);
-        w->menuAction(QStringLiteral("new"))->trigger();
+        newPage();
         setMarked("a[word]b");
         ui.prompts.clear();
         ui.keysSent.clear();
         press(control.toUtf8().constData());
-
-        Outcome o{marked(), {}, ui.keysSent, {}};
-        for (const auto& p : ui.prompts)
-            o.prompts << p.title + u'|' + p.text + u'|' + p.defaultText;
+        QStringList outcome = QStringList{marked()} + asked() + ui.keysSent;
         for (QWidget* d : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (d->isWindow() && d->isVisible())
-                o.dialogs << d->objectName();
-        return o;
-    }
-};
-
-TEST_F(MenuEntryTest, EveryMenuEntryRunsItsButtonsHandler)
-{
+                outcome << d->objectName();
+        return outcome;
+    };
     int pairs = 0;
     for (const InstalledAction& row : w->installedActions()) {
         if (row.button.isEmpty() || row.menu.isEmpty() || !row.hasHandler)
@@ -50,19 +33,13 @@ TEST_F(MenuEntryTest, EveryMenuEntryRunsItsButtonsHandler)
         SCOPED_TRACE((row.button + u' ' + row.menu).toStdString());
         // A control that cannot be used on a new page (Preview before a save) is left out, and
         // then its twin must not be usable either.
-        w->setModified(false);
-        w->menuAction(QStringLiteral("new"))->trigger();
+        newPage();
         auto* b = w->findChild<QAbstractButton*>(row.button);
         const bool usable = b->isEnabled() && b->isVisibleTo(w.get());
         ASSERT_EQ(w->menuAction(row.menu)->isEnabled(), usable);
         if (!usable)
             continue;
-        const Outcome byButton = runOnFreshPage(row.button);
-        const Outcome byMenu = runOnFreshPage(row.menu);
-        EXPECT_EQ(byMenu.page, byButton.page);
-        EXPECT_EQ(byMenu.prompts, byButton.prompts);
-        EXPECT_EQ(byMenu.keys, byButton.keys);
-        EXPECT_EQ(byMenu.dialogs, byButton.dialogs);
+        EXPECT_EQ(runOnNewPage(row.menu), runOnNewPage(row.button));
         ++pairs;
     }
     EXPECT_GT(pairs, 40);
