@@ -85,15 +85,6 @@ public:
     // Shows `hint` on the `helper` line while the pointer moves over `w`.
     void setHint(QWidget* w, const QString& hint);
 
-    // Creates the window of type Form as a child on first touch and returns it; a form that was
-    // unloaded is created anew.
-    template <class Form> Form* form()
-    {
-        if (auto* f = findChild<Form*>(QString(), Qt::FindDirectChildrenOnly))
-            return f;
-        return new Form(this);
-    }
-
     // Window-level procedures.
     void Form_Load();
     void Text1_Change();

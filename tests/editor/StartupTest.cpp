@@ -81,10 +81,4 @@ TEST_F(StartupTest, HiddenStateAndTimers)
     EXPECT_EQ(w->state.lineCount, 38);
 }
 
-TEST_F(StartupTest, TimerThreeFiresOnce)
-{
-    QTest::qWait(1300);
-    EXPECT_FALSE(w->Timer3->isActive());
-}
-
 } // namespace
