@@ -140,7 +140,6 @@ void LinkCompleteDialog::Form_Load()
     txttodisplay->setText(target().text->selText());
     m_fragments = {};
     Option1->setChecked(true);
-    Option1_Click();
 }
 
 link::LinkFields LinkCompleteDialog::fields() const

@@ -16,19 +16,6 @@ link::LinkFields hyperlink(const char* url, const char* display = "Home")
     return f;
 }
 
-TEST(LinkMarkup, HyperlinkJoinsItsFragmentsInFixedOrder)
-{
-    link::LinkFields f = hyperlink("x.html");
-    EXPECT_EQ(link::replacement(f, q("Home")).text, q(R"(<A HREF="x.html">Home</A>)"));
-    f.fragments.style = link::styleFragment(false);
-    f.fragments.target = link::targetFragment(q("New Window"));
-    f.fragments.linkTip = link::titleFragment(q("Go \"home\""));
-    f.fragments.mailTip = link::titleFragment(q("not for hyperlinks"));
-    f.fragments.subject = link::subjectFragment(q("nor this"));
-    EXPECT_EQ(link::openingTag(f), q(R"(<A HREF="x.html" TITLE="Go "home"" target="_blank" )"
-                                     R"(STYLE="text-decoration:none">)"));
-}
-
 TEST(LinkMarkup, MailLinkCarriesSubjectInHrefAndNeverATarget)
 {
     link::LinkFields f;
@@ -58,18 +45,6 @@ TEST(LinkMarkup, FragmentsOfEmptyOrDefaultValuesAreEmpty)
     };
     for (const auto& [item, fragment] : targets)
         EXPECT_EQ(link::targetFragment(q(item)), q(fragment)) << item;
-}
-
-TEST(LinkMarkup, AddressOfTheChosenKindMustNotBeEmpty)
-{
-    link::LinkFields f = hyperlink("");
-    f.mailId = q("me@x.org");
-    EXPECT_TRUE(link::addressMissing(f));
-    f.mail = true;
-    EXPECT_FALSE(link::addressMissing(f));
-    f = hyperlink("x.html");
-    f.mail = true;
-    EXPECT_TRUE(link::addressMissing(f));
 }
 
 // A selection beginning with an anchor opening tag loses that tag alone; anything else is
