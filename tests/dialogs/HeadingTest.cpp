@@ -47,14 +47,4 @@ TEST_F(HeadingTest, ChosenAndTypedLevelsAndAlignmentsGoInAsShown)
     }
 }
 
-TEST_F(HeadingTest, CancelInsertsNothing)
-{
-    setPage(q("one"), 0, 3);
-    QPointer<HeadingDialog> d = open<HeadingDialog>();
-    d->heading->setText(q("Welcome"));
-    click(d->CancelButton);
-    EXPECT_EQ(marked(), q("[one]"));
-    EXPECT_TRUE(unloaded(d));
-}
-
 } // namespace
