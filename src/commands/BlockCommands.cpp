@@ -30,13 +30,13 @@ const Action<BlockCommands> kBlockActions[] = {
      nullptr},
     {"InsertHead", "mnuheading", "General",
      "Insert Headings. (H1 is the largest and h6 is the smallest.)",
-     "Insert headings, H1 is the largest and decreases to h6.", "", "H1", nullptr},
+     "Insert headings, H1 is the largest and decreases to h6.", "", "H1", &B::InsertHead_Click},
     {"linker", "mnuhyperlink", "General", "Add a link to the selected text/image",
      "Convert selected text to hyperlinks. Replace url by the desired url", "insert-link", "<a>",
-     nullptr},
+     &B::linker_Click},
     {"Mail", "mnulinkmail", "General", "Create a link to selected text/image to an e-mail address",
      "Convert selected text to mail links. Replace url by the desired id", "mail-message-new", "@",
-     nullptr},
+     &B::Mail_Click},
     {"Images", "imagea", "General", "Insert an image in your web page",
      "Insert images, specify the root(URL), and alternate text. Also Optionally alter height, "
      "width and choose border.", "insert-image", "Img", &B::Images_Click},
@@ -265,6 +265,21 @@ void BlockCommands::rule_Click()
 void BlockCommands::object_Click()
 {
     orvel::object_Click(m_w);
+}
+
+void BlockCommands::InsertHead_Click()
+{
+    orvel::InsertHead_Click(m_w);
+}
+
+void BlockCommands::linker_Click()
+{
+    orvel::linker_Click(m_w);
+}
+
+void BlockCommands::Mail_Click()
+{
+    orvel::Mail_Click(m_w);
 }
 
 } // namespace orvel

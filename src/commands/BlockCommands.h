@@ -50,6 +50,10 @@ public:
     void Row_Click();
     void rule_Click();
     void object_Click();
+    void InsertHead_Click();
+    // The hyperlink dialog around the selection; in mail mode.
+    void linker_Click();
+    void Mail_Click();
 
     // Start-up values (the window's start-up runs again on File > New).
     void startValues();

@@ -2,11 +2,16 @@
 
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
+#include "dialogs/Heading.h"
 #include "dialogs/Hrule.h"
 #include "dialogs/Imager.h"
+#include "dialogs/LinkComplete.h"
 #include "dialogs/Objecter.h"
 #include "dialogs/TableCreater.h"
 #include "editor/SourceWindow.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
 
 namespace orvel {
 
@@ -46,6 +51,26 @@ void rule_Click(SourceWindow& w)
 void object_Click(SourceWindow& w)
 {
     present(dialogFor<ObjecterDialog>({&w, w.Text1}));
+}
+
+void InsertHead_Click(SourceWindow& w)
+{
+    present(dialogFor<HeadingDialog>({&w, w.Text1}));
+}
+
+void linker_Click(SourceWindow& w)
+{
+    LinkCompleteDialog* d = dialogFor<LinkCompleteDialog>({&w, w.Text1});
+    // Also when the dialog is already open: the link is for what is selected now.
+    d->txttodisplay->setText(w.Text1->selText());
+    present(d);
+}
+
+void Mail_Click(SourceWindow& w)
+{
+    LinkCompleteDialog* d = dialogFor<LinkCompleteDialog>({&w, w.Text1});
+    present(d);
+    d->Option2->setChecked(true);
 }
 
 void BeginFont_Click(SourceWindow& w)

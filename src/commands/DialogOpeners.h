@@ -12,6 +12,9 @@ void table_Click(SourceWindow& w);
 void Row_Click(SourceWindow& w);
 void rule_Click(SourceWindow& w);
 void object_Click(SourceWindow& w);
+void InsertHead_Click(SourceWindow& w);
+void linker_Click(SourceWindow& w);
+void Mail_Click(SourceWindow& w);
 void BeginFont_Click(SourceWindow& w);
 void btnmorefonts_Click(SourceWindow& w);
 

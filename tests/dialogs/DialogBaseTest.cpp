@@ -3,8 +3,10 @@
 #include "DialogTest.h"
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
+#include "dialogs/Heading.h"
 #include "dialogs/Hrule.h"
 #include "dialogs/Imager.h"
+#include "dialogs/LinkComplete.h"
 #include "dialogs/Objecter.h"
 #include "dialogs/TableCreater.h"
 #include "editor/StringText.h"
@@ -26,8 +28,9 @@ template <class... D> struct DialogTypes {
     template <class F> static void each(F&& f) { (f.template operator()<D>(), ...); }
 };
 
-using AllDialogs = DialogTypes<FontyDialog, FontComboDialog, HruleDialog, ImagerDialog,
-                               ObjecterDialog, TableCreaterDialog>;
+using AllDialogs =
+    DialogTypes<FontyDialog, FontComboDialog, HeadingDialog, HruleDialog, ImagerDialog,
+                LinkCompleteDialog, ObjecterDialog, TableCreaterDialog>;
 
 class DialogBaseTest : public DialogTest {
 protected:
