@@ -6,6 +6,8 @@
 #include "dialogs/Hrule.h"
 #include "dialogs/Imager.h"
 #include "dialogs/Objecter.h"
+#include "dialogs/PageProps.h"
+#include "dialogs/Rollover.h"
 #include "dialogs/TableCreater.h"
 #include "editor/StringText.h"
 
@@ -27,7 +29,7 @@ template <class... D> struct DialogTypes {
 };
 
 using AllDialogs = DialogTypes<FontyDialog, FontComboDialog, HruleDialog, ImagerDialog,
-                               ObjecterDialog, TableCreaterDialog>;
+                               ObjecterDialog, TableCreaterDialog, PagePropsDialog, RolloverDialog>;
 
 class DialogBaseTest : public DialogTest {
 protected:
@@ -83,7 +85,7 @@ TEST_F(DialogBaseTest, LeavingWithoutOkUnloadsAndWritesNothing)
             else if (cancel)
                 click(cancel);
             else
-                d->unload(); // the table dialog has no Cancel
+                d->unload(); // the table and page properties dialogs have no Cancel
             EXPECT_TRUE(unloaded(d)) << row;
             EXPECT_EQ(marked(), q("[keep]")) << row;
         }
@@ -151,6 +153,8 @@ TEST_F(DialogBaseTest, UpDownsStepTheirBoxWithinItsBounds)
             {box<HruleDialog>("size"), "UpDown2", "1", "--", "0"},
             {box<HruleDialog>("size"), "UpDown2", "", "+", "2"},
             {box<HruleDialog>("size"), "UpDown2", "", "-", "0"},
+            {box<PagePropsDialog>("Text7"), "UpDown1", "1", "--+", "1"},
+            {box<PagePropsDialog>("Text10"), "UpDown3", "0", "--++", "1"},
         };
     for (const auto& [boxOf, name, from, steps, to] : rows) {
         QLineEdit* b = boxOf();
