@@ -80,7 +80,9 @@ TEST_F(SmartSelectTest, PagePropertiesFindTheBodyTagInAnyCase)
     } rows[] = {
         {q("<HTML><HEAD></HEAD>\r\n<BODY bgcolor=x>\r\n"),
          "<HTML><HEAD></HEAD>\r\n[<BODY bgcolor=x>]\r\n"},
-        {q("<html>\r\n<Body>"), "<html>\r\n[<Body>]"}, // no closing HEAD needed
+        {q("<html>\r\n<Body>"), "<html>\r\n[<Body>]"},       // no closing HEAD needed
+        {q("<BODY text=x>\r\nhi"), "[<BODY text=x>]\r\nhi"}, // the tag that starts the page
+        {q("<BODY\r\nhi"), "|<BODY\r\nhi"},
         {page, ""},
     };
     for (const auto& r : rows) {
