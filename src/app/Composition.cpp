@@ -1,5 +1,6 @@
 #include "app/Composition.h"
 
+#include "assist/AssistCommands.h"
 #include "commands/Install.h"
 #include "editor/SourceWindow.h"
 
@@ -25,6 +26,8 @@ SourceWindowParts buildSourceWindow()
     parts.window = std::make_unique<SourceWindow>();
     // The typing aids and the command box will run the families' handlers.
     parts.commands = installCommands(*parts.window);
+    parts.assist = new AssistCommands(*parts.window);
+    installActions(*parts.window, *parts.assist, AssistCommands::actions());
     fillChangePass(*parts.window);
     return parts;
 }

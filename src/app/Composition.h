@@ -7,12 +7,14 @@
 namespace orvel {
 
 class SourceWindow;
+class AssistCommands;
 
 // The source window with the command families installed in it. The families are children of the
 // window: the pointers hold as long as the window lives.
 struct SourceWindowParts {
     std::unique_ptr<SourceWindow> window;
     CommandFamilies commands;
+    AssistCommands* assist = nullptr; // the typing aids' Options-menu commands
 };
 
 // The composition root: builds the source window, installs the command families into it and

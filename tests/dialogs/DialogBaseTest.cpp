@@ -8,6 +8,8 @@
 #include "dialogs/Imager.h"
 #include "dialogs/LinkComplete.h"
 #include "dialogs/Objecter.h"
+#include "dialogs/PageProps.h"
+#include "dialogs/Rollover.h"
 #include "dialogs/TableCreater.h"
 #include "editor/StringText.h"
 
@@ -30,7 +32,8 @@ template <class... D> struct DialogTypes {
 
 using AllDialogs =
     DialogTypes<FontyDialog, FontComboDialog, HeadingDialog, HruleDialog, ImagerDialog,
-                LinkCompleteDialog, ObjecterDialog, TableCreaterDialog>;
+                LinkCompleteDialog, ObjecterDialog, TableCreaterDialog, PagePropsDialog,
+                RolloverDialog>;
 
 class DialogBaseTest : public DialogTest {
 protected:
@@ -86,7 +89,7 @@ TEST_F(DialogBaseTest, LeavingWithoutOkUnloadsAndWritesNothing)
             else if (cancel)
                 click(cancel);
             else
-                d->unload(); // the table dialog has no Cancel
+                d->unload(); // the table and page properties dialogs have no Cancel
             EXPECT_TRUE(unloaded(d)) << row;
             EXPECT_EQ(marked(), q("[keep]")) << row;
         }
@@ -154,6 +157,8 @@ TEST_F(DialogBaseTest, UpDownsStepTheirBoxWithinItsBounds)
             {box<HruleDialog>("size"), "UpDown2", "1", "--", "0"},
             {box<HruleDialog>("size"), "UpDown2", "", "+", "2"},
             {box<HruleDialog>("size"), "UpDown2", "", "-", "0"},
+            {box<PagePropsDialog>("Text7"), "UpDown1", "1", "--+", "1"},
+            {box<PagePropsDialog>("Text10"), "UpDown3", "0", "--++", "1"},
         };
     for (const auto& [boxOf, name, from, steps, to] : rows) {
         QLineEdit* b = boxOf();

@@ -1,0 +1,71 @@
+// The Options-menu commands of the typing aids, through the source window's menu.
+#include "assist/PageProperties.h"
+#include "assist/SmartSelect.h"
+#include "dialogs/PageProps.h"
+#include "dialogs/Rollover.h"
+#include "editor/DefaultPage.h"
+#include "support/Fixtures.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+
+using namespace orvel;
+using namespace orvel::test;
+
+namespace {
+
+class AssistCommandsTest : public SourceWindowTest {
+protected:
+    void choose(const char* entry) { w->menuAction(QString::fromUtf8(entry))->trigger(); }
+    PagePropsDialog* shownPageProps() const
+    {
+        auto* d = w->findChild<PagePropsDialog*>();
+        return d && d->isVisible() ? d : nullptr;
+    }
+};
+
+TEST_F(AssistCommandsTest, SmartSelectIsOneUndoStep)
+{
+    setPage(QStringLiteral("x <b>y"), 6);
+    choose("mnusmartselect");
+    EXPECT_EQ(marked(), QStringLiteral("|x <b>y>"));
+    EXPECT_EQ(ui.promptTexts(), QStringList{kEndTagAddedMessage});
+    w->Text1->undo();
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("x <b>y"));
+}
+
+// The program's own page writes its BODY tag in lower case and closes its HEAD before it: the
+// first OK keeps the one closing HEAD tag and puts the waiting rollover block in front of it.
+TEST_F(AssistCommandsTest, PagePropertiesOnTheDefaultPage)
+{
+    setPage(defaultPage(), 0);
+    choose("mnupageproperties");
+    PagePropsDialog* d = shownPageProps();
+    ASSERT_TRUE(d);
+    EXPECT_TRUE(w->Text1->selText().startsWith(QStringLiteral("<body  text=")));
+    QTest::mouseClick(d->btnRollover, Qt::LeftButton);
+    QTest::mouseClick(w->findChild<RolloverDialog*>()->OKButton, Qt::LeftButton);
+    QTest::mouseClick(d->OKButton, Qt::LeftButton);
+    const QString page = w->Text1->text();
+    EXPECT_EQ(page.count(QStringLiteral("</HEAD>"), Qt::CaseInsensitive), 1);
+    EXPECT_EQ(page.count(QStringLiteral("<BODY "), Qt::CaseInsensitive), 1);
+    EXPECT_TRUE(page.contains(QStringLiteral("</style>\r\n</HEAD>\r\n<BODY  text=\"black\"")));
+    EXPECT_TRUE(ui.prompts.isEmpty());
+
+    // Opened again, the hidden dialog comes back with its settings.
+    choose("mnupageproperties");
+    EXPECT_EQ(shownPageProps(), d);
+    EXPECT_FALSE(d->firsttime);
+}
+
+TEST_F(AssistCommandsTest, PagePropertiesWithoutBodyOrHead)
+{
+    setPage(QStringLiteral("<HTML>\r\n<P>x</HTML>"), 9);
+    choose("mnupageproperties");
+    EXPECT_EQ(ui.promptTexts(), QStringList({kBodyMissingMessage, kHeadMissingMessage}));
+    EXPECT_EQ(shownPageProps(), nullptr);
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("<HTML>\r\n<P>x</HTML>"));
+}
+
+} // namespace
