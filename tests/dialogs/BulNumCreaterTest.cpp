@@ -72,16 +72,6 @@ TEST_F(BulNumCreaterTest, PresetReplacesTheTypesAndTheKind)
                                      "</OL>\n"));
 }
 
-TEST_F(BulNumCreaterTest, CountDownStopsAtOneAndUpHasNoBound)
-{
-    auto* d = openAs(ListKind::Numbered);
-    click(d->bulnumcreaterUpDown->downButton());
-    EXPECT_EQ(d->txtbulnumcreater->text(), q("1"));
-    d->txtbulnumcreater->setText(q("99"));
-    click(d->bulnumcreaterUpDown->upButton());
-    EXPECT_EQ(d->txtbulnumcreater->text(), q("100"));
-}
-
 // Pasted digits pass the filter whatever their number; a list the item counter cannot hold is
 // refused and the dialog stays for a smaller count.
 TEST_F(BulNumCreaterTest, CountBeyondTheCounterIsRefused)
