@@ -19,12 +19,14 @@ void fillChangePass(SourceWindow& w)
 
 } // namespace
 
-std::unique_ptr<SourceWindow> buildSourceWindow()
+SourceWindowParts buildSourceWindow()
 {
-    auto w = std::make_unique<SourceWindow>();
-    installCommands(*w);
-    fillChangePass(*w);
-    return w;
+    SourceWindowParts parts;
+    parts.window = std::make_unique<SourceWindow>();
+    // The typing aids and the command box will run the families' handlers.
+    parts.commands = installCommands(*parts.window);
+    fillChangePass(*parts.window);
+    return parts;
 }
 
 } // namespace orvel

@@ -19,8 +19,8 @@ int runOrvel(int argc, char** argv)
     setPlatform(&desktop);
     int code = 0;
     {
-        const std::unique_ptr<SourceWindow> window = buildSourceWindow();
-        window->show();
+        const SourceWindowParts source = buildSourceWindow();
+        source.window->show();
         code = QApplication::exec();
     }
     setPlatform(nullptr);

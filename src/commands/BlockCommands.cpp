@@ -1,32 +1,91 @@
 // Block and structure commands: alignment, paragraphs and list points, breaks, table pieces,
-// applets, frames, picked media files and mouse-action links. The buttons that open insertion
-// dialogs are made here too, but stay disabled until their dialogs are wired.
+// applets, frames, picked media files, mouse-action links and the dialogs of their groups.
 #include "commands/BlockCommands.h"
 
-#include "commands/Install.h"
-#include "commands/TagButtonTips.h"
+#include "commands/DialogOpeners.h"
 #include "editor/SourceWindow.h"
 #include "markup/TagMarkup.h"
 #include "platform/Platform.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QToolButton>
 
 namespace orvel {
 
 namespace {
 
-void alignment(SourceWindow& w, Alignment a)
-{
-    w.Text1->setSelText(alignmentStep(a, w.Text1->selText(), w.state.alignFirst));
-}
+using B = BlockCommands;
 
-// Typing over the selection replaces it, as a user's typing would.
-void typeIntoText(SourceWindow& w, const QString& keys)
+// A row without a handler keeps its button and entry disabled until its dialog exists.
+// clang-format off
+const Action<BlockCommands> kBlockActions[] = {
+    {"P", "mnuparagraph", "General", "Begin a new paragraph.",
+     "Insert paragraphs, mention alignment(Optional)", "", "<P>", &B::P_Click},
+    {"Points", "", "General", "Insert a point in numbered or bulletted list",
+     "Insert a new point for the numbering or bulletted list.", "", "LI", &B::Points_Click},
+    {"numberings", "numberinga", "General", "Create numbered lists",
+     "Make a numbered list. Text after each <LI> is treated as a point. TYPES: TYPE=A|a|I|i|1", "",
+     "1.2", nullptr},
+    {"Bullet", "bulleta", "General", "Create a bulletted list",
+     "Create a bulletted list. You can specify type=\"disc|circle|Square\"", "", "\u2022",
+     nullptr},
+    {"InsertHead", "mnuheading", "General",
+     "Insert Headings. (H1 is the largest and h6 is the smallest.)",
+     "Insert headings, H1 is the largest and decreases to h6.", "", "H1", nullptr},
+    {"linker", "mnuhyperlink", "General", "Add a link to the selected text/image",
+     "Convert selected text to hyperlinks. Replace url by the desired url", "insert-link", "<a>",
+     nullptr},
+    {"Mail", "mnulinkmail", "General", "Create a link to selected text/image to an e-mail address",
+     "Convert selected text to mail links. Replace url by the desired id", "mail-message-new", "@",
+     nullptr},
+    {"Images", "imagea", "General", "Insert an image in your web page",
+     "Insert images, specify the root(URL), and alternate text. Also Optionally alter height, "
+     "width and choose border.", "insert-image", "Img", &B::Images_Click},
+    {"rule", "hra", "General", "Insert a horizontal rule",
+     "Insert a horizontal rule. <HR noshade> removes shade. Width can be altered.", "", "HR",
+     &B::rule_Click},
+    {"table", "tableb", "tabular", "insert table ", "Insert table", "", "TBL", &B::table_Click},
+    {"Row", "rowa", "tabular", "Insert table row", "Insert a row in a table", "", "TR",
+     &B::Row_Click},
+    {"Column", "cella", "tabular", "Insert table cell", "Insert table cell.", "", "TD",
+     &B::Column_Click},
+    {"header", "headt", "tabular", "Insert table heading", "Make table heading", "", "TH",
+     &B::header_Click},
+    {"left", "", "align", "Align the selected text/Image to the left",
+     "align to the left by selecting what is to be aligned and clicking this.",
+     "format-justify-left", "\u2261L", &B::left_Click},
+    {"centre", "", "align", "Align the selected text/image to the centre",
+     "Align to the centre by selection and clicking this button.", "format-justify-center",
+     "\u2261C", &B::centre_Click},
+    {"right", "", "align", "Align the selected text/Image to the right",
+     "align to the right by selecting what is to be aligned and clicking this.",
+     "format-justify-right", "\u2261R", &B::right_Click},
+    {"justify", "", "align", "Justify the selected text/image",
+     "Justify by selecting what is to be aligned and clicking this.", "format-justify-fill",
+     "\u2261J", &B::justify_Click},
+    {"applet", "", "extras", "Insert Java applets", "Insert Java Applets", "", "Jav",
+     &B::applet_Click},
+    {"framz", "", "extras", "Create frames", "Insert frames", "", "Frm", &B::framz_Click},
+    {"object", "", "extras", "Insert objects.", "Insert objects (Slightly advanced and outdated.)",
+     "", "Obj", &B::object_Click},
+    {"sound", "sounda", "special", "Insert sounds in your pages.",
+     "Insert sound files. The number after loop gives number of times of loop.Put Loop=Infinite "
+     "for never ending sound.", "", "\u266a", &B::sound_Click},
+    {"music", "musica", "special", "Insert music files in your page.", "Insert music", "",
+     "\u266b", &B::music_Click},
+    {"clipper", "moviea", "special", "Insert movie clips in your pages", "Insert movie clips", "",
+     "\u25b6", &B::clipper_Click},
+    {"insert", "", "", "Add mouse action commands", "Link mouse actions with links.", "", "Act",
+     &B::insert_Click},
+    {"", "linebreaka", "", "", "", "", "", &B::linebreaka_Click},
+    {"", "wbreaka", "", "", "", "", "", &B::wbreaka_Click},
+    {"", "nobra", "", "", "", "", "", &B::nobra_Click},
+};
+// clang-format on
+
+// The four alignment buttons share one two-click flag.
+void align(TextBox& box, Alignment a, bool& first)
 {
-    w.Text1->setFocus();
-    platform().sendKeys(w.Text1, keys);
+    box.setSelText(alignmentStep(a, box.selText(), first));
 }
 
 struct MediaCommand {
@@ -52,99 +111,123 @@ void pickedFile(SourceWindow& w, const MediaCommand& c)
 
 } // namespace
 
-void left_Click(SourceWindow& w)
+BlockCommands::BlockCommands(SourceWindow& w) : QObject(&w), m_w(w)
 {
-    alignment(w, Alignment::Left);
+    setObjectName(QStringLiteral("blockCommands"));
+    installActions(w, *this, kBlockActions);
+    connect(&w, &SourceWindow::formLoaded, this, &BlockCommands::startValues);
 }
 
-void right_Click(SourceWindow& w)
+void BlockCommands::startValues()
 {
-    alignment(w, Alignment::Right);
+    alignFirst = true;
 }
 
-void centre_Click(SourceWindow& w)
+TextBox& BlockCommands::text() const
 {
-    alignment(w, Alignment::Centre);
+    return *m_w.Text1;
 }
 
-void justify_Click(SourceWindow& w)
+// Typing over the selection replaces it, as a user's typing would.
+void BlockCommands::typeIntoText(const QString& keys)
 {
-    alignment(w, Alignment::Justify);
+    text().setFocus();
+    platform().sendKeys(m_w.Text1, keys);
 }
 
-void P_Click(SourceWindow& w)
+void BlockCommands::left_Click()
 {
-    w.Text1->setFocus();
-    w.Text1->setSelText(newParagraph(w.Text1->selText()));
+    align(text(), Alignment::Left, alignFirst);
 }
 
-void Points_Click(SourceWindow& w)
+void BlockCommands::right_Click()
 {
-    const QString text = platform().input(QStringLiteral("Enter the text for this point"),
-                                          QStringLiteral("Enter text for point - Assistant: Orvel"),
-                                          QStringLiteral("Extra Point"));
-    w.Text1->setSelText(listPoint(text));
+    align(text(), Alignment::Right, alignFirst);
 }
 
-void linebreaka_Click(SourceWindow& w)
+void BlockCommands::centre_Click()
 {
-    typeIntoText(w, lineBreakKeys(w.Text1->selText()));
+    align(text(), Alignment::Centre, alignFirst);
 }
 
-void wbreaka_Click(SourceWindow& w)
+void BlockCommands::justify_Click()
 {
-    typeIntoText(w, wordBreakKeys());
+    align(text(), Alignment::Justify, alignFirst);
 }
 
-void nobra_Click(SourceWindow& w)
+void BlockCommands::P_Click()
 {
-    typeIntoText(w, noBreakKeys(w.Text1->selText()));
+    text().setFocus();
+    text().setSelText(newParagraph(text().selText()));
 }
 
-void Column_Click(SourceWindow& w)
+void BlockCommands::Points_Click()
 {
-    w.Text1->setSelText(tableCell());
+    const QString typed = platform().input(
+        QStringLiteral("Enter the text for this point"),
+        QStringLiteral("Enter text for point - Assistant: Orvel"), QStringLiteral("Extra Point"));
+    text().setSelText(listPoint(typed));
 }
 
-void header_Click(SourceWindow& w)
+void BlockCommands::linebreaka_Click()
 {
-    w.Text1->setSelText(tableHeading());
+    typeIntoText(lineBreakKeys(text().selText()));
 }
 
-void applet_Click(SourceWindow& w)
+void BlockCommands::wbreaka_Click()
 {
-    w.Text1->setSelText(appletTemplate());
+    typeIntoText(wordBreakKeys());
 }
 
-void framz_Click(SourceWindow& w)
+void BlockCommands::nobra_Click()
 {
-    w.Text1->setFocus();
-    w.Text1->setSelText(frameset(w.Text1->selText()));
+    typeIntoText(noBreakKeys(text().selText()));
 }
 
-void sound_Click(SourceWindow& w)
+void BlockCommands::Column_Click()
 {
-    pickedFile(w, {MediaKind::Sound, "No file was selected.", MsgIcon::None, kDefaultTitle});
+    text().setSelText(tableCell());
 }
 
-void music_Click(SourceWindow& w)
+void BlockCommands::header_Click()
 {
-    pickedFile(w, {MediaKind::Music, "Invalid filename. Music not inserted.", MsgIcon::None,
-                   kDefaultTitle});
+    text().setSelText(tableHeading());
 }
 
-void clipper_Click(SourceWindow& w)
+void BlockCommands::applet_Click()
 {
-    pickedFile(w, {MediaKind::Movie, "No video file was selected.", MsgIcon::Exclamation,
-                   kAssistantTitle});
+    text().setSelText(appletTemplate());
 }
 
-void insert_Click(SourceWindow& w)
+void BlockCommands::framz_Click()
 {
-    const QString event = w.Combo4->currentText();
+    text().setFocus();
+    text().setSelText(frameset(text().selText()));
+}
+
+void BlockCommands::sound_Click()
+{
+    pickedFile(m_w, {MediaKind::Sound, "No file was selected.", MsgIcon::None, kDefaultTitle});
+}
+
+void BlockCommands::music_Click()
+{
+    pickedFile(m_w, {MediaKind::Music, "Invalid filename. Music not inserted.", MsgIcon::None,
+                     kDefaultTitle});
+}
+
+void BlockCommands::clipper_Click()
+{
+    pickedFile(m_w, {MediaKind::Movie, "No video file was selected.", MsgIcon::Exclamation,
+                     kAssistantTitle});
+}
+
+void BlockCommands::insert_Click()
+{
+    const QString event = m_w.Combo4->currentText();
     if (event.isEmpty() || event == QStringLiteral("Mouse Action")) {
         platform().message(QStringLiteral("Invalid action"));
-        w.Text1->setFocus();
+        text().setFocus();
         return;
     }
     const QString url = platform().input(QStringLiteral("Enter the URL of the link"));
@@ -152,75 +235,36 @@ void insert_Click(SourceWindow& w)
         platform().input(QStringLiteral("What should happen when the mouse action occurs?"));
     if (url.isEmpty() || action.isEmpty()) {
         platform().message(QStringLiteral("Invalid URL or action"));
-        w.Combo4->setFocus();
+        m_w.Combo4->setFocus();
         return;
     }
-    typeIntoText(w, mouseActionLink(url, event, action, w.Text1->selText()));
+    typeIntoText(mouseActionLink(url, event, action, text().selText()));
 }
 
-namespace {
-
-using Handler = void (*)(SourceWindow&);
-
-struct Command {
-    QGroupBox* SourceWindow::*group;
-    const char* button;
-    Handler click; // null: opens a dialog, wired where the dialogs are
-    const char* menu;
-};
-
-const Command kCommands[] = {
-    {&SourceWindow::General, "P", P_Click, "mnuparagraph"},
-    {&SourceWindow::General, "Points", Points_Click, ""},
-    {&SourceWindow::General, "numberings", nullptr, ""},
-    {&SourceWindow::General, "Bullet", nullptr, ""},
-    {&SourceWindow::General, "InsertHead", nullptr, ""},
-    {&SourceWindow::General, "linker", nullptr, ""},
-    {&SourceWindow::General, "Mail", nullptr, ""},
-    {&SourceWindow::General, "Images", nullptr, ""},
-    {&SourceWindow::General, "rule", nullptr, ""},
-    {&SourceWindow::tabular, "table", nullptr, ""},
-    {&SourceWindow::tabular, "Row", nullptr, ""},
-    {&SourceWindow::tabular, "Column", Column_Click, "cella"},
-    {&SourceWindow::tabular, "header", header_Click, "headt"},
-    {&SourceWindow::align, "left", left_Click, ""},
-    {&SourceWindow::align, "centre", centre_Click, ""},
-    {&SourceWindow::align, "right", right_Click, ""},
-    {&SourceWindow::align, "justify", justify_Click, ""},
-    {&SourceWindow::extras, "applet", applet_Click, ""},
-    {&SourceWindow::extras, "framz", framz_Click, ""},
-    {&SourceWindow::extras, "object", nullptr, ""},
-    {&SourceWindow::special, "sound", sound_Click, "sounda"},
-    {&SourceWindow::special, "music", music_Click, "musica"},
-    {&SourceWindow::special, "clipper", clipper_Click, "moviea"},
-};
-
-void runOnMenu(SourceWindow& w, const char* menu, Handler click)
+// The openers of DialogOpeners.cpp of the same names create the dialogs.
+void BlockCommands::Images_Click()
 {
-    w.onMenu(QString::fromUtf8(menu), [&w, click] { click(w); });
+    orvel::Images_Click(m_w);
 }
 
-} // namespace
-
-void installBlockCommands(SourceWindow& w)
+void BlockCommands::table_Click()
 {
-    for (const Command& c : kCommands) {
-        QToolButton* b = addTagButton(w, w.*c.group, c.button);
-        if (!c.click) {
-            b->setEnabled(false);
-            continue;
-        }
-        QObject::connect(b, &QToolButton::clicked, &w, [&w, click = c.click] { click(w); });
-        if (*c.menu)
-            runOnMenu(w, c.menu, c.click);
-    }
+    orvel::table_Click(m_w);
+}
 
-    dressTagButton(w, w.insert);
-    QObject::connect(w.insert, &QToolButton::clicked, &w, [&w] { insert_Click(w); });
+void BlockCommands::Row_Click()
+{
+    orvel::Row_Click(m_w);
+}
 
-    runOnMenu(w, "linebreaka", linebreaka_Click);
-    runOnMenu(w, "wbreaka", wbreaka_Click);
-    runOnMenu(w, "nobra", nobra_Click);
+void BlockCommands::rule_Click()
+{
+    orvel::rule_Click(m_w);
+}
+
+void BlockCommands::object_Click()
+{
+    orvel::object_Click(m_w);
 }
 
 } // namespace orvel

@@ -1,37 +1,66 @@
 #pragma once
 
+#include <QObject>
+
 namespace orvel {
 
 class SourceWindow;
+class TextBox;
 
-// Block and structure commands of the source window. The Assistant and the command line run
-// some of them directly.
+// Block and structure commands of the source window: alignment, paragraphs and list points,
+// breaks, table pieces, templates, picked media files, mouse-action links, and the buttons of the
+// `General`, `tabular` and `extras` groups that open insertion dialogs. The Assistant and the
+// command line run some of them directly.
+class BlockCommands : public QObject {
+    Q_OBJECT
+public:
+    // Installs the family's buttons and menu entries in `w`, whose child it becomes.
+    explicit BlockCommands(SourceWindow& w);
 
-// Alignment: one shared two-click state for all four buttons (`alignFirst`).
-void left_Click(SourceWindow& w);
-void right_Click(SourceWindow& w);
-void centre_Click(SourceWindow& w);
-void justify_Click(SourceWindow& w);
+    // Alignment: one two-click state shared by all four buttons.
+    void left_Click();
+    void right_Click();
+    void centre_Click();
+    void justify_Click();
 
-void P_Click(SourceWindow& w);
-void Points_Click(SourceWindow& w);
+    void P_Click();
+    void Points_Click();
 
-// Typed into `Text1` as keystrokes, so the typing aids see them as typed.
-void linebreaka_Click(SourceWindow& w);
-void wbreaka_Click(SourceWindow& w);
-void nobra_Click(SourceWindow& w);
+    // Typed into `Text1` as keystrokes, so the typing aids see them as typed.
+    void linebreaka_Click();
+    void wbreaka_Click();
+    void nobra_Click();
 
-void Column_Click(SourceWindow& w);
-void header_Click(SourceWindow& w);
-void applet_Click(SourceWindow& w);
-void framz_Click(SourceWindow& w);
+    void Column_Click();
+    void header_Click();
+    void applet_Click();
+    void framz_Click();
 
-// A file picked in the window's common dialog.
-void sound_Click(SourceWindow& w);
-void music_Click(SourceWindow& w);
-void clipper_Click(SourceWindow& w);
+    // A file picked in the window's common dialog.
+    void sound_Click();
+    void music_Click();
+    void clipper_Click();
 
-// The link whose mouse action is chosen in `Combo4`.
-void insert_Click(SourceWindow& w);
+    // The link whose mouse action is chosen in `Combo4`.
+    void insert_Click();
+
+    // Show an insertion dialog, preset, without waiting for it.
+    void Images_Click();
+    void table_Click();
+    void Row_Click();
+    void rule_Click();
+    void object_Click();
+
+    // Start-up values (the window's start-up runs again on File > New).
+    void startValues();
+
+private:
+    TextBox& text() const;
+    void typeIntoText(const QString& keys);
+
+    SourceWindow& m_w;
+    // True: the next alignment click without a selection opens a block; false: it closes one.
+    bool alignFirst = true;
+};
 
 } // namespace orvel

@@ -1,7 +1,5 @@
 #include "commands/DialogOpeners.h"
 
-#include "commands/FontToolbar.h"
-#include "commands/Install.h"
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
 #include "dialogs/Hrule.h"
@@ -9,9 +7,6 @@
 #include "dialogs/Objecter.h"
 #include "dialogs/TableCreater.h"
 #include "editor/SourceWindow.h"
-
-#include <QAbstractButton>
-#include <QPushButton>
 
 namespace orvel {
 
@@ -22,22 +17,6 @@ void present(QWidget* dialog)
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
-}
-
-// The button `name` of the window's groups runs `click`, and so does the menu entry `menu`.
-void wire(SourceWindow& w, QAbstractButton* button, const char* menu, void (*click)(SourceWindow&))
-{
-    if (button) {
-        button->setEnabled(true);
-        QObject::connect(button, &QAbstractButton::clicked, &w, [&w, click] { click(w); });
-    }
-    if (*menu)
-        w.onMenu(QString::fromUtf8(menu), [&w, click] { click(w); });
-}
-
-QAbstractButton* button(SourceWindow& w, const char* name)
-{
-    return w.findChild<QAbstractButton*>(QString::fromUtf8(name));
 }
 
 } // namespace
@@ -82,19 +61,6 @@ void BeginFont_Click(SourceWindow& w)
 void btnmorefonts_Click(SourceWindow& w)
 {
     present(dialogFor<FontComboDialog>({&w, w.Text1}));
-}
-
-void installDialogOpeners(SourceWindow& w)
-{
-    wire(w, button(w, "Images"), "imagea", Images_Click);
-    wire(w, button(w, "table"), "tableb", table_Click);
-    wire(w, button(w, "Row"), "rowa", Row_Click);
-    wire(w, button(w, "rule"), "hra", rule_Click);
-    wire(w, button(w, "object"), "", object_Click);
-    if (FontToolbar* toolbar = fontToolbar(w)) {
-        wire(w, toolbar->BeginFont, "mnufont", BeginFont_Click);
-        wire(w, toolbar->btnmorefonts, "", btnmorefonts_Click);
-    }
 }
 
 } // namespace orvel

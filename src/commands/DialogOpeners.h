@@ -4,7 +4,9 @@ namespace orvel {
 
 class SourceWindow;
 
-// Commands that preset an insertion dialog and show it without waiting for it to close.
+// Openers that preset an insertion dialog and show it without waiting for it to close. The
+// handlers of the same names in the command families (BlockCommands, FontToolbar) run these; this
+// file is the one place that creates the dialogs.
 void Images_Click(SourceWindow& w);
 void table_Click(SourceWindow& w);
 void Row_Click(SourceWindow& w);

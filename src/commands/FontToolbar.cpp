@@ -1,16 +1,15 @@
 #include "commands/FontToolbar.h"
 
-#include "commands/Install.h"
+#include "commands/DialogOpeners.h"
 #include "editor/SourceWindow.h"
 #include "markup/FontMarkup.h"
 #include "markup/Lists.h"
-#include "platform/Icons.h"
 #include "platform/Platform.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -19,45 +18,72 @@ namespace orvel {
 
 namespace {
 
-const QString kFaceTip = QStringLiteral("Change font name/face of selected text.");
-const QString kSizeTip = QStringLiteral("Change font size of selected size.");
-const QString kColourTip = QStringLiteral("Change colour of selected text");
+// The resting tooltips of the toggle buttons; a started toggle says so instead.
+const char* const kFaceTip = "Change font name/face of selected text.";
+const char* const kSizeTip = "Change font size of selected size.";
+const char* const kColourTip = "Change colour of selected text";
 const QString kDefaultFace = QStringLiteral("Times New Roman");
 const QString kDefaultSize = QStringLiteral("3");
 
+using F = FontToolbar;
+
+// An editable combo completes typed text inline by default: it would show "Arial" for a typed "Ar"
+// while the toolbar applies "Ar". What the box shows is what is used: no completion, and Enter
+// adds nothing to the list.
+QComboBox* editableCombo(QWidget* group, const char* name, const QStringList& items)
+{
+    auto* c = new QComboBox(group);
+    c->setObjectName(QString::fromUtf8(name));
+    c->setEditable(true);
+    c->setCompleter(nullptr);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(items);
+    group->layout()->addWidget(c);
+    return c;
+}
+
+// The picture buttons go into `fonter` after the boxes they read (see placeButtons); the two
+// dialog buttons are captioned buttons the toolbar makes itself.
+// clang-format off
+const Action<FontToolbar> kFontActions[] = {
+    {"command6", "", "fonter", kFaceTip, "", "", "Fa", &F::command6_Click},
+    {"btnfontsize", "", "fonter", kSizeTip, "", "", "Sz", &F::btnfontsize_Click},
+    {"colour_setter", "", "fonter", kColourTip, "Give the selected font a colour that is chosen.",
+     "format-text-color", "Col", &F::colour_setter_Click},
+    {"command5", "", "fonter", "", "", "", "RGB", &F::command5_Click},
+    {"BeginFont", "mnufont", "", "",
+     "Open window for multiple editing after selecting text. (See Help>> Font)", "", "",
+     &F::BeginFont_Click},
+    {"btnmorefonts", "", "", "", "", "", "", &F::btnmorefonts_Click},
+};
+// clang-format on
+
 } // namespace
 
-FontToolbar::FontToolbar(SourceWindow& w) : QObject(w.fonter), m_w(w)
+FontToolbar::FontToolbar(SourceWindow& w) : QObject(&w), m_w(w)
 {
     setObjectName(QStringLiteral("fontToolbar"));
-    buildControls();
+    buildBoxes();
+    installActions(w, *this, kFontActions);
+    placeButtons();
 
     connect(Combo1, &QComboBox::activated, this, &FontToolbar::Combo1_Click);
     // Only typing counts as a change of the combo; choosing from the list is a click.
     connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, &FontToolbar::Combo1_Change);
-    connect(command6, &QToolButton::clicked, this, &FontToolbar::command6_Click);
     connect(txtfontsize, &QLineEdit::textChanged, this, &FontToolbar::txtfontsize_Change);
-    connect(btnfontsize, &QToolButton::clicked, this, &FontToolbar::btnfontsize_Click);
-    connect(colour_setter, &QToolButton::clicked, this, &FontToolbar::colour_setter_Click);
-    connect(command5, &QToolButton::clicked, this, &FontToolbar::command5_Click);
-    connect(&w, &SourceWindow::formLoaded, this, &FontToolbar::showFlags);
+    connect(&w, &SourceWindow::formLoaded, this, &FontToolbar::startValues);
 }
 
-void FontToolbar::buildControls()
+void FontToolbar::buildBoxes()
 {
     QWidget* group = m_w.fonter;
     QLayout* row = group->layout();
 
-    Combo1 = new QComboBox(group);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->addItems(kToolbarFaces);
+    Combo1 = editableCombo(group, "Combo1", kToolbarFaces);
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QStringLiteral("Font Face"));
     Combo1->setToolTip(QStringLiteral("Choose font face (Only fonts that work everywhere are "
                                       "included here) and click on set."));
-    row->addWidget(Combo1);
 
     Text4 = new QLineEdit(kDefaultFace, group);
     Text4->setObjectName(QStringLiteral("Text4"));
@@ -65,9 +91,6 @@ void FontToolbar::buildControls()
     m_w.setHint(Text4, QStringLiteral("Enter the name of the font you want to use. Make sure the "
                                       "font is quite widely supported, separate many by commas."));
     row->addWidget(Text4);
-
-    command6 = m_w.addPictureButton(group, QStringLiteral("command6"), kFaceTip, QString(),
-                                    buttonIcon(QString(), QStringLiteral("Fa")));
 
     fontSizeLabel = new QLabel(QStringLiteral("Font Size"), group);
     fontSizeLabel->setObjectName(QStringLiteral("fontSizeLabel"));
@@ -81,23 +104,9 @@ void FontToolbar::buildControls()
     fontSizeLabel->setBuddy(txtfontsize);
     row->addWidget(txtfontsize);
 
-    btnfontsize = m_w.addPictureButton(group, QStringLiteral("btnfontsize"), kSizeTip, QString(),
-                                       buttonIcon(QString(), QStringLiteral("Sz")));
-
-    Combo2 = new QComboBox(group);
-    Combo2->setObjectName(QStringLiteral("Combo2"));
-    Combo2->setEditable(true);
-    Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->addItems(kHtmlColours);
+    Combo2 = editableCombo(group, "Combo2", kHtmlColours);
     Combo2->setCurrentIndex(1);
     Combo2->setToolTip(QStringLiteral("Choose font colour"));
-    row->addWidget(Combo2);
-
-    colour_setter = m_w.addPictureButton(
-        group, QStringLiteral("colour_setter"), kColourTip,
-        QStringLiteral("Give the selected font a colour that is "
-                       "chosen."),
-        buttonIcon(QStringLiteral("format-text-color"), QStringLiteral("Col")));
 
     Text3 = new QLineEdit(group);
     Text3->setObjectName(QStringLiteral("Text3"));
@@ -107,20 +116,42 @@ void FontToolbar::buildControls()
     m_w.setHint(Text3, QStringLiteral("Enter the six letter RGB code for the font colour."));
     row->addWidget(Text3);
 
-    command5 = m_w.addPictureButton(group, QStringLiteral("command5"), QString(), QString(),
-                                    buttonIcon(QString(), QStringLiteral("RGB")));
-
-    // Both open dialogs; the dialog openers connect them.
     BeginFont = new QPushButton(QStringLiteral("Fonts editing ......"), group);
     BeginFont->setObjectName(QStringLiteral("BeginFont"));
-    m_w.setHint(BeginFont, QStringLiteral("Open window for multiple editing after selecting text. "
-                                          "(See Help>> Font)"));
     row->addWidget(BeginFont);
 
     btnmorefonts = new QPushButton(QStringLiteral("..."), group);
     btnmorefonts->setObjectName(QStringLiteral("btnmorefonts"));
     btnmorefonts->setMaximumWidth(32);
     row->addWidget(btnmorefonts);
+}
+
+// The installer puts the picture buttons at the end of the group; each belongs right after the
+// box whose value it applies.
+void FontToolbar::placeButtons()
+{
+    auto* row = qobject_cast<QBoxLayout*>(m_w.fonter->layout());
+    const struct {
+        QToolButton*& button;
+        const char* name;
+        QWidget* after;
+    } places[] = {{command6, "command6", Text4},
+                  {btnfontsize, "btnfontsize", txtfontsize},
+                  {colour_setter, "colour_setter", Combo2},
+                  {command5, "command5", Text3}};
+    for (const auto& p : places) {
+        p.button = m_w.fonter->findChild<QToolButton*>(QString::fromUtf8(p.name));
+        if (!p.button || !row)
+            continue;
+        row->removeWidget(p.button);
+        row->insertWidget(row->indexOf(p.after) + 1, p.button);
+    }
+}
+
+void FontToolbar::startValues()
+{
+    sizeFirst = faceFirst = colourFirst = true;
+    showFlags();
 }
 
 void FontToolbar::Combo1_Click(int index)
@@ -163,12 +194,12 @@ void FontToolbar::command6_Click()
         refuse(QStringLiteral("Invalid. Enter or choose a valid font name"));
         return;
     }
-    toggleFont(m_w.state.faceFirst, font::faceTags(face));
+    toggleFont(faceFirst, font::faceTags(face));
 }
 
 void FontToolbar::btnfontsize_Click()
 {
-    toggleFont(m_w.state.sizeFirst, font::sizeTags(txtfontsize->text()));
+    toggleFont(sizeFirst, font::sizeTags(txtfontsize->text()));
 }
 
 void FontToolbar::colour_setter_Click()
@@ -178,7 +209,7 @@ void FontToolbar::colour_setter_Click()
         refuse(QStringLiteral("Choose a valid colour from the list"));
         return;
     }
-    toggleFont(m_w.state.colourFirst, font::colourTags(colour));
+    toggleFont(colourFirst, font::colourTags(colour));
 }
 
 void FontToolbar::command5_Click()
@@ -193,6 +224,17 @@ void FontToolbar::command5_Click()
     box.setFocus();
     // Only wraps: with nothing selected the pair goes in empty.
     box.setSelText(font::rgbColourWrap(rgb, box.selText()));
+}
+
+// The openers of DialogOpeners.cpp of the same names create the dialogs.
+void FontToolbar::BeginFont_Click()
+{
+    orvel::BeginFont_Click(m_w);
+}
+
+void FontToolbar::btnmorefonts_Click()
+{
+    orvel::btnmorefonts_Click(m_w);
 }
 
 void FontToolbar::txtfontsize_Change()
@@ -212,24 +254,13 @@ void FontToolbar::txtfontsize_Change()
 
 void FontToolbar::showFlags()
 {
-    const SourceState& s = m_w.state;
-    command6->setToolTip(s.faceFirst ? kFaceTip
-                                     : QStringLiteral("You have started font name editing"));
-    btnfontsize->setToolTip(s.sizeFirst ? kSizeTip
-                                        : QStringLiteral("You have started font size editing"));
-    colour_setter->setToolTip(
-        s.colourFirst ? kColourTip : QStringLiteral("You have started font colour editing"));
-}
-
-FontToolbar* fontToolbar(SourceWindow& w)
-{
-    return w.fonter->findChild<FontToolbar*>(QStringLiteral("fontToolbar"),
-                                             Qt::FindDirectChildrenOnly);
-}
-
-void installFontToolbar(SourceWindow& w)
-{
-    new FontToolbar(w);
+    auto tip = [](QToolButton* b, bool ready, const char* resting, const char* started) {
+        if (b)
+            b->setToolTip(QString::fromUtf8(ready ? resting : started));
+    };
+    tip(command6, faceFirst, kFaceTip, "You have started font name editing");
+    tip(btnfontsize, sizeFirst, kSizeTip, "You have started font size editing");
+    tip(colour_setter, colourFirst, kColourTip, "You have started font colour editing");
 }
 
 } // namespace orvel

@@ -16,11 +16,12 @@ struct TagPair;
 
 // The source window's font toolbar (the `fonter` group): face, size and named colour buttons that
 // wrap the selection in a font tag or, with nothing selected, open and close one in two clicks;
-// the RGB colour button; and the buttons that open the font dialogs. The toggle flags live in the
-// window's state; the tooltips follow them.
+// the RGB colour button; and the buttons that open the font dialogs. Each toggle button has its
+// own flag, and its tooltip follows it.
 class FontToolbar : public QObject {
     Q_OBJECT
 public:
+    // Builds the group's boxes and installs the family's buttons in `w`, whose child it becomes.
     explicit FontToolbar(SourceWindow& w);
 
     QComboBox* Combo1 = nullptr;
@@ -43,20 +44,25 @@ public:
     void btnfontsize_Click();
     void colour_setter_Click();
     void command5_Click();
+    void BeginFont_Click();
+    void btnmorefonts_Click();
 
-    // Gives the three toggle buttons the tooltips of their flags.
-    void showFlags();
+    // Start-up values: every toggle ready to open, with its resting tooltip (the window's start-up
+    // runs again on File > New).
+    void startValues();
 
 private:
-    void buildControls();
+    void buildBoxes();
+    void placeButtons();
     // One click of a toggle button, with the button's tags for its current value.
     void toggleFont(bool& first, const TagPair& tags);
     void refuse(const QString& message);
+    // Gives the three toggle buttons the tooltips of their flags.
+    void showFlags();
 
     SourceWindow& m_w;
+    // True: the next click without a selection opens a font tag; false: it closes one.
+    bool sizeFirst = true, faceFirst = true, colourFirst = true;
 };
-
-// The toolbar installed in `w`, or null before installFontToolbar ran.
-FontToolbar* fontToolbar(SourceWindow& w);
 
 } // namespace orvel

@@ -1,14 +1,21 @@
 #include "commands/Install.h"
 
+#include "commands/BlockCommands.h"
+#include "commands/FontToolbar.h"
+#include "commands/FormCommands.h"
+#include "commands/TagCommands.h"
+
 namespace orvel {
 
-void installCommands(SourceWindow& w)
+CommandFamilies installCommands(SourceWindow& w)
 {
-    installTagCommands(w);
-    installBlockCommands(w);
-    installFormCommands(w);
-    installFontToolbar(w);
-    installDialogOpeners(w);
+    // Two groups take buttons of two families (`extras`, `special`): the tag commands' come first.
+    CommandFamilies families;
+    families.tags = new TagCommands(w);
+    families.blocks = new BlockCommands(w);
+    families.forms = new FormCommands(w);
+    families.fonts = new FontToolbar(w);
+    return families;
 }
 
 } // namespace orvel

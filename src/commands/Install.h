@@ -3,17 +3,22 @@
 namespace orvel {
 
 class SourceWindow;
+class TagCommands;
+class BlockCommands;
+class FormCommands;
+class FontToolbar;
 
-// Puts the tag commands into the source window: the buttons of its groups, their tooltips and
-// hints, and the commands of their menu entries.
-void installCommands(SourceWindow& w);
+// The command families of one source window. Each is a child of the window and dies with it; the
+// typing aids and the command box run their handlers through these.
+struct CommandFamilies {
+    TagCommands* tags = nullptr;     // text-level wrapping (TagCommands.cpp)
+    BlockCommands* blocks = nullptr; // block and structure commands (BlockCommands.cpp)
+    FormCommands* forms = nullptr;   // form controls (FormCommands.cpp)
+    FontToolbar* fonts = nullptr;    // the font toolbar (FontToolbar.cpp)
+};
 
-// One installer per command family, each in its own file.
-void installTagCommands(SourceWindow& w);   // text-level wrapping (TagCommands.cpp)
-void installBlockCommands(SourceWindow& w); // block and structure commands (BlockCommands.cpp)
-void installFormCommands(SourceWindow& w);  // form controls (FormCommands.cpp)
-void installFontToolbar(SourceWindow& w);   // the font toolbar (FontToolbar.cpp)
-// Entries that open the insertion dialogs (DialogOpeners.cpp).
-void installDialogOpeners(SourceWindow& w);
+// Creates the families in `w`; each installs its action table: its buttons in the window's
+// groups, their tooltips, hints and pictures, and the commands of its buttons and menu entries.
+CommandFamilies installCommands(SourceWindow& w);
 
 } // namespace orvel

@@ -1,51 +1,113 @@
 // The text-level tag commands: toggles, wrappers, empty blocks and the prompted ones.
 #include "commands/TagCommands.h"
 
-#include "commands/Install.h"
-#include "commands/TagButtonTips.h"
 #include "editor/SourceWindow.h"
 #include "markup/TagMarkup.h"
 #include "platform/Platform.h"
-
-#include <QGroupBox>
-#include <QToolButton>
 
 namespace orvel {
 
 namespace {
 
-void wrapSelection(SourceWindow& w, const TagPair& tags, bool focusFirst = false)
+using T = TagCommands;
+
+// Tooltips and hints are the program's own wording, misspellings and trailing blanks included.
+// clang-format off
+const Action<TagCommands> kTagActions[] = {
+    {"bold", "bolda", "", "Make text bold", "Select text to be made bold and click.",
+     "format-text-bold", "B", &T::bold_Click},
+    {"italic", "italica", "", "Italicise text",
+     "Italicise text by selecting text and clicking this button.", "format-text-italic", "I",
+     &T::italic_Click},
+    {"underline", "underlinea", "", "Underline text",
+     "Underline the selected text by clicking this button", "format-text-underline", "U",
+     &T::underline_Click},
+    {"sup", "mnusuperscript", "misc", "Suprscript selected text",
+     "Convert selected text to superscript", "", "x\u00b2", &T::sup_Click},
+    {"Subs", "mnusubscript", "misc", "Subscript selected text",
+     "Convert selected text to subscript", "", "x\u2082", &T::Subs_Click},
+    {"highlight", "highlighta", "misc", "Highlight selected text.",
+     "Highlight selected text. Colour of the highlighted text can be altered by entering RGB code.",
+     "", "Hi", &T::highlight_Click},
+    {"big", "biga", "misc", "Make selected big (Increased font size)",
+     "Makes the selected text big", "", "A+", &T::big_Click},
+    {"small", "smalla", "misc", "Make selected text small (Decreased font size)",
+     "Makes the selected text small.", "", "a-", &T::small_Click},
+    {"strike", "strikea", "misc", "Strike selected text off", "Strike the selected text",
+     "format-text-strikethrough", "-S-", &T::strike_Click},
+    {"Abbr", "abbra", "misc", "Indicate selected text to be an abbreviation.",
+     "Indicate abbreviations.", "", "Abr", &T::Abbr_Click},
+    {"code", "", "misc", "Indicate selected text to be a code",
+     "Indicates the selected text is a code.", "", "{ }", &T::code_Click},
+    {"KBD", "", "misc", "Indicate keyboard commnands/keys",
+     "Indicates content is a keyboard command", "", "Kbd", &T::KBD_Click},
+    {"quote", "", "misc", "Insert quotes around selected text", "Lets you add quotes", "",
+     "\u201c\u201d", &T::quote_Click},
+    {"strong", "", "misc", "Indicate selected text to be strong.",
+     "Make selected text appear strongly emphasized. (Looks more like bold. But Strong is more "
+     "preferred to bold.)", "", "St", &T::strong_Click},
+    {"emphasis", "", "misc", "Make selected text emphatic", "Emphasise selected text", "", "Em",
+     &T::emphasis_Click},
+    {"address", "", "misc", "Indicate addresses", "encloses selected text within address tags.",
+     "", "Adr", &T::address_Click},
+    {"tt", "", "misc", "Make the selected text to look like typewriter font.",
+     "Convert selected text to monospaced font. Appears like type written font.", "", "TT",
+     &T::tt_Click},
+    {"Pre", "", "misc", "Convert selected text to pre-formatted text",
+     "Convert selected text to pre formatted text. They appear as they are typed.", "", "Pre",
+     &T::Pre_Click},
+    {"style", "", "extras", "Create style sheets", "Style sheets can be inserted", "", "CSS",
+     &T::style_Click},
+    {"script", "", "extras", "Insert scripts such as JavaScript, JScript, VBScript",
+     "Insert scripts. Eg: JavaScript.", "", "JS", &T::script_Click},
+    {"comment", "commenta", "extras", "Add a comment, which is invisible in the web page.",
+     "Convert selected text to Comment. They are invisible in the page, but appear only in the "
+     "code.", "", "<!>", &T::comment_Click},
+    {"defn", "defna", "extras", "Use to indicate a definition",
+     "Add a definition (Not widely supported)", "", "DL", &T::defn_Click},
+    {"blink", "blinka", "special", "Make the selected text to blink. (Netscape users only)",
+     "Makes the enclosed text to blink. Supported by Netscape navigator only.", "", "Bl",
+     &T::blink_Click},
+    {"marquee", "marqueea", "special",
+     "Make the selected text to go from left to right (IE users only)",
+     "Add a marquee which makes the enclosed text to move from one end to another. Supported By IE "
+     "only.", "", "\u00bb\u00bb", &T::marquee_Click},
+    {"", "mnurectbox", "", "", "", "", "", &T::mnurectbox_Click},
+};
+// clang-format on
+
+void wrapSelection(TextBox& box, const TagPair& tags, bool focusFirst = false)
 {
     if (focusFirst)
-        w.Text1->setFocus();
-    w.Text1->setSelText(wrapIn(tags, w.Text1->selText()));
+        box.setFocus();
+    box.setSelText(wrapIn(tags, box.selText()));
 }
 
-void toggle(SourceWindow& w, const QString& open, const QString& close)
+void toggle(TextBox& box, const QString& open, const QString& close)
 {
-    if (w.Text1->selLength() > 0)
-        w.Text1->setSelText(toggledText(w.Text1->selText(), open, close));
-    w.Text1->setFocus();
+    if (box.selLength() > 0)
+        box.setSelText(toggledText(box.selText(), open, close));
+    box.setFocus();
 }
 
-void insertEmptyBlock(SourceWindow& w, const TagPair& tags)
+void insertEmptyBlock(TextBox& box, const TagPair& tags)
 {
-    w.Text1->setFocus();
-    w.Text1->setSelText(emptyBlock(tags));
+    box.setFocus();
+    box.setSelText(emptyBlock(tags));
 }
 
 // Blink and marquee wrap what the user types, not what is selected: the selection is replaced.
-void promptedWrap(SourceWindow& w, const QString& prompt, const TagPair& tags)
+void promptedWrap(TextBox& box, const QString& prompt, const TagPair& tags)
 {
-    w.Text1->setFocus();
+    box.setFocus();
     const QString text = platform().input(prompt, kAssistantTitle);
     if (text.isEmpty()) {
         platform().message(QStringLiteral("No text has been entered. Orvel will not proceed"),
                            MsgIcon::Exclamation, kAssistantTitle);
-        w.Text1->setFocus();
+        box.setFocus();
         return;
     }
-    w.Text1->setSelText(wrapIn(tags, text));
+    box.setSelText(wrapIn(tags, text));
 }
 
 TagPair tags(const char16_t* open, const char16_t* close)
@@ -55,212 +117,161 @@ TagPair tags(const char16_t* open, const char16_t* close)
 
 } // namespace
 
-void bold_Click(SourceWindow& w)
+TagCommands::TagCommands(SourceWindow& w) : QObject(&w), m_w(w)
 {
-    toggle(w, QStringLiteral("<B>"), QStringLiteral("</B>"));
+    setObjectName(QStringLiteral("tagCommands"));
+    installActions(w, *this, kTagActions);
 }
 
-void italic_Click(SourceWindow& w)
+TextBox& TagCommands::text() const
 {
-    toggle(w, QStringLiteral("<I>"), QStringLiteral("</I>"));
+    return *m_w.Text1;
 }
 
-void underline_Click(SourceWindow& w)
+void TagCommands::bold_Click()
 {
-    toggle(w, QStringLiteral("<U>"), QStringLiteral("</U>"));
+    toggle(text(), QStringLiteral("<B>"), QStringLiteral("</B>"));
 }
 
-void sup_Click(SourceWindow& w)
+void TagCommands::italic_Click()
 {
-    wrapSelection(w, tags(u"<SUP>", u"</SUP>"));
+    toggle(text(), QStringLiteral("<I>"), QStringLiteral("</I>"));
 }
 
-void Subs_Click(SourceWindow& w)
+void TagCommands::underline_Click()
 {
-    wrapSelection(w, tags(u"<SUB>", u"</SUB>"));
+    toggle(text(), QStringLiteral("<U>"), QStringLiteral("</U>"));
 }
 
-void highlight_Click(SourceWindow& w)
+void TagCommands::sup_Click()
 {
-    wrapSelection(w, tags(u"<span style=\"background-color: #FFFF00\">", u" </span>"));
+    wrapSelection(text(), tags(u"<SUP>", u"</SUP>"));
 }
 
-void big_Click(SourceWindow& w)
+void TagCommands::Subs_Click()
 {
-    wrapSelection(w, tags(u"<BIG>", u"</BIG>"));
+    wrapSelection(text(), tags(u"<SUB>", u"</SUB>"));
 }
 
-void small_Click(SourceWindow& w)
+void TagCommands::highlight_Click()
 {
-    wrapSelection(w, tags(u"<SMALL>", u"</SMALL>"));
+    wrapSelection(text(), tags(u"<span style=\"background-color: #FFFF00\">", u" </span>"));
 }
 
-void strike_Click(SourceWindow& w)
+void TagCommands::big_Click()
 {
-    wrapSelection(w, tags(u"<STRIKE>", u"</STRIKE>"));
+    wrapSelection(text(), tags(u"<BIG>", u"</BIG>"));
 }
 
-void Abbr_Click(SourceWindow& w)
+void TagCommands::small_Click()
 {
-    wrapSelection(w, tags(u"<ABBR>", u"</ABBR>"));
+    wrapSelection(text(), tags(u"<SMALL>", u"</SMALL>"));
 }
 
-void code_Click(SourceWindow& w)
+void TagCommands::strike_Click()
 {
-    wrapSelection(w, tags(u"<CODE>", u"</CODE>"));
+    wrapSelection(text(), tags(u"<STRIKE>", u"</STRIKE>"));
 }
 
-void KBD_Click(SourceWindow& w)
+void TagCommands::Abbr_Click()
 {
-    wrapSelection(w, tags(u"<KBD>", u"</KBD>"));
+    wrapSelection(text(), tags(u"<ABBR>", u"</ABBR>"));
 }
 
-void quote_Click(SourceWindow& w)
+void TagCommands::code_Click()
 {
-    wrapSelection(w, tags(u"<Q>", u"</Q>"));
+    wrapSelection(text(), tags(u"<CODE>", u"</CODE>"));
 }
 
-void strong_Click(SourceWindow& w)
+void TagCommands::KBD_Click()
 {
-    wrapSelection(w, tags(u"<STRONG>", u"</STRONG>"));
+    wrapSelection(text(), tags(u"<KBD>", u"</KBD>"));
 }
 
-void emphasis_Click(SourceWindow& w)
+void TagCommands::quote_Click()
 {
-    wrapSelection(w, tags(u"<EM>", u"</EM>"));
+    wrapSelection(text(), tags(u"<Q>", u"</Q>"));
 }
 
-void address_Click(SourceWindow& w)
+void TagCommands::strong_Click()
 {
-    wrapSelection(w, tags(u"<address>", u"</address>"));
+    wrapSelection(text(), tags(u"<STRONG>", u"</STRONG>"));
 }
 
-void tt_Click(SourceWindow& w)
+void TagCommands::emphasis_Click()
 {
-    wrapSelection(w, tags(u"<TT>", u" </TT>"), true);
+    wrapSelection(text(), tags(u"<EM>", u"</EM>"));
 }
 
-void Pre_Click(SourceWindow& w)
+void TagCommands::address_Click()
 {
-    wrapSelection(w, tags(u"<PRE>", u"</PRE>"), true);
+    wrapSelection(text(), tags(u"<address>", u"</address>"));
 }
 
-void style_Click(SourceWindow& w)
+void TagCommands::tt_Click()
 {
-    insertEmptyBlock(w, tags(u"<STYLE>", u"</STYLE>"));
+    wrapSelection(text(), tags(u"<TT>", u" </TT>"), true);
 }
 
-void script_Click(SourceWindow& w)
+void TagCommands::Pre_Click()
 {
-    insertEmptyBlock(w, tags(u"<SCRIPT LANGUAGE=\"\">", u"</SCRIPT>"));
+    wrapSelection(text(), tags(u"<PRE>", u"</PRE>"), true);
 }
 
-void blink_Click(SourceWindow& w)
+void TagCommands::style_Click()
 {
-    promptedWrap(w, QStringLiteral("Please enter the text to blink"),
+    insertEmptyBlock(text(), tags(u"<STYLE>", u"</STYLE>"));
+}
+
+void TagCommands::script_Click()
+{
+    insertEmptyBlock(text(), tags(u"<SCRIPT LANGUAGE=\"\">", u"</SCRIPT>"));
+}
+
+void TagCommands::blink_Click()
+{
+    promptedWrap(text(), QStringLiteral("Please enter the text to blink"),
                  tags(u"<blink>", u"</blink>"));
 }
 
-void marquee_Click(SourceWindow& w)
+void TagCommands::marquee_Click()
 {
-    promptedWrap(w, QStringLiteral("Please enter the text to be inserted as marquee"),
+    promptedWrap(text(), QStringLiteral("Please enter the text to be inserted as marquee"),
                  tags(u"<marquee>", u"</marquee>"));
 }
 
-void comment_Click(SourceWindow& w)
+void TagCommands::comment_Click()
 {
-    if (w.Text1->selLength() != 0) {
-        w.Text1->setSelText(commentMarkup(w.Text1->selText()));
+    TextBox& box = text();
+    if (box.selLength() != 0) {
+        box.setSelText(commentMarkup(box.selText()));
         return;
     }
     // With nothing selected the answer is used as it is; Cancel leaves an empty comment.
-    const QString text = platform().input(
+    const QString typed = platform().input(
         QStringLiteral("Enter the comment you wish to enter [No text was selected]"),
         kAssistantTitle, QStringLiteral("Comment Text Comes Here"));
-    w.Text1->setSelText(commentMarkup(text));
+    box.setSelText(commentMarkup(typed));
 }
 
-void defn_Click(SourceWindow& w)
+void TagCommands::defn_Click()
 {
-    w.Text1->setFocus();
+    TextBox& box = text();
+    box.setFocus();
     const QString term = platform().input(
         QStringLiteral("Enter the title or the subject whose defn. is to be written"),
         kAssistantTitle, QStringLiteral("Title"));
     const QString definition =
         platform().input(QStringLiteral("Enter the defn. matter or the contents"), kAssistantTitle,
                          QStringLiteral("Matter"));
-    w.Text1->setSelText(definitionList(term, definition));
+    box.setSelText(definitionList(term, definition));
 }
 
-void mnurectbox_Click(SourceWindow& w)
+void TagCommands::mnurectbox_Click()
 {
-    const QString text = platform().input(QStringLiteral("Enter text to be inserted in the box"),
-                                          kAssistantTitle, QStringLiteral("&nbsp;"));
-    w.Text1->setSelText(rectangularBox(text));
-}
-
-namespace {
-
-using Handler = void (*)(SourceWindow&);
-
-struct Command {
-    QGroupBox* SourceWindow::*group;
-    const char* button;
-    Handler click;
-    const char* menu; // "" when only the button runs it
-};
-
-const Command kCommands[] = {
-    {&SourceWindow::misc, "sup", sup_Click, "mnusuperscript"},
-    {&SourceWindow::misc, "Subs", Subs_Click, "mnusubscript"},
-    {&SourceWindow::misc, "highlight", highlight_Click, "highlighta"},
-    {&SourceWindow::misc, "big", big_Click, "biga"},
-    {&SourceWindow::misc, "small", small_Click, "smalla"},
-    {&SourceWindow::misc, "strike", strike_Click, "strikea"},
-    {&SourceWindow::misc, "Abbr", Abbr_Click, "abbra"},
-    {&SourceWindow::misc, "code", code_Click, ""},
-    {&SourceWindow::misc, "KBD", KBD_Click, ""},
-    {&SourceWindow::misc, "quote", quote_Click, ""},
-    {&SourceWindow::misc, "strong", strong_Click, ""},
-    {&SourceWindow::misc, "emphasis", emphasis_Click, ""},
-    {&SourceWindow::misc, "address", address_Click, ""},
-    {&SourceWindow::misc, "tt", tt_Click, ""},
-    {&SourceWindow::misc, "Pre", Pre_Click, ""},
-    {&SourceWindow::extras, "style", style_Click, ""},
-    {&SourceWindow::extras, "script", script_Click, ""},
-    {&SourceWindow::extras, "comment", comment_Click, "commenta"},
-    {&SourceWindow::extras, "defn", defn_Click, "defna"},
-    {&SourceWindow::special, "blink", blink_Click, "blinka"},
-    {&SourceWindow::special, "marquee", marquee_Click, "marqueea"},
-};
-
-void connectButton(SourceWindow& w, QToolButton* button, Handler click, const char* menu)
-{
-    QObject::connect(button, &QToolButton::clicked, &w, [&w, click] { click(w); });
-    if (*menu)
-        w.onMenu(QString::fromUtf8(menu), [&w, click] { click(w); });
-}
-
-} // namespace
-
-void installTagCommands(SourceWindow& w)
-{
-    const struct {
-        QToolButton* button;
-        Handler click;
-        const char* menu;
-    } toggles[] = {{w.bold, bold_Click, "bolda"},
-                   {w.italic, italic_Click, "italica"},
-                   {w.underline, underline_Click, "underlinea"}};
-    for (const auto& t : toggles) {
-        dressTagButton(w, t.button);
-        connectButton(w, t.button, t.click, t.menu);
-    }
-
-    for (const Command& c : kCommands)
-        connectButton(w, addTagButton(w, w.*c.group, c.button), c.click, c.menu);
-
-    w.onMenu(QStringLiteral("mnurectbox"), [&w] { mnurectbox_Click(w); });
+    const QString typed = platform().input(QStringLiteral("Enter text to be inserted in the box"),
+                                           kAssistantTitle, QStringLiteral("&nbsp;"));
+    text().setSelText(rectangularBox(typed));
 }
 
 } // namespace orvel

@@ -1,43 +1,58 @@
 #pragma once
 
+#include <QObject>
+
 namespace orvel {
 
 class SourceWindow;
+class TextBox;
 
-// Text-level tag commands of the source window. Each acts on the selection of `Text1` and leaves
-// the caret after what it inserted; the menu entries and the command line run these too.
+// Text-level tag commands of the source window: toggles, wrappers, empty blocks and the prompted
+// ones. Each acts on the selection of `Text1` and leaves the caret after what it inserted; the
+// buttons, the menu entries and the command line run these. No state of their own.
+class TagCommands : public QObject {
+    Q_OBJECT
+public:
+    // Installs the family's buttons and menu entries in `w`, whose child it becomes.
+    explicit TagCommands(SourceWindow& w);
 
-// Two-way toggles.
-void bold_Click(SourceWindow& w);
-void italic_Click(SourceWindow& w);
-void underline_Click(SourceWindow& w);
+    // Two-way toggles.
+    void bold_Click();
+    void italic_Click();
+    void underline_Click();
 
-// Wrap the selection (or insert the empty pair at the caret).
-void sup_Click(SourceWindow& w);
-void Subs_Click(SourceWindow& w);
-void highlight_Click(SourceWindow& w);
-void big_Click(SourceWindow& w);
-void small_Click(SourceWindow& w);
-void strike_Click(SourceWindow& w);
-void Abbr_Click(SourceWindow& w);
-void code_Click(SourceWindow& w);
-void KBD_Click(SourceWindow& w);
-void quote_Click(SourceWindow& w);
-void strong_Click(SourceWindow& w);
-void emphasis_Click(SourceWindow& w);
-void address_Click(SourceWindow& w);
-void tt_Click(SourceWindow& w);
-void Pre_Click(SourceWindow& w);
+    // Wrap the selection (or insert the empty pair at the caret).
+    void sup_Click();
+    void Subs_Click();
+    void highlight_Click();
+    void big_Click();
+    void small_Click();
+    void strike_Click();
+    void Abbr_Click();
+    void code_Click();
+    void KBD_Click();
+    void quote_Click();
+    void strong_Click();
+    void emphasis_Click();
+    void address_Click();
+    void tt_Click();
+    void Pre_Click();
 
-// Replace the selection with an empty block.
-void style_Click(SourceWindow& w);
-void script_Click(SourceWindow& w);
+    // Replace the selection with an empty block.
+    void style_Click();
+    void script_Click();
 
-// Ask for their text.
-void blink_Click(SourceWindow& w);
-void marquee_Click(SourceWindow& w);
-void comment_Click(SourceWindow& w);
-void defn_Click(SourceWindow& w);
-void mnurectbox_Click(SourceWindow& w);
+    // Ask for their text.
+    void blink_Click();
+    void marquee_Click();
+    void comment_Click();
+    void defn_Click();
+    void mnurectbox_Click();
+
+private:
+    TextBox& text() const;
+
+    SourceWindow& m_w;
+};
 
 } // namespace orvel

@@ -21,7 +21,7 @@ QAbstractButton* findButton(SourceWindow& w, const InstalledAction& row)
                 .arg(row.button, row.group));
         return nullptr;
     }
-    return w.addPictureButton(group, row.button, QString(), QString(), QIcon());
+    return w.addPictureButton(group, row.button);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <span>
+#include <type_traits>
 
 namespace orvel {
 
@@ -33,8 +34,10 @@ struct InstalledAction {
 // entry that does not exist) are collected in the window's `actionFaults()`.
 void installAction(SourceWindow& w, const InstalledAction& row, std::function<void()> run);
 
+// Installs a family's table; `family` must outlive the window's controls (a child of the window).
 template <class Family>
-void installActions(SourceWindow& w, Family& family, std::span<const Action<Family>> rows)
+void installActions(SourceWindow& w, Family& family,
+                    std::type_identity_t<std::span<const Action<Family>>> rows)
 {
     for (const Action<Family>& a : rows) {
         std::function<void()> run;

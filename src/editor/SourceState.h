@@ -6,23 +6,15 @@
 
 namespace orvel {
 
-// Form-level variables of the source window.
+// The source window's own form-level variables. State of a command family (counters, two-click
+// flags) lives in that family, which resets it on the window's `formLoaded`.
 struct SourceState {
+    // The preview's "save first" tip shows once per start-up.
     bool previewTipPending = true;
-    // Running numbers for the names of inserted form controls.
-    qint16 buttonNo = 1, formNo = 1, submitNo = 1, resetNo = 1, browseNo = 1, textboxNo = 1,
-           textareaNo = 1, passwordNo = 1, checkboxNo = 1, radioNo = 1, uploadNo = 1;
     int lineCount = 0;
-    bool assistOn = true;
-    // Two-click toggles: true means the next click without a selection opens a tag.
-    bool sizeFirst = true, faceFirst = true, colourFirst = true;
-    bool alignFirst = true;
-    // Start-up leaves these alone: restore points survive a new page.
-    QString restore1, restore2, restore3;
-    qint16 correctState = 0;
 
-    // Back to the start values (everything but the restore points and correctState).
-    void startValues();
+    // Back to the start values.
+    void startValues() { *this = SourceState{}; }
 };
 
 // An invisible text box whose text is a piece of window state. Like a text box, it signals a

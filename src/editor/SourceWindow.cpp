@@ -148,7 +148,7 @@ void SourceWindow::buildControls()
     shellRow->addWidget(vuxcmd);
     column->addWidget(shell);
 
-    // Tag button groups, filled by the tag commands.
+    // Tag button groups, filled by the command families' action tables.
     auto* tags = new QWidget(central);
     tags->setObjectName(QStringLiteral("tagGroups"));
     auto* tagFlow = new FlowLayout(tags);
@@ -300,36 +300,17 @@ QMenu* SourceWindow::menu(const QString& name) const
     return m_menus.value(name);
 }
 
-void SourceWindow::onMenu(const QString& name, std::function<void()> handler)
-{
-    QAction* a = m_actions.value(name);
-    if (!a) {
-        addActionFault(QStringLiteral("menu entry %1 does not exist").arg(name));
-        return;
-    }
-    a->disconnect(this);
-    connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
-    a->setEnabled(true);
-}
-
 void SourceWindow::setHint(QWidget* w, const QString& hint)
 {
     installHint(w, hint, hintLine(helper));
 }
 
-QToolButton* SourceWindow::addPictureButton(QWidget* group, const QString& name,
-                                            const QString& tooltip, const QString& hint,
-                                            const QIcon& icon)
+QToolButton* SourceWindow::addPictureButton(QWidget* group, const QString& name)
 {
     auto* b = new QToolButton(group);
     b->setObjectName(name);
     b->setAutoRaise(true);
-    b->setIcon(icon);
     b->setIconSize(QSize(22, 22));
-    if (!tooltip.isEmpty())
-        b->setToolTip(tooltip);
-    if (!hint.isEmpty())
-        setHint(b, hint);
     if (group && group->layout())
         group->layout()->addWidget(b);
     return b;
@@ -376,7 +357,7 @@ const Action<SourceWindow> kShellActions[] = {
 
 void SourceWindow::wireShell()
 {
-    installActions(*this, *this, std::span<const Action<SourceWindow>>(kShellActions));
+    installActions(*this, *this, kShellActions);
     // Checked, and never to be chosen: both clipboard lists are always sorted.
     menuAction(QStringLiteral("mnualphasort"))->setEnabled(false);
 

@@ -23,8 +23,8 @@ class QToolButton;
 namespace orvel {
 
 // The HTML source window `orvel`: the page in `Text1`, the button groups around it, the hint line,
-// the caret and line-count captions and the menu tree. Commands of other files attach to its
-// buttons and menu entries; an entry without a command stays disabled.
+// the caret and line-count captions and the menu tree. The command families attach to its buttons
+// and menu entries through their action tables; an entry without a command stays disabled.
 class SourceWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -47,7 +47,7 @@ public:
                 *pictcontrast = nullptr, *pictinformation = nullptr, *pictrefresh = nullptr,
                 *picthelpfile = nullptr;
 
-    // Tag button groups; the tag commands fill them.
+    // Tag button groups; the command families' action tables fill them.
     QGroupBox *General = nullptr, *misc = nullptr, *tabular = nullptr, *fonter = nullptr,
               *align = nullptr, *former = nullptr, *extras = nullptr, *special = nullptr;
     QComboBox* Combo4 = nullptr;
@@ -72,9 +72,6 @@ public:
     // Menu entries by control name.
     QAction* menuAction(const QString& name) const;
     QMenu* menu(const QString& name) const;
-    // Gives the entry `name` its command and enables it.
-    void onMenu(const QString& name, std::function<void()> handler);
-
     // Runs one command as one undo step of the page.
     void runCommand(const std::function<void()>& command);
     // Every row the action tables installed, in order, and what did not fit the window.
@@ -82,10 +79,9 @@ public:
     const QStringList& actionFaults() const { return m_faults; }
     void recordAction(const InstalledAction& row) { m_installed << row; }
     void addActionFault(const QString& fault);
-    // A picture button in `group` (its layout must be a box or flow layout) with its tooltip and
-    // its hint on the `helper` line.
-    QToolButton* addPictureButton(QWidget* group, const QString& name, const QString& tooltip,
-                                  const QString& hint, const QIcon& icon);
+    // A new picture button at the end of `group` (its layout must be a box or flow layout); the
+    // installer dresses it from its row.
+    QToolButton* addPictureButton(QWidget* group, const QString& name);
     // Shows `hint` on the `helper` line while the pointer moves over `w`.
     void setHint(QWidget* w, const QString& hint);
 
@@ -138,8 +134,8 @@ public:
 signals:
     // A page was read from disk (the bookmarks of the old page no longer apply).
     void pageOpened();
-    // Start-up ran (also on File > New): the form-level variables are back at their start values,
-    // and controls that show them follow.
+    // Start-up ran (also on File > New): the window's own state is back at its start values; each
+    // command family puts its own state back too, and the controls that show it follow.
     void formLoaded();
 
 protected:

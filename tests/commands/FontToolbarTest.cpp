@@ -1,210 +1,156 @@
-// The font toolbar on a real source window: the two-click toggles with their own flags and
-// tooltips, the RGB button, the size box's check and the face list.
+// The font toolbar: the two-click toggles with their own flags and tooltips, the box each button
+// applies, the refusals, the size box, and typed combo text.
 #include "CommandTest.h"
 
 #include "commands/FontToolbar.h"
 
+#include <QGroupBox>
+#include <QLayout>
 #include <QLineEdit>
+#include <QToolButton>
 
 using namespace orvel;
-using orvel::test::crlf;
 
 namespace {
 
 class FontToolbarTest : public orvel::test::CommandTest {
 protected:
-    void SetUp() override
+    QStringList tips() const
     {
-        CommandTest::SetUp();
-        tb = fontToolbar(*w);
-        ASSERT_NE(tb, nullptr);
+        return {tb->command6->toolTip(), tb->btnfontsize->toolTip(), tb->colour_setter->toolTip()};
     }
-    void expectFlagsReady() const
+    // The text box or combo `name` of the toolbar.
+    QLineEdit* box(const char* name) const
     {
-        EXPECT_TRUE(w->state.faceFirst);
-        EXPECT_TRUE(w->state.sizeFirst);
-        EXPECT_TRUE(w->state.colourFirst);
+        const QString n = QString::fromUtf8(name);
+        auto* combo = w->fonter->findChild<QComboBox*>(n);
+        return combo ? combo->lineEdit() : w->fonter->findChild<QLineEdit*>(n);
     }
 
-    FontToolbar* tb = nullptr;
+    FontToolbar*& tb = commands.fonts;
+    const QStringList resting = {"Change font name/face of selected text.",
+                                 "Change font size of selected size.",
+                                 "Change colour of selected text"};
 };
 
-struct ToggleRow {
-    const char* button;
-    bool SourceState::*flag;
-    const char* open;
-    const char* startedTip;
-    const char* restingTip;
-};
-
-const ToggleRow kToggles[] = {
-    {"command6", &SourceState::faceFirst, "<font face=\"Times New Roman\">",
-     "You have started font name editing", "Change font name/face of selected text."},
-    {"btnfontsize", &SourceState::sizeFirst, "<font size=\"3\">",
-     "You have started font size editing", "Change font size of selected size."},
-    {"colour_setter", &SourceState::colourFirst, "<font color=\"black\">",
-     "You have started font colour editing", "Change colour of selected text"},
-};
-
+// Without a selection a toggle opens its tag and says so in its tooltip, and the next click
+// closes it. Each button has its own flag; File > New makes all three ready to open again.
 TEST_F(FontToolbarTest, WithoutSelectionTwoClicksOpenAndCloseTheTag)
 {
-    for (const ToggleRow& row : kToggles) {
-        SCOPED_TRACE(row.button);
-        const std::string opened = std::string("a") + row.open + "|b";
-        run({row.button, "a|b", opened.c_str(), true});
-        EXPECT_FALSE(w->state.*row.flag);
-        EXPECT_EQ(button(row.button)->toolTip(), QString::fromUtf8(row.startedTip));
-        press(row.button);
-        EXPECT_EQ(marked(), QStringLiteral("a%1</font>|b").arg(QString::fromUtf8(row.open)));
-        EXPECT_TRUE(w->state.*row.flag);
-        EXPECT_EQ(button(row.button)->toolTip(), QString::fromUtf8(row.restingTip));
-    }
-    EXPECT_TRUE(ui.prompts.isEmpty());
-}
-
-TEST_F(FontToolbarTest, EachToggleHasItsOwnFlag)
-{
     setMarked("|");
-    press("btnfontsize");
+    for (const char* b : {"btnfontsize", "command6", "colour_setter", "command6", "btnfontsize"})
+        press(b);
+    EXPECT_EQ(marked(), "<font size=\"3\"><font face=\"Times New Roman\"><font color=\"black\">"
+                        "</font></font>|");
+    EXPECT_EQ(tips(), QStringList(resting.mid(0, 2)) << "You have started font colour editing");
     press("command6");
-    EXPECT_EQ(marked(), QStringLiteral("<font size=\"3\"><font face=\"Times New Roman\">|"));
-    EXPECT_FALSE(w->state.sizeFirst);
-    EXPECT_FALSE(w->state.faceFirst);
-    EXPECT_TRUE(w->state.colourFirst);
-    EXPECT_TRUE(w->state.alignFirst);
-    EXPECT_EQ(button("colour_setter")->toolTip(), QStringLiteral("Change colour of selected text"));
+    press("btnfontsize");
+    EXPECT_EQ(tips(), QStringList({"You have started font name editing",
+                                   "You have started font size editing",
+                                   "You have started font colour editing"}));
+    newPage();
+    EXPECT_EQ(tips(), resting);
+    setMarked("|");
+    press("colour_setter");
+    EXPECT_EQ(marked(), "<font color=\"black\">|");
 }
 
-TEST_F(FontToolbarTest, SelectionIsWrappedAndTheFlagsStay)
+// Each button applies the value of its box; a bad value is refused with the page unchanged, and
+// the face box is set back.
+TEST_F(FontToolbarTest, ButtonsApplyTheirBoxOrRefuseIt)
 {
+    const char* const badFace =
+        "message|critical|Assistant: Orvel|Invalid. Enter or choose a valid font name";
     const struct {
-        void (*set)(FontToolbar&);
+        const char* box;
+        const char* value;
         orvel::test::CommandRow row;
+        const char* boxAfter;
     } rows[] = {
-        {[](FontToolbar& t) { t.Text4->setText("Verdana, Arial"); },
-         {"command6", "x[word]y", "x<font face=\"Verdana, Arial\">word </font>|y", true}},
-        {[](FontToolbar& t) { t.txtfontsize->setText("5"); },
-         {"btnfontsize", "x[word]y", "x<font size=\"5\">word</font>|y", true}},
-        {[](FontToolbar& t) { t.Combo2->setCurrentIndex(11); },
-         {"colour_setter", "x[word]y", "x<font color=\"red\">word </font>|y", true}},
-        {[](FontToolbar& t) { t.Text3->setText("CCFFCC"); },
-         {"command5", "x[word]y", "x<font color=\"#CCFFCC\">word </font>|y", true}},
-        // The RGB code is not checked beyond its length; without a selection the pair goes in.
-        {[](FontToolbar& t) { t.Text3->setText("zz0011"); },
-         {"command5", "a|b", "a<font color=\"#zz0011\"> </font>|b", true}},
+        // clang-format off
+        {"txtfontsize", "5", {"btnfontsize", "x[w]y", "x<font size=\"5\">w</font>|y", true}, "5"},
+        {"Text3", "CCFFCC", {"command5", "x[w]y", "x<font color=\"#CCFFCC\">w </font>|y", true},
+         "CCFFCC"},
+        // The RGB button only wraps: without a selection the pair goes in, every time.
+        {"Text3", "CCFFCC", {"command5", "a|b", "a<font color=\"#CCFFCC\"> </font>|b", true},
+         "CCFFCC"},
+        {"Text4", "Font Face", {"command6", "x[w]y", "x[w]y", true, {}, {badFace}},
+         "Times New Roman"},
+        {"Text4", "", {"command6", "a|b", "a|b", true, {}, {badFace}}, "Times New Roman"},
+        {"Combo2", "", {"colour_setter", "a|b", "a|b", true, {},
+         {"message|critical|Assistant: Orvel|Choose a valid colour from the list"}}, ""},
+        {"Text3", "CCFFC", {"command5", "x[w]y", "x[w]y", false, {},
+         {"message|none|Orvel|Invalid value, 6 letters/numbers are required for RGB"}}, ""},
+        // clang-format on
     };
     for (const auto& r : rows) {
-        r.set(*tb);
+        box(r.box)->setText(QString::fromUtf8(r.value));
         run(r.row);
+        EXPECT_EQ(box(r.box)->text(), QString::fromUtf8(r.boxAfter));
     }
-    // The RGB button has no toggle: a second click inserts the pair again.
-    press("command5");
-    EXPECT_EQ(marked(), QStringLiteral(
-                            "a<font color=\"#zz0011\"> </font><font color=\"#zz0011\"> </font>|b"));
-    expectFlagsReady();
-    EXPECT_TRUE(ui.prompts.isEmpty());
+    EXPECT_EQ(tips(), resting);
 }
 
-TEST_F(FontToolbarTest, MissingFaceColourOrShortRgbIsRefused)
-{
-    EXPECT_EQ(tb->Text3->maxLength(), 6);
-    const struct {
-        void (*set)(FontToolbar&);
-        const char* button;
-        const char* message;
-        MsgIcon icon;
-        const char* title;
-        QLineEdit* FontToolbar::*box; // the box put back, null for none
-        const char* boxAfter;
-        bool focusesText;
-    } rows[] = {
-        {[](FontToolbar& t) { t.Text4->setText("Font Face"); }, "command6",
-         "Invalid. Enter or choose a valid font name", MsgIcon::Critical, "Assistant: Orvel",
-         &FontToolbar::Text4, "Times New Roman", true},
-        {[](FontToolbar& t) { t.Text4->clear(); }, "command6",
-         "Invalid. Enter or choose a valid font name", MsgIcon::Critical, "Assistant: Orvel",
-         &FontToolbar::Text4, "Times New Roman", true},
-        {[](FontToolbar& t) { t.Combo2->setEditText(QString()); }, "colour_setter",
-         "Choose a valid colour from the list", MsgIcon::Critical, "Assistant: Orvel", nullptr, "",
-         true},
-        {[](FontToolbar& t) { t.Text3->setText("CCFFC"); }, "command5",
-         "Invalid value, 6 letters/numbers are required for RGB", MsgIcon::None, "Orvel",
-         &FontToolbar::Text3, "", false},
-    };
-    for (const char* before : {"x[word]y", "a|b"}) {
-        for (const auto& r : rows) {
-            SCOPED_TRACE(std::string(r.button) + " on " + before);
-            ui.prompts.clear();
-            setMarked(before);
-            focusElsewhere();
-            r.set(*tb);
-            press(r.button);
-            ASSERT_EQ(ui.prompts.size(), 1);
-            expectMessage(ui.prompts[0], r.message, r.icon, r.title);
-            EXPECT_EQ(marked(), crlf(before));
-            if (r.box) {
-                EXPECT_EQ((tb->*r.box)->text(), QString::fromUtf8(r.boxAfter));
-            }
-            EXPECT_EQ(w->Text1->hasFocus(), r.focusesText);
-            expectFlagsReady();
-        }
-    }
-}
-
+// A refused size shows the default again; so does an emptied box, without a message.
 TEST_F(FontToolbarTest, SizeBoxTakesOneToSevenAndFallsBackToThree)
 {
-    EXPECT_EQ(tb->txtfontsize->maxLength(), 1);
-    const struct {
-        const char* typed;
-        const char* shown; // a refused size shows the default again
-    } rows[] = {{"9", "3"}, {"0", "3"}, {"8", "3"}, {"x", "3"}, {"7", "7"}};
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.typed);
-        ui.prompts.clear();
-        tb->txtfontsize->setFocus();
+    const char* const refused =
+        "message|critical|Assistant: Orvel|Invalid Entry. Font size ranges from 1 to 7";
+    tb->txtfontsize->setFocus();
+    for (const char* typed : {"9", "x", "7"}) {
         tb->txtfontsize->selectAll();
-        QTest::keyClicks(tb->txtfontsize, QString::fromUtf8(r.typed));
-        EXPECT_EQ(tb->txtfontsize->text(), QString::fromUtf8(r.shown));
-        if (QString::fromUtf8(r.typed) == QString::fromUtf8(r.shown)) {
-            EXPECT_TRUE(ui.prompts.isEmpty());
-            continue;
-        }
-        ASSERT_EQ(ui.prompts.size(), 1);
-        expectMessage(ui.prompts[0], "Invalid Entry. Font size ranges from 1 to 7",
-                      MsgIcon::Critical, "Assistant: Orvel");
+        QTest::keyClicks(tb->txtfontsize, QString::fromUtf8(typed));
     }
-    // An emptied box shows the default without a message.
-    ui.prompts.clear();
+    EXPECT_EQ(tb->txtfontsize->text(), "7");
     QTest::keyClick(tb->txtfontsize, Qt::Key_Backspace);
-    EXPECT_EQ(tb->txtfontsize->text(), QStringLiteral("3"));
-    EXPECT_TRUE(ui.prompts.isEmpty());
+    EXPECT_EQ(tb->txtfontsize->text(), "3");
+    EXPECT_EQ(asked(), QStringList({refused, refused}));
 }
 
-TEST_F(FontToolbarTest, FaceListFillsTheFaceBox)
+// Typed keys, as the user types them: an editable box completes inline unless told not to, and
+// would then show a name the button does not use. Enter must not add the typed text to the list.
+TEST_F(FontToolbarTest, TypedComboTextIsWhatIsShownAndUsed)
 {
-    EXPECT_EQ(tb->Combo1->currentText(), QStringLiteral("Font Face"));
+    const struct {
+        QComboBox* combo;
+        const char* typed;
+        const char* button;
+        const char* after;
+    } rows[] = {
+        {tb->Combo1, "Ar", "command6", "x<font face=\"Ar\">w </font>|y"},
+        {tb->Combo2, "re", "colour_setter", "x<font color=\"re\">w </font>|y"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.typed);
+        const int items = r.combo->count();
+        r.combo->setFocus();
+        r.combo->lineEdit()->selectAll();
+        QTest::keyClicks(r.combo, QString::fromUtf8(r.typed));
+        EXPECT_EQ(r.combo->currentText(), QString::fromUtf8(r.typed));
+        run({r.button, "x[w]y", r.after, true});
+        r.combo->setFocus();
+        QTest::keyClick(r.combo, Qt::Key_Return);
+        EXPECT_EQ(r.combo->currentText(), QString::fromUtf8(r.typed));
+        EXPECT_EQ(r.combo->count(), items);
+    }
     // A choice from the list, as the user makes it, shows the face in its own font.
     tb->Combo1->setCurrentIndex(9);
     tb->Combo1->setFocus();
     QTest::keyClick(tb->Combo1, Qt::Key_Down);
-    EXPECT_EQ(tb->Text4->text(), QStringLiteral("Verdana"));
-    EXPECT_EQ(tb->Text4->font().family(), QStringLiteral("Verdana"));
-    // Typed text is copied as it is.
-    tb->Combo1->lineEdit()->clear();
-    QTest::keyClicks(tb->Combo1->lineEdit(), QStringLiteral("Tahoma"));
-    EXPECT_EQ(tb->Text4->text(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(tb->Text4->text(), "Verdana");
+    EXPECT_EQ(tb->Text4->font().family(), "Verdana");
 }
 
-TEST_F(FontToolbarTest, NewPageMakesEveryToggleReadyAgain)
+// The table puts the picture buttons at the end of the group; each stands after the box it reads.
+TEST_F(FontToolbarTest, EachButtonFollowsItsBox)
 {
-    setMarked("|");
-    for (const ToggleRow& row : kToggles)
-        press(row.button);
-    ui.answer(MsgAnswer::Yes); // the unsaved page may go
-    w->new_Click();
-    expectFlagsReady();
-    for (const ToggleRow& row : kToggles)
-        EXPECT_EQ(button(row.button)->toolTip(), QString::fromUtf8(row.restingTip)) << row.button;
+    QLayout* row = w->fonter->layout();
+    const std::pair<QWidget*, QWidget*> places[] = {{tb->Text4, tb->command6},
+                                                    {tb->txtfontsize, tb->btnfontsize},
+                                                    {tb->Combo2, tb->colour_setter},
+                                                    {tb->Text3, tb->command5}};
+    for (const auto& [box, b] : places)
+        EXPECT_EQ(row->indexOf(b), row->indexOf(box) + 1) << b->objectName().toStdString();
 }
 
 } // namespace

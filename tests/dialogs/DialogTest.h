@@ -8,27 +8,17 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <array>
 #include <tuple>
+#include <vector>
 
 namespace orvel::test {
 
 inline QString q(const char* s)
 {
     return QString::fromUtf8(s);
-}
-
-// A dialog's box with "|" at the caret or "[" "]" around the selection.
-inline QString boxMarked(const TextBox* box)
-{
-    QString s = box->text();
-    if (box->selLength() == 0)
-        return s.insert(box->selStart(), u'|');
-    s.insert(box->selStart() + box->selLength(), u']');
-    return s.insert(box->selStart(), u'[');
 }
 
 // Shown and active, as its opener leaves it. Offscreen, a window is activated only once it is
@@ -43,9 +33,24 @@ template <class D> D* shownDialog(const DialogTarget& target)
     return d;
 }
 
+// A message box as the user saw it: title, text and icon.
+using Shown = std::tuple<QString, QString, MsgIcon>;
+using ShownList = std::vector<Shown>;
+
 // The dialogs on the source window and its page box.
 class DialogTest : public SourceWindowTest {
 protected:
+    // The message boxes shown since the last call (file dialogs left out).
+    ShownList shown()
+    {
+        ShownList seen;
+        for (const auto& p : ui.prompts) {
+            if (p.kind == ScriptedPlatform::PromptKind::Message)
+                seen.emplace_back(p.title, p.text, p.icon);
+        }
+        ui.prompts.clear();
+        return seen;
+    }
     DialogTarget pageTarget() const { return {w.get(), w->Text1}; }
     template <class D> D* open() { return shownDialog<D>(pageTarget()); }
     // True once the dialog has left the window and been destroyed.
@@ -61,16 +66,6 @@ protected:
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, keys);
-    }
-    // The status bar after a real pointer move over `widget`. Offscreen, QTest's widget overload
-    // only moves the cursor: go through the window. Each move lands on a new spot, since a move
-    // to where the pointer already is never reaches the widgets.
-    static QString hintOver(DialogBase* d, QWidget* widget)
-    {
-        static int nudge = 0;
-        nudge = 1 - nudge;
-        QTest::mouseMove(d->windowHandle(), widget->mapTo(d, QPoint(2 + nudge, 3)));
-        return d->StatusBar1->currentMessage();
     }
 };
 

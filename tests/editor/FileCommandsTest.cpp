@@ -61,20 +61,24 @@ void expectQuestion(const ScriptedPlatform::Prompt& p, const QString& title, con
 
 // --- New ---------------------------------------------------------------------------------------
 
+// The command families start over too: the next text box is "textbox1" again.
 TEST_F(FileCommandsTest, NewWithoutEditsAsksNothingAndResets)
 {
-    w->state.textboxNo = 7;
-    w->state.assistOn = false;
-    w->state.restore2 = QStringLiteral("kept");
+    auto* textbox = w->findChild<QAbstractButton*>(QStringLiteral("Textbox"));
+    ASSERT_TRUE(textbox);
+    textbox->click();
+    textbox->click();
+    setPage(QStringLiteral("saved"));
+    w->setModified(false);
     w->new_Click();
     EXPECT_TRUE(ui.prompts.isEmpty());
-    EXPECT_EQ(w->state.textboxNo, 1);
-    EXPECT_TRUE(w->state.assistOn);
-    EXPECT_EQ(w->state.restore2, QStringLiteral("kept"));
+    EXPECT_EQ(w->Text1->text(), w->attempt->text());
     EXPECT_EQ(w->windowHandle()->title(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
     EXPECT_EQ(w->Text1->selStart(), 97);
     EXPECT_EQ(w->Text1->selLength(), 84);
     EXPECT_FALSE(previewAvailable());
+    textbox->click();
+    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("NAME=\"textbox1\">")));
 }
 
 TEST_F(FileCommandsTest, NewWithEditsAsksAndNoKeepsThePage)

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -72,6 +73,7 @@ TEST_F(SourceWindowTest, EveryActionRowIsInstalled)
 {
     EXPECT_EQ(w->actionFaults(), QStringList());
     QSet<QString> buttons;
+    QHash<QString, QStringList> rowsOfGroup;
     for (const InstalledAction& row : w->installedActions()) {
         SCOPED_TRACE((row.button + u' ' + row.menu).toStdString());
         EXPECT_FALSE(row.button.isEmpty() && row.menu.isEmpty());
@@ -84,15 +86,63 @@ TEST_F(SourceWindowTest, EveryActionRowIsInstalled)
         buttons << row.button;
         auto* b = w->findChild<QAbstractButton*>(row.button);
         ASSERT_TRUE(b);
+        if (!row.group.isEmpty()) {
+            EXPECT_EQ(b->parentWidget()->objectName(), row.group);
+            rowsOfGroup[row.group] << row.button;
+        }
         EXPECT_EQ(b->isEnabled(), row.hasHandler);
         EXPECT_EQ(b->toolTip(), row.tooltip);
-        EXPECT_FALSE(b->icon().isNull());
-        if (!row.hint.isEmpty() && b->isVisible()) {
-            w->helper->clear();
-            QTest::mouseMove(b);
+        // A row without a picture names a captioned button.
+        if (row.theme.isEmpty() && row.glyph.isEmpty())
+            EXPECT_FALSE(b->text().isEmpty());
+        else
+            EXPECT_FALSE(b->icon().isNull());
+        // A move straight to the button, as the window system delivers it, replaces the hint of
+        // the button before.
+        if (!row.hint.isEmpty()) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), b->mapToGlobal(QPointF(3, 3)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(b, &move);
             EXPECT_EQ(w->helper->text(), row.hint);
         }
     }
+
+    // Every button of the tag groups comes from a row, and a group shows its buttons in the order
+    // of their rows.
+    QList<QWidget*> groups{w->General, w->misc,   w->tabular, w->align,
+                           w->fonter,  w->former, w->extras,  w->special};
+    for (QWidget* group : groups) {
+        SCOPED_TRACE(group->objectName().toStdString());
+        QStringList shown;
+        for (int i = 0; i < group->layout()->count(); ++i) {
+            auto* b = qobject_cast<QAbstractButton*>(group->layout()->itemAt(i)->widget());
+            if (!b)
+                continue;
+            EXPECT_TRUE(buttons.contains(b->objectName())) << b->objectName().toStdString();
+            if (rowsOfGroup[group->objectName()].contains(b->objectName()))
+                shown << b->objectName();
+        }
+        EXPECT_EQ(shown, rowsOfGroup[group->objectName()]);
+    }
+    for (QAbstractButton* b : {w->bold, w->italic, w->underline, w->insert})
+        EXPECT_TRUE(buttons.contains(b->objectName()));
+}
+
+// A row naming a control, group or entry the window does not have is a fault, whatever the build.
+TEST_F(SourceWindowTest, ARowThatDoesNotFitTheWindowIsAFault)
+{
+    const QStringList before = w->actionFaults();
+    auto row = [](const char* button, const char* menu, const char* group) {
+        InstalledAction r;
+        r.button = QString::fromUtf8(button);
+        r.menu = QString::fromUtf8(menu);
+        r.group = QString::fromUtf8(group);
+        return r;
+    };
+    installAction(*w, row("nosuchbutton", "", ""), [] {});
+    installAction(*w, row("newbutton", "", "nosuchgroup"), [] {});
+    installAction(*w, row("", "nosuchentry", ""), [] {});
+    EXPECT_EQ(w->actionFaults().size(), before.size() + 3);
 }
 
 TEST_F(SourceWindowTest, EntriesWithoutACommandYetAreDisabled)

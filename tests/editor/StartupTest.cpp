@@ -77,9 +77,7 @@ TEST_F(StartupTest, HiddenStateAndTimers)
     EXPECT_EQ(w->Timer2->interval(), 60000);
     EXPECT_TRUE(w->Timer3->isActive());
     EXPECT_EQ(w->Timer3->interval(), 1000);
-    EXPECT_TRUE(w->state.assistOn);
     EXPECT_TRUE(w->state.previewTipPending);
-    EXPECT_EQ(w->state.textboxNo, 1);
     EXPECT_EQ(w->state.lineCount, 38);
 }
 

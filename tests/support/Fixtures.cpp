@@ -16,7 +16,9 @@ QString crlf(const char* text)
 void SourceWindowTest::SetUp()
 {
     PlatformTest::SetUp();
-    w = buildSourceWindow();
+    SourceWindowParts parts = buildSourceWindow();
+    w = std::move(parts.window);
+    commands = parts.commands;
     w->links.endProgram = [this] { ++endProgramCalls; };
     w->links.showPreview = [this](const QString& path) { previewPaths << path; };
     w->show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/Install.h"
 #include "editor/SourceWindow.h"
 #include "platform/ScriptedPlatform.h"
 
@@ -42,6 +43,7 @@ protected:
     QString marked() const;
 
     std::unique_ptr<SourceWindow> w;
+    CommandFamilies commands; // children of `w`
     int endProgramCalls = 0;
     QStringList previewPaths;
 };
