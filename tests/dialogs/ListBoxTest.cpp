@@ -1,5 +1,6 @@
 #include "dialogs/ListBox.h"
 #include "DialogTest.h"
+#include "platform/Hint.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -184,11 +185,11 @@ TEST_F(ListBoxTest, CaptionsLightUpUnderThePointer)
     const QColor lit = d->default_->palette().color(QPalette::Highlight);
     ASSERT_NE(normal, lit);
     const auto colour = [](QWidget* w) { return w->palette().color(w->foregroundRole()); };
-    EXPECT_EQ(hintOver(d, d->default_), q("Enter the option that's to be selected by default"));
+    EXPECT_EQ(hintOf(d->default_), q("Enter the option that's to be selected by default"));
     EXPECT_EQ(colour(d->default_), lit);
-    EXPECT_EQ(hintOver(d, d->multipler), q("Allow more than one options to be selected"));
+    EXPECT_EQ(hintOf(d->multipler), q("Allow more than one options to be selected"));
     EXPECT_EQ(colour(d->multipler), lit);
-    EXPECT_EQ(hintOver(d, d->Label1->parentWidget()), QString()); // the form's margin
+    EXPECT_EQ(hintOf(d), QString());
     EXPECT_EQ(colour(d->default_), normal);
     EXPECT_EQ(colour(d->multipler), normal);
 }
