@@ -50,6 +50,8 @@ public:
     void Row_Click();
     void rule_Click();
     void object_Click();
+    void numberings_Click();
+    void Bullet_Click();
 
     // Start-up values (the window's start-up runs again on File > New).
     void startValues();
