@@ -28,8 +28,9 @@ BulNumCreaterDialog::BulNumCreaterDialog(const DialogTarget& target)
     type = new QListWidget(this);
     type->setObjectName(QStringLiteral("type"));
     type->setSelectionMode(QAbstractItemView::SingleSelection);
-    type->setMaximumHeight(type->sizeHintForRow(0) * 5 + 2 * type->frameWidth() + 4);
-    type->setMaximumWidth(120);
+    // Room for the five numbering types; the list is empty until the opener fills it.
+    type->setFixedHeight(type->fontMetrics().height() * 5 + 2 * type->frameWidth() + 12);
+    type->setFixedWidth(120);
 
     // Two digits may be typed; the up-down steps on past them without an upper bound.
     const NumberBox count = numberBox(this, {.name = QStringLiteral("txtbulnumcreater"),
