@@ -24,10 +24,10 @@ const Action<BlockCommands> kBlockActions[] = {
      "Insert a new point for the numbering or bulletted list.", "", "LI", &B::Points_Click},
     {"numberings", "numberinga", "General", "Create numbered lists",
      "Make a numbered list. Text after each <LI> is treated as a point. TYPES: TYPE=A|a|I|i|1", "",
-     "1.2", nullptr},
+     "1.2", &B::numberings_Click},
     {"Bullet", "bulleta", "General", "Create a bulletted list",
      "Create a bulletted list. You can specify type=\"disc|circle|Square\"", "", "\u2022",
-     nullptr},
+     &B::Bullet_Click},
     {"InsertHead", "mnuheading", "General",
      "Insert Headings. (H1 is the largest and h6 is the smallest.)",
      "Insert headings, H1 is the largest and decreases to h6.", "", "H1", &B::InsertHead_Click},
@@ -280,6 +280,16 @@ void BlockCommands::linker_Click()
 void BlockCommands::Mail_Click()
 {
     orvel::Mail_Click(m_w);
+}
+
+void BlockCommands::numberings_Click()
+{
+    orvel::numberings_Click(m_w);
+}
+
+void BlockCommands::Bullet_Click()
+{
+    orvel::Bullet_Click(m_w);
 }
 
 } // namespace orvel

@@ -54,6 +54,8 @@ public:
     // The hyperlink dialog around the selection; in mail mode.
     void linker_Click();
     void Mail_Click();
+    void numberings_Click();
+    void Bullet_Click();
 
     // Start-up values (the window's start-up runs again on File > New).
     void startValues();

@@ -1,11 +1,13 @@
 #include "commands/DialogOpeners.h"
 
+#include "dialogs/BulNumCreater.h"
 #include "dialogs/FontCombo.h"
 #include "dialogs/Fonty.h"
 #include "dialogs/Heading.h"
 #include "dialogs/Hrule.h"
 #include "dialogs/Imager.h"
 #include "dialogs/LinkComplete.h"
+#include "dialogs/ListBox.h"
 #include "dialogs/Objecter.h"
 #include "dialogs/TableCreater.h"
 #include "editor/SourceWindow.h"
@@ -86,6 +88,34 @@ void BeginFont_Click(SourceWindow& w)
 void btnmorefonts_Click(SourceWindow& w)
 {
     present(dialogFor<FontComboDialog>({&w, w.Text1}));
+}
+
+void numberings_Click(SourceWindow& w)
+{
+    BulNumCreaterDialog* d = dialogFor<BulNumCreaterDialog>({&w, w.Text1});
+    d->preset(ListKind::Numbered);
+    present(d);
+}
+
+void Bullet_Click(SourceWindow& w)
+{
+    BulNumCreaterDialog* d = dialogFor<BulNumCreaterDialog>({&w, w.Text1});
+    d->preset(ListKind::Bulleted);
+    present(d);
+}
+
+void selecter_Click(SourceWindow& w)
+{
+    ListBoxDialog* d = dialogFor<ListBoxDialog>({&w, w.Text1});
+    d->presetListBox();
+    present(d);
+}
+
+void puller_Click(SourceWindow& w)
+{
+    ListBoxDialog* d = dialogFor<ListBoxDialog>({&w, w.Text1});
+    present(d);
+    d->presetDropDown();
 }
 
 } // namespace orvel

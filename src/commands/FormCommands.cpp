@@ -1,7 +1,8 @@
 // The form-control commands: named controls that free their name in the page first, the text
-// area, file upload, field set and legend.
+// area, file upload, field set and legend, and the openers of the list dialog.
 #include "commands/FormCommands.h"
 
+#include "commands/DialogOpeners.h"
 #include "editor/SourceWindow.h"
 #include "markup/FormMarkup.h"
 #include "platform/Platform.h"
@@ -47,11 +48,10 @@ const Action<FormCommands> kFormActions[] = {
      "Consider using Legend also.", "", "FS", &F::fieldset_Click},
     {"legend", "legenda", "former", "Create a legend", "Add a legend or a caption.", "", "Lg",
      &F::legend_Click},
-    // The list dialog that builds these two is not there yet.
     {"selecter", "Selecta", "former", "Create a list",
-     "The user can select from the list of options provided.", "", "Lst", nullptr},
+     "The user can select from the list of options provided.", "", "Lst", &F::selecter_Click},
     {"puller", "pulldownlista", "former", "Create a dropdown box", "Create a pull down list", "",
-     "\u25be", nullptr},
+     "\u25be", &F::puller_Click},
 };
 // clang-format on
 
@@ -180,6 +180,17 @@ void FormCommands::legend_Click()
                        "Fieldset)"),
         kAssistantTitle);
     m_w.Text1->setSelText(legendMarkup(legend));
+}
+
+// The openers of DialogOpeners.cpp of the same names create the dialog.
+void FormCommands::selecter_Click()
+{
+    orvel::selecter_Click(m_w);
+}
+
+void FormCommands::puller_Click()
+{
+    orvel::puller_Click(m_w);
 }
 
 } // namespace orvel

@@ -30,6 +30,9 @@ public:
     void fileupload_Click();
     void fieldset_Click();
     void legend_Click();
+    // Show the list dialog, in list-box or drop-down mode, without waiting for it.
+    void selecter_Click();
+    void puller_Click();
 
     // Start-up values: every counter back at 1 (the window's start-up runs again on File > New).
     void startValues();

@@ -1,15 +1,21 @@
 // Buttons that preset an insertion dialog and show it without waiting for it.
 #include "CommandTest.h"
+#include "dialogs/BulNumCreater.h"
 #include "dialogs/Fonty.h"
 #include "dialogs/Heading.h"
 #include "dialogs/Imager.h"
 #include "dialogs/LinkComplete.h"
+#include "dialogs/ListBox.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <tuple>
 
 using namespace orvel;
+using orvel::test::crlf;
 
 namespace {
 
@@ -28,6 +34,10 @@ TEST_F(DialogOpenersTest, ButtonsShowTheirDialogPreset)
         {"InsertHead", "Insert Heading"},
         {"linker", "Insert Hyperlink: Orvel"},
         {"Mail", "Insert Hyperlink: Orvel"},
+        {"numberings", "Numbering"},
+        {"Bullet", "Bullets"},
+        {"selecter", "List Box"},
+        {"puller", "List Box"},
     };
     for (const auto& [button, caption] : rows) {
         setMarked("[x]");
@@ -106,6 +116,66 @@ TEST_F(DialogOpenersTest, HyperlinkButtonTakesTheSelectionOfItsMoment)
     w->Text1->setSelLength(3);
     press("linker");
     EXPECT_EQ(w->findChild<LinkCompleteDialog*>()->txttodisplay->text(), QStringLiteral("two"));
+}
+
+// The list dialog is preset as its command says and writes its list over the page's selection.
+TEST_F(DialogOpenersTest, ListCommandsPresetTheListDialog)
+{
+    const struct {
+        const char* control;
+        const char* button;
+        QStringList types;
+        const char* list;
+    } rows[] = {
+        {"numberings",
+         "Create Numbered List",
+         {"1", "A", "a", "I", "i"},
+         "a<OL TYPE=\"1\">\n<LI> Point1\n<LI> Point2\n</OL>\n|b"},
+        {"bulleta",
+         "Create Bulletted List",
+         {"disc", "circle", "square"},
+         "a<UL TYPE=\"disc\"> \n<LI> Point1\n<LI> Point2\n</UL>\n|b"},
+    };
+    for (const auto& r : rows) {
+        setMarked("a[word]b");
+        press(r.control);
+        auto* d = w->findChild<BulNumCreaterDialog*>();
+        ASSERT_NE(d, nullptr) << r.control;
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(d->btnbulnumcreater->text(), QString::fromUtf8(r.button));
+        QStringList types;
+        for (int i = 0; i < d->type->count(); ++i)
+            types << d->type->item(i)->text();
+        EXPECT_EQ(types, r.types);
+        EXPECT_EQ(d->type->currentRow(), 0);
+        d->txtbulnumcreater->setText(QStringLiteral("2"));
+        QTest::mouseClick(d->btnbulnumcreater, Qt::LeftButton);
+        EXPECT_EQ(marked(), crlf(r.list));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(DialogOpenersTest, SelectCommandsPresetTheModeOfTheListBoxDialog)
+{
+    for (const char* control : {"selecter", "pulldownlista", "Selecta", "puller"}) {
+        setMarked("a[word]b");
+        press(control);
+        auto* d = w->findChild<ListBoxDialog*>();
+        ASSERT_NE(d, nullptr) << control;
+        const bool listBox = d->lister->isChecked();
+        EXPECT_EQ(listBox, control[0] == 'S' || control[0] == 's') << control;
+        EXPECT_EQ(d->dropdown->isChecked(), !listBox);
+        for (QWidget* c : std::initializer_list<QWidget*>{d->UpDown1, d->multipler, d->default_})
+            EXPECT_EQ(c->isVisible(), listBox) << control << " " << c->objectName().toStdString();
+        QTest::keyClicks(d->text, QStringLiteral("x"));
+        QTest::mouseClick(d->Set, Qt::LeftButton);
+        ui.answer(QStringLiteral("n"));
+        QTest::mouseClick(d->OKButton, Qt::LeftButton);
+        EXPECT_EQ(marked(), (listBox ? QStringLiteral("a<SELECT NAME=\"n\" size=2 >")
+                                     : QStringLiteral("a<SELECT NAME=\"n\">")) +
+                                crlf("\n<OPTION>x\n</SELECT>|b"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 } // namespace
