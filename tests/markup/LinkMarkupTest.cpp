@@ -1,71 +1,48 @@
 #include "markup/LinkMarkup.h"
 #include "MarkupTest.h"
 
-#include <tuple>
-
-using namespace orvel;
-using namespace orvel::test;
-
-namespace {
-
-link::LinkFields hyperlink(const char* url, const char* display = "Home")
+// The same fields written both ways: a mail link takes its own tip and the subject, never a target.
+TEST(LinkMarkup, AttributesInFixedOrderForEachKind)
 {
-    link::LinkFields f;
-    f.url = q(url);
-    f.display = q(display);
-    return f;
-}
-
-TEST(LinkMarkup, MailLinkCarriesSubjectInHrefAndNeverATarget)
-{
-    link::LinkFields f;
-    f.mail = true;
-    f.mailId = q("me@x.org");
-    f.display = q("Write");
+    link::LinkFields f{false, q("u.html"), q("me@x.org"), q("Write"), {}};
     f.fragments = {link::targetFragment(q("Whole Page")), link::titleFragment(q("link tip")),
                    link::titleFragment(q("Mail me")), link::styleFragment(false),
                    link::subjectFragment(q("Hi there"))};
-    EXPECT_EQ(link::replacement(f, q("")).text,
+    EXPECT_EQ(link::replacement(f, {}).text, q(R"(<A HREF="u.html" TITLE="link tip" target="_top" )"
+                                               R"(STYLE="text-decoration:none">Write</A>)"));
+    f.mail = true;
+    EXPECT_EQ(link::replacement(f, {}).text,
               q(R"(<A HREF="mailto:me@x.org?subject=Hi there" TITLE="Mail me" )"
                 R"(STYLE="text-decoration:none">Write</A>)"));
-}
-
-TEST(LinkMarkup, FragmentsOfEmptyOrDefaultValuesAreEmpty)
-{
-    EXPECT_EQ(link::titleFragment(q("")), QString());
-    EXPECT_EQ(link::subjectFragment(q("")), QString());
-    EXPECT_EQ(link::styleFragment(true), QString());
-    const std::pair<const char*, const char*> targets[] = {
-        {"Default (none)", ""},
-        {"Same Frame", R"( target="_self")"},
-        {"Whole Page", R"( target="_top")"},
-        {"New Window", R"( target="_blank")"},
-        {"Parent Frame", R"( target="_parent")"},
-        {"", ""},
-    };
-    for (const auto& [item, fragment] : targets)
-        EXPECT_EQ(link::targetFragment(q(item)), q(fragment)) << item;
+    EXPECT_EQ(link::titleFragment(q("")) + link::subjectFragment(q("")) + link::styleFragment(true),
+              QString());
+    QStringList targets;
+    for (const QString& item : link::kTargetItems)
+        targets << link::targetFragment(item);
+    EXPECT_EQ(targets.join(u'|'),
+              q(R"(| target="_self"| target="_top"| target="_blank"| target="_parent")"));
 }
 
 // A selection beginning with an anchor opening tag loses that tag alone; anything else is
 // replaced whole by the element.
 TEST(LinkMarkup, SelectedOpeningTagIsReplacedAloneAndTheRestKept)
 {
+    link::LinkFields f;
+    f.url = q("y.html");
+    f.display = q("Home");
+    const char* tag = R"(<A HREF="y.html">)";
+    const char* element = R"(<A HREF="y.html">Home</A>)";
     const std::tuple<const char*, qsizetype, const char*> rows[] = {
-        {R"(<a href="old.html">)", 19, R"(<A HREF="y.html">)"},
-        {R"(<A HREF="old.html">Home</A>)", 19, R"(<A HREF="y.html">)"},
-        {R"(<a title="a>b" href=z>Z</a>)", 22, R"(<A HREF="y.html">)"},
-        {R"(<a href="z>Z</a>)", 11, R"(<A HREF="y.html">)"},
-        {R"(<a href="z)", 10, R"(<A HREF="y.html">)"},
-        {R"(<abbr>x</abbr>)", 14, R"(<A HREF="y.html">Home</A>)"},
-        {R"(<a)", 2, R"(<A HREF="y.html">Home</A>)"},
-        {R"( <a href=z>)", 11, R"(<A HREF="y.html">Home</A>)"},
+        {R"(<A HREF="old.html">Home</A>)", 19, tag},
+        {R"(<a title="a>b" href=z>Z</a>)", 22, tag}, // a quoted ">" does not end the tag
+        {R"(<a href="z>Z</a>)", 11, tag},
+        {R"(<a href="z)", 10, tag},
+        {R"(<abbr>x</abbr>)", 14, element},
+        {R"( <a href=z>)", 11, element},
     };
     for (const auto& [selection, length, text] : rows) {
-        const link::Replacement r = link::replacement(hyperlink("y.html"), q(selection));
+        const link::Replacement r = link::replacement(f, q(selection));
         EXPECT_EQ(r.length, length) << selection;
         EXPECT_EQ(r.text, q(text)) << selection;
     }
 }
-
-} // namespace

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <gtest/gtest.h>
+#include <optional>
 #include <ostream>
+#include <tuple>
+#include <utility>
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os)
@@ -18,3 +22,8 @@ inline QString q(const char* s)
 }
 
 } // namespace orvel::test
+
+// Only the test files include this header: they read the builders unqualified and build their
+// tables of cases from the standard headers above.
+using namespace orvel;
+using namespace orvel::test;
