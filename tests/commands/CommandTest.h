@@ -11,11 +11,11 @@
 
 namespace orvel::test {
 
-// One run of a command from a page that does not have the focus: the page before and after in
-// the `marked()` notation, the answers its prompts get, every prompt it shows (as `asked()` writes
-// them), and whether the focus ends on the page.
+// One run of a button or menu entry from a page without the focus: the page before and after in
+// the `marked()` notation, whether the page ends with the focus, the answers to its prompts and
+// every prompt shown (as `asked()` writes them).
 struct CommandRow {
-    const char* control; // a button's or a menu entry's name
+    const char* control;
     const char* before;
     const char* after;
     bool focusesText = false;
@@ -23,8 +23,7 @@ struct CommandRow {
     QStringList prompts = {};
 };
 
-// A source window whose page is given and read back in the `marked()` notation: "|" for the
-// caret, "[" "]" around the selection, "\n" for CR LF.
+// Pages read and written as "|" for the caret, "[" "]" around the selection, "\n" for CR LF.
 class CommandTest : public SourceWindowTest {
 protected:
     void setMarked(const char* page)
@@ -40,8 +39,7 @@ protected:
         setPage(s.remove(close, 1).remove(open, 1), int(open), int(close - open - 1));
     }
 
-    // Clicks the named button as the user does, or triggers the named menu entry; a name must not
-    // stand for both.
+    // Clicks the named button as the user does, or triggers the named menu entry.
     void press(const char* name)
     {
         auto* b = w->findChild<QAbstractButton*>(QString::fromUtf8(name));
@@ -54,8 +52,8 @@ protected:
             a->trigger();
     }
 
-    // The prompts shown so far, one line each: "input|title|prompt|offered text",
-    // "message|icon|title|text" (an OK-only box), "open file".
+    // One line per prompt: "input|title|prompt|offered text", "message|icon|title|text" (OK only),
+    // "question|...", "open file", "save file".
     QStringList asked() const
     {
         static const char* const icons[] = {"none", "critical", "question", "exclamation",
@@ -81,23 +79,23 @@ protected:
         ui.prompts.clear();
         for (const QString& answer : r.answers)
             ui.answer(answer);
-        focusElsewhere();
+        // Away from the page, as a clicked button would; not to the action list, which some
+        // commands focus themselves.
+        commands.fonts->Text3->setFocus();
+        QCoreApplication::processEvents();
         press(r.control);
+        // Typed keys arrive only once the command has returned.
+        if (ui.keysPending()) {
+            EXPECT_EQ(marked(), crlf(r.before)) << "typed before the command returned";
+            ui.deliverKeys();
+        }
         EXPECT_EQ(marked(), crlf(r.after));
         EXPECT_EQ(w->Text1->hasFocus(), r.focusesText);
         EXPECT_EQ(asked(), r.prompts);
         EXPECT_FALSE(ui.answersLeft());
     }
 
-    // Takes the focus away from the page, as a clicked button or another control would; not to the
-    // action list, which some commands give the focus.
-    void focusElsewhere()
-    {
-        commands.fonts->Text3->setFocus();
-        QCoreApplication::processEvents();
-    }
-
-    // File > New on a page with no unsaved edits: every command family starts over.
+    // File > New on a page without unsaved edits: every command family starts over.
     void newPage()
     {
         w->setModified(false);
