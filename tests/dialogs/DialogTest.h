@@ -40,6 +40,12 @@ using ShownList = std::vector<Shown>;
 // The dialogs on the source window and its page box.
 class DialogTest : public SourceWindowTest {
 protected:
+    // A message box no test looked at is one the user would not have expected.
+    void TearDown() override
+    {
+        EXPECT_EQ(shown(), ShownList{});
+        SourceWindowTest::TearDown();
+    }
     // The message boxes shown since the last call (file dialogs left out).
     ShownList shown()
     {
