@@ -10,9 +10,10 @@
 
 using namespace orvel;
 using orvel::test::crlf;
-using Kind = ScriptedPlatform::PromptKind;
 
 namespace {
+
+const QString kUntitledCaption = QStringLiteral("Untitled[]: Orvel -By Quorrin");
 
 class FileCommandsTest : public orvel::test::SourceWindowTest {
 protected:
@@ -24,6 +25,14 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
         return f.fileName();
+    }
+
+    QString openFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString file = writeFile(name, bytes);
+        ui.answerFile(file);
+        w->open_Click();
+        return file;
     }
 
     static QByteArray readBytes(const QString& file)
@@ -39,6 +48,8 @@ protected:
         w->Text1->setSelText(typed);
     }
 
+    QString title() const { return w->windowHandle()->title(); }
+
     bool previewAvailable() const
     {
         return w->menuAction(QStringLiteral("preview"))->isEnabled() &&
@@ -48,160 +59,143 @@ protected:
     QTemporaryDir dir;
 };
 
-void expectQuestion(const ScriptedPlatform::Prompt& p, const QString& title, const QString& text,
-                    MsgAnswer defaultButton)
+// Each question about unsaved edits, exactly as asked, and where each answer leads.
+TEST_F(FileCommandsTest, UnsavedEditsAskFirst)
 {
-    EXPECT_EQ(p.kind, Kind::Message);
-    EXPECT_EQ(p.title, title);
-    EXPECT_EQ(p.text, text);
-    EXPECT_EQ(p.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(p.icon, MsgIcon::Question);
-    EXPECT_EQ(p.defaultButton, defaultButton);
+    const QString other = writeFile(QStringLiteral("other.html"), "other\n");
+    const struct Question {
+        const char *title, *text;
+        MsgAnswer defaultButton;
+    } proceed{"Assistant: Orvel - Reminder to save", "File not saved. Proceed?", MsgAnswer::No},
+        saveFirst{"Assistant: Orvel - Confirm Save", "File not saved. Save it now?",
+                  MsgAnswer::Yes},
+        exit{"Assistant: Orvel - Reminder to save", "Are you sure you want to exit without saving?",
+             MsgAnswer::No};
+    enum Page { Kept, Default, Other };
+    const struct {
+        void (SourceWindow::*command)();
+        Question q;
+        MsgAnswer answer;
+        Page page;
+        int ends;
+    } rows[] = {
+        {&SourceWindow::new_Click, proceed, MsgAnswer::No, Kept, 0},
+        {&SourceWindow::new_Click, proceed, MsgAnswer::Yes, Default, 0},
+        // Yes: the user saves first, so no file dialog follows.
+        {&SourceWindow::open_Click, saveFirst, MsgAnswer::Yes, Kept, 0},
+        {&SourceWindow::open_Click, saveFirst, MsgAnswer::No, Other, 0},
+        {&SourceWindow::exit_Click, exit, MsgAnswer::No, Kept, 0},
+        {&SourceWindow::exit_Click, exit, MsgAnswer::Yes, Kept, 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.q.text) + (r.answer == MsgAnswer::Yes ? " Yes" : " No"));
+        edit(QStringLiteral("mine "));
+        const QString before = w->Text1->text();
+        ui.prompts.clear();
+        endProgramCalls = 0;
+        ui.answer(r.answer);
+        if (r.page == Other)
+            ui.answerFile(other);
+        (w.get()->*r.command)();
+        ASSERT_EQ(ui.prompts.size(), r.page == Other ? 2 : 1);
+        const auto& p = ui.prompts[0];
+        EXPECT_EQ(p.kind, ScriptedPlatform::PromptKind::Message);
+        EXPECT_EQ(p.title, QString::fromUtf8(r.q.title));
+        EXPECT_EQ(p.text, QString::fromUtf8(r.q.text));
+        EXPECT_EQ(p.buttons, MsgButtons::YesNo);
+        EXPECT_EQ(p.icon, MsgIcon::Question);
+        EXPECT_EQ(p.defaultButton, r.q.defaultButton);
+        const QString page[] = {before, w->attempt->text(), crlf("other\n")};
+        EXPECT_EQ(w->Text1->text(), page[r.page]);
+        EXPECT_EQ(w->star->text(), r.page == Kept ? QStringLiteral("*") : QString());
+        EXPECT_EQ(endProgramCalls, r.ends);
+    }
 }
 
-// --- New ---------------------------------------------------------------------------------------
-
-// The command families start over too: the next text box is "textbox1" again.
-TEST_F(FileCommandsTest, NewWithoutEditsAsksNothingAndResets)
+// Without edits nothing is asked. New starts everything over: the path, the captions, the
+// selection, and the command families (the next text box is "textbox1" again).
+TEST_F(FileCommandsTest, WithoutEditsNewAndExitAskNothing)
 {
     auto* textbox = w->findChild<QAbstractButton*>(QStringLiteral("Textbox"));
     ASSERT_TRUE(textbox);
     textbox->click();
     textbox->click();
-    setPage(QStringLiteral("saved"));
     w->setModified(false);
+    openFile(QStringLiteral("a.html"), "<p>\n");
     w->new_Click();
-    EXPECT_TRUE(ui.prompts.isEmpty());
+    EXPECT_EQ(ui.prompts.size(), 1); // the file dialog alone
     EXPECT_EQ(w->Text1->text(), w->attempt->text());
-    EXPECT_EQ(w->windowHandle()->title(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
+    EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
+    EXPECT_EQ(title(), kUntitledCaption);
     EXPECT_EQ(w->Text1->selStart(), 97);
     EXPECT_EQ(w->Text1->selLength(), 84);
     EXPECT_FALSE(previewAvailable());
     textbox->click();
     EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("NAME=\"textbox1\">")));
+
+    w->setModified(false);
+    w->exit_Click();
+    EXPECT_EQ(ui.prompts.size(), 1);
+    EXPECT_EQ(endProgramCalls, 1);
 }
 
-TEST_F(FileCommandsTest, NewWithEditsAsksAndNoKeepsThePage)
+TEST_F(FileCommandsTest, OpenReadsEveryLineEndAndSetsCaptionsAndPreview)
 {
-    edit(QStringLiteral("mine "));
-    ui.answer(MsgAnswer::No);
-    w->new_Click();
-    ASSERT_EQ(ui.prompts.size(), 1);
-    expectQuestion(ui.prompts[0], QStringLiteral("Assistant: Orvel - Reminder to save"),
-                   QStringLiteral("File not saved. Proceed?"), MsgAnswer::No);
-    EXPECT_TRUE(w->Text1->text().startsWith(QStringLiteral("mine ")));
-    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
-}
-
-TEST_F(FileCommandsTest, NewWithEditsAndYesBringsBackTheDefaultPage)
-{
-    edit(QStringLiteral("mine "));
-    ui.answer(MsgAnswer::Yes);
-    w->new_Click();
-    EXPECT_EQ(w->Text1->text(), w->attempt->text());
-    EXPECT_EQ(w->star->text(), QString());
-    EXPECT_EQ(w->windowHandle()->title(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
-}
-
-TEST_F(FileCommandsTest, NewAfterOpenForgetsThePath)
-{
-    const QString file = writeFile(QStringLiteral("a.html"), "<p>\n");
-    ui.answerFile(file);
-    w->open_Click();
-    w->new_Click();
-    EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
-    EXPECT_EQ(w->windowHandle()->title(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
-    EXPECT_FALSE(previewAvailable());
-}
-
-// --- Open --------------------------------------------------------------------------------------
-
-TEST_F(FileCommandsTest, OpenReadsLinesAndSetsCaptionsAndPreview)
-{
-    const QString file = writeFile(QStringLiteral("page.html"), "<HTML>\n<BODY>\r\nhi\rthere");
-    w->new_Click();
-    ui.answerFile(file);
-    w->open_Click();
-    ASSERT_EQ(ui.prompts.size(), 1);
-    EXPECT_EQ(ui.prompts[0].kind, Kind::File);
-    EXPECT_EQ(ui.prompts[0].file.kind, FileDialogKind::Open);
+    const QString file = openFile(QStringLiteral("page.html"), "<HTML>\n<BODY>\r\nhi\rthere");
     EXPECT_EQ(w->Text1->text(), crlf("<HTML>\n<BODY>\nhi\nthere\n"));
-    EXPECT_EQ(w->star->text(), QString());
     EXPECT_EQ(w->saveme->text(), file);
-    // The change of saveme writes the caption last.
-    EXPECT_EQ(w->windowHandle()->title(), file + QStringLiteral(":  Orvel - by Quorrin"));
+    // The change of saveme writes the caption last; opening the same file again does not change
+    // saveme, so the open caption stays.
+    EXPECT_EQ(title(), file + QStringLiteral(":  Orvel - by Quorrin"));
     EXPECT_TRUE(previewAvailable());
     EXPECT_TRUE(w->Text1->hasFocus());
+    ui.answerFile(file);
+    w->open_Click();
+    EXPECT_EQ(title(), file + QStringLiteral("[]  - VuxPad"));
 }
 
-TEST_F(FileCommandsTest, OpeningTheCurrentFileAgainKeepsTheVuxPadCaption)
-{
-    const QString file = writeFile(QStringLiteral("same.html"), "x\n");
-    ui.answerFile(file).answerFile(file);
-    w->open_Click();
-    w->open_Click();
-    EXPECT_EQ(w->windowHandle()->title(), file + QStringLiteral("[]  - VuxPad"));
-}
-
-TEST_F(FileCommandsTest, OpenWithEditsAndYesLetsTheUserSaveFirst)
-{
-    edit();
-    const QString before = w->Text1->text();
-    ui.answer(MsgAnswer::Yes);
-    w->open_Click();
-    ASSERT_EQ(ui.prompts.size(), 1);
-    expectQuestion(ui.prompts[0], QStringLiteral("Assistant: Orvel - Confirm Save"),
-                   QStringLiteral("File not saved. Save it now?"), MsgAnswer::Yes);
-    EXPECT_EQ(w->Text1->text(), before);
-    EXPECT_TRUE(w->Text1->hasFocus());
-}
-
-TEST_F(FileCommandsTest, OpenWithEditsAndNoGoesOnToTheDialog)
-{
-    edit();
-    const QString file = writeFile(QStringLiteral("b.html"), "b\n");
-    ui.answer(MsgAnswer::No).answerFile(file);
-    w->open_Click();
-    EXPECT_EQ(w->Text1->text(), crlf("b\n"));
-    EXPECT_EQ(w->star->text(), QString());
-}
-
-TEST_F(FileCommandsTest, OpenCancelledChangesNothing)
+TEST_F(FileCommandsTest, CancelledDialogsChangeNothing)
 {
     const QString before = w->Text1->text();
-    const QString title = w->windowHandle()->title();
-    ui.cancelFile();
+    ui.cancelFile().cancelFile();
     w->open_Click();
     EXPECT_EQ(w->Text1->text(), before);
-    EXPECT_EQ(w->windowHandle()->title(), title);
+    EXPECT_EQ(title(), kUntitledCaption);
+    edit();
+    w->saveas_Click();
+    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
     EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
-TEST_F(FileCommandsTest, OpenFailuresNameTheFileAndTheReasonAndChangeNothing)
+// What Open shows of a file and what Save writes back, byte for byte, after two saves.
+TEST_F(FileCommandsTest, PagesRoundTripThroughOpenAndSave)
 {
-    const QString missing = path(QStringLiteral("missing.html"));
-    const QString folder = path(QStringLiteral("folder"));
-    QDir().mkpath(folder);
-    for (const QString& bad : {missing, folder}) {
-        ui.prompts.clear();
-        const QString before = w->Text1->text();
-        ui.answerFile(bad);
-        w->open_Click();
-        ASSERT_EQ(ui.prompts.size(), 2) << bad.toStdString();
-        const auto& msg = ui.prompts[1];
-        EXPECT_EQ(msg.icon, MsgIcon::Critical);
-        EXPECT_EQ(msg.title, QStringLiteral("Assistant: Orvel"));
-        EXPECT_TRUE(msg.text.contains(bad)) << msg.text.toStdString();
-        EXPECT_TRUE(msg.text.startsWith(QStringLiteral("Could not open")))
-            << msg.text.toStdString();
-        EXPECT_EQ(w->Text1->text(), before);
-        EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
+    const struct {
+        QByteArray bytes;
+        QString shown;
+        QByteArray saved;
+    } rows[] = {
+        {"<HTML>\r\n\r\n\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n",
+         QStringLiteral("<HTML>\r\n\r\n\u00e9t\u00e9 \U0001F600\r\n"),
+         "<HTML>\r\n\r\n\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n"},
+        // The missing final line end is added once.
+        {"a\r\nb", crlf("a\nb\n"), "a\r\nb\r\n"},
+        // A page that is not UTF-8 keeps its letters, and is UTF-8 from then on.
+        {"caf\xe9\r\n", QStringLiteral("caf\u00e9\r\n"), "caf\xc3\xa9\r\n"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.bytes.toStdString());
+        const QString file = openFile(QStringLiteral("round.html"), r.bytes);
+        EXPECT_EQ(w->Text1->text(), r.shown);
+        w->save_Click();
+        w->save_Click();
+        EXPECT_EQ(readBytes(file), r.saved);
     }
 }
 
-// --- Save and Save As --------------------------------------------------------------------------
-
-TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsWithTheHtmlExtension)
+// Save on an untitled page is Save As; later saves write the edits to the same file.
+TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
 {
     const QString file = path(QStringLiteral("new.html"));
     ui.answerFile(file);
@@ -211,111 +205,52 @@ TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsWithTheHtmlExtension)
     EXPECT_EQ(ui.prompts[0].file.defaultExtension, QStringLiteral("html"));
     EXPECT_EQ(readBytes(file), w->Text1->text().toUtf8());
     EXPECT_EQ(w->saveme->text(), file);
-    EXPECT_EQ(w->windowHandle()->title(), file + QStringLiteral("[]: Orvel -By Quorrin"));
     EXPECT_TRUE(previewAvailable());
-}
-
-TEST_F(FileCommandsTest, SaveAsCancelledWritesNothing)
-{
-    edit();
-    ui.cancelFile();
-    w->saveas_Click();
-    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
-    EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
-}
-
-TEST_F(FileCommandsTest, AnUneditedPageRoundTripsByteForByte)
-{
-    const QByteArray bytes =
-        "<HTML>\r\n<BODY>\r\n\r\n\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n</HTML>\r\n";
-    const QString file = writeFile(QStringLiteral("round.html"), bytes);
-    ui.answerFile(file);
-    w->open_Click();
-    w->save_Click();
-    w->save_Click();
-    EXPECT_EQ(readBytes(file), bytes);
-}
-
-TEST_F(FileCommandsTest, APageThatIsNotUtf8KeepsItsLetters)
-{
-    const QString file = writeFile(QStringLiteral("latin1.html"), "caf\xe9\r\n");
-    ui.answerFile(file);
-    w->open_Click();
-    EXPECT_EQ(w->Text1->text(), QStringLiteral("caf\u00e9\r\n"));
-}
-
-TEST_F(FileCommandsTest, AFileWithoutAFinalLineEndGainsOneOnce)
-{
-    const QString file = writeFile(QStringLiteral("open-end.html"), "a\r\nb");
-    ui.answerFile(file);
-    w->open_Click();
-    EXPECT_EQ(w->Text1->text(), crlf("a\nb\n"));
-    w->save_Click();
-    w->save_Click();
-    EXPECT_EQ(readBytes(file), QByteArray("a\r\nb\r\n"));
-}
-
-TEST_F(FileCommandsTest, SaveWritesTheEditsAndClearsTheMarker)
-{
-    const QString file = writeFile(QStringLiteral("e.html"), "old\r\n");
-    ui.answerFile(file);
-    w->open_Click();
     edit(QStringLiteral("new "));
-    EXPECT_EQ(w->windowHandle()->title(), file + QStringLiteral("[*]: Orvel -By Quorrin"));
+    EXPECT_EQ(title(), file + QStringLiteral("[*]: Orvel -By Quorrin"));
     w->save_Click();
-    EXPECT_EQ(readBytes(file), QByteArray("new old\r\n"));
+    EXPECT_EQ(readBytes(file), w->Text1->text().toUtf8());
     EXPECT_EQ(w->star->text(), QString());
-    EXPECT_EQ(w->windowHandle()->title(), file + QStringLiteral("[]: Orvel -By Quorrin"));
+    EXPECT_EQ(title(), file + QStringLiteral("[]: Orvel -By Quorrin"));
 }
 
-TEST_F(FileCommandsTest, SaveToAnUnwritablePathKeepsThePageUnsavedAndSaysWhy)
+// A failed open or save names the file and the reason and changes nothing: the page stays as it
+// was, unsaved, under its old name.
+TEST_F(FileCommandsTest, FailuresNameTheFileAndTheReasonAndChangeNothing)
 {
+    const QString missing = path(QStringLiteral("missing.html"));
+    const QString folder = path(QStringLiteral("folder"));
+    QDir().mkpath(folder);
     // A path below a plain file cannot be created, not even by root.
     const QString blocker = writeFile(QStringLiteral("blocker"), "x");
-    const QString file = writeFile(QStringLiteral("ok.html"), "ok\r\n");
-    ui.answerFile(file);
+    const QString underFile = blocker + QStringLiteral("/page.html");
+    const QString page = w->Text1->text();
+    ui.answerFile(missing).answerFile(folder);
     w->open_Click();
+    w->open_Click();
+    EXPECT_EQ(w->Text1->text(), page);
     edit();
-    w->saveme->setText(blocker + QStringLiteral("/page.html"));
-    ui.prompts.clear();
-    w->save_Click();
-    ASSERT_EQ(ui.prompts.size(), 1);
-    EXPECT_EQ(ui.prompts[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(ui.prompts[0].text.startsWith(QStringLiteral("Could not save")));
-    EXPECT_TRUE(ui.prompts[0].text.contains(blocker + QStringLiteral("/page.html")));
-    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
-    EXPECT_EQ(readBytes(blocker), QByteArray("x"));
-}
-
-TEST_F(FileCommandsTest, SaveAsToAFolderFailsAndChangesNothing)
-{
-    edit();
-    const QString folder = path(QStringLiteral("sub"));
-    QDir().mkpath(folder);
     ui.answerFile(folder);
     w->saveas_Click();
-    ASSERT_EQ(ui.prompts.size(), 2);
-    EXPECT_TRUE(ui.prompts[1].text.contains(folder));
     EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
-    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
-}
-
-TEST_F(FileCommandsTest, AFailedSaveLeavesTheOldFileWhole)
-{
-    const QString file = writeFile(QStringLiteral("keep.html"), "keep\r\n");
-    ui.answerFile(file);
-    w->open_Click();
-    edit(QStringLiteral("changed "));
-    // Make the folder unusable for the temporary file by replacing the target with a folder.
-    QFile::remove(file);
-    QDir().mkpath(file);
+    w->saveme->setText(underFile);
     w->save_Click();
-    EXPECT_TRUE(QFileInfo(file).isDir());
     EXPECT_EQ(w->star->text(), QStringLiteral("*"));
+    EXPECT_EQ(readBytes(blocker), QByteArray("x"));
+    QList<ScriptedPlatform::Prompt> errors;
+    for (const auto& p : ui.prompts)
+        if (p.kind == ScriptedPlatform::PromptKind::Message)
+            errors << p;
+    const QString bad[] = {missing, folder, folder, underFile};
+    ASSERT_EQ(errors.size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(errors[i].icon, MsgIcon::Critical);
+        EXPECT_EQ(errors[i].title, kAssistantTitle);
+        EXPECT_TRUE(errors[i].text.startsWith(i < 2 ? QStringLiteral("Could not open \"") + bad[i]
+                                                    : QStringLiteral("Could not save \"") + bad[i]))
+            << errors[i].text.toStdString();
+    }
 }
-
-// --- Preview and Exit --------------------------------------------------------------------------
 
 TEST_F(FileCommandsTest, PreviewShowsItsTipOncePerRunAndHandsOverThePath)
 {
@@ -331,45 +266,6 @@ TEST_F(FileCommandsTest, PreviewShowsItsTipOncePerRunAndHandsOverThePath)
     w->new_Click();
     w->preview_Click();
     EXPECT_EQ(ui.prompts.size(), 2);
-}
-
-TEST_F(FileCommandsTest, ExitWithoutEditsEndsAtOnce)
-{
-    w->exit_Click();
-    EXPECT_TRUE(ui.prompts.isEmpty());
-    EXPECT_EQ(endProgramCalls, 1);
-}
-
-TEST_F(FileCommandsTest, ExitWithEditsAsks)
-{
-    edit();
-    const struct {
-        MsgAnswer answer;
-        int ends;
-    } rows[] = {{MsgAnswer::No, 0}, {MsgAnswer::Yes, 1}};
-    for (const auto& r : rows) {
-        ui.prompts.clear();
-        endProgramCalls = 0;
-        ui.answer(r.answer);
-        w->exit_Click();
-        ASSERT_EQ(ui.prompts.size(), 1);
-        expectQuestion(ui.prompts[0], QStringLiteral("Assistant: Orvel - Reminder to save"),
-                       QStringLiteral("Are you sure you want to exit without saving?"),
-                       MsgAnswer::No);
-        EXPECT_EQ(endProgramCalls, r.ends);
-    }
-}
-
-TEST_F(FileCommandsTest, TheWindowButtonsRunTheFileCommands)
-{
-    ui.cancelFile().cancelFile();
-    w->pictopen->click();
-    w->pictsaveas->click();
-    ASSERT_EQ(ui.prompts.size(), 2);
-    EXPECT_EQ(ui.prompts[0].file.kind, FileDialogKind::Open);
-    EXPECT_EQ(ui.prompts[1].file.kind, FileDialogKind::Save);
-    w->pictprev->click();
-    EXPECT_EQ(ui.prompts.last().title, QStringLiteral("Tip"));
 }
 
 } // namespace
