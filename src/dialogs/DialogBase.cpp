@@ -189,24 +189,24 @@ QLabel* DialogBase::label(QWidget* parent, const QString& name, const QString& t
     return l;
 }
 
-NumberBox DialogBase::numberBox(QWidget* parent, const NumberBoxSpec& spec)
+NumberBox DialogBase::numberBox(QWidget* parent, const NumberBoxSpec& opts)
 {
     NumberBox n;
-    n.box = lineBox(parent, spec.name, spec.text, spec.tip);
-    if (spec.typedMax > 0)
-        limitTyping(n.box, spec.typedMax);
-    if (spec.fallback) {
+    n.box = lineBox(parent, opts.name, opts.text, opts.tip);
+    if (opts.typedMax > 0)
+        limitTyping(n.box, opts.typedMax);
+    if (opts.fallback) {
         connect(n.box, &QLineEdit::textChanged, this,
-                [box = n.box, fallback = *spec.fallback, percent = spec.trailingPercent,
-                 tidy = spec.tidy] {
+                [box = n.box, fallback = *opts.fallback, percent = opts.trailingPercent,
+                 tidy = opts.tidy] {
                     if (tidy && tidy())
                         return;
                     digitFilter(box, fallback, percent);
                 });
     }
-    if (!spec.upDown.isEmpty()) {
-        n.upDown = new UpDown(spec.upDown, parent);
-        bindUpDown(n.upDown, n.box, spec.lower, spec.upper);
+    if (!opts.upDown.isEmpty()) {
+        n.upDown = new UpDown(opts.upDown, parent);
+        bindUpDown(n.upDown, n.box, opts.lower, opts.upper);
     }
     return n;
 }

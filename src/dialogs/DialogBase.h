@@ -126,9 +126,9 @@ protected:
     static QComboBox* editableCombo(QWidget* parent, const QString& name, const QStringList& items,
                                     const QString& text, const QString& tip = {});
     static QLabel* label(QWidget* parent, const QString& name, const QString& text);
-    // A box for a number, with its digit filter, its typing limit and its up-down wired as `spec`
+    // A box for a number, with its digit filter, its typing limit and its up-down wired as `opts`
     // says. A change rule of the dialog's own, connected afterwards, runs after the filter.
-    NumberBox numberBox(QWidget* parent, const NumberBoxSpec& spec);
+    NumberBox numberBox(QWidget* parent, const NumberBoxSpec& opts);
     // The box with its up-down close beside it, for one layout cell.
     static QHBoxLayout* numberRow(const NumberBox& n);
     // `OKButton` and `CancelButton` on the right of a row; Cancel unloads the dialog.

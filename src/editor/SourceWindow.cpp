@@ -99,22 +99,25 @@ void SourceWindow::buildControls()
     auto* shell = new QWidget(central);
     auto* shellRow = new FlowLayout(shell);
     // The window's own buttons; its action table dresses them and joins them to their commands.
-    for (QToolButton** b :
-         {&pictnew, &pictopen, &pictsave, &pictsaveas, &pictprev, &pictrest, &picturest,
-          &pictcontrast, &pictinformation, &pictrefresh, &picthelpfile}) {
-        *b = new QToolButton(shell);
-        (*b)->setAutoRaise(true);
-        (*b)->setIconSize(QSize(22, 22));
-        shellRow->addWidget(*b);
+    const std::pair<QToolButton**, const char*> shellButtons[] = {
+        {&pictnew, "pictnew"},
+        {&pictopen, "pictopen"},
+        {&pictsave, "pictsave"},
+        {&pictsaveas, "pictsaveas"},
+        {&pictprev, "pictprev"},
+        {&pictrest, "pictrest"},
+        {&picturest, "picturest"},
+        {&pictcontrast, "pictcontrast"},
+        {&pictinformation, "pictinformation"},
+        {&pictrefresh, "pictrefresh"},
+        {&picthelpfile, "picthelpfile"}};
+    for (const auto& [member, name] : shellButtons) {
+        *member = new QToolButton(shell);
+        (*member)->setObjectName(QString::fromUtf8(name));
+        (*member)->setAutoRaise(true);
+        (*member)->setIconSize(QSize(22, 22));
+        shellRow->addWidget(*member);
     }
-    const char* shellNames[] = {"pictnew",         "pictopen",    "pictsave",    "pictsaveas",
-                                "pictprev",        "pictrest",    "picturest",   "pictcontrast",
-                                "pictinformation", "pictrefresh", "picthelpfile"};
-    QToolButton* shellButtons[] = {pictnew,         pictopen,    pictsave,    pictsaveas,
-                                   pictprev,        pictrest,    picturest,   pictcontrast,
-                                   pictinformation, pictrefresh, picthelpfile};
-    for (std::size_t i = 0; i < std::size(shellButtons); ++i)
-        shellButtons[i]->setObjectName(QString::fromUtf8(shellNames[i]));
 
     Frame1 = new QGroupBox(tr("Temporary Clipboard"), shell);
     Frame1->setObjectName(QStringLiteral("Frame1"));
