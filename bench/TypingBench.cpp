@@ -28,47 +28,47 @@ QString pageOf(qsizetype bytes)
     return page;
 }
 
-// One typed character in the middle of a page of state.range(0) characters, then Backspace.
-void BM_TypeInPage(benchmark::State& state)
+// Runs `step` state.iterations() times in a composed window whose page has state.range(0)
+// characters, with the caret in the middle.
+template <class Step> void inPage(benchmark::State& state, Step step)
 {
     ScriptedPlatform ui;
     setPlatform(&ui);
     {
-        const std::unique_ptr<SourceWindow> w = buildSourceWindow();
-        w->show();
-        w->Text1->setText(pageOf(state.range(0)));
-        w->Text1->setSelStart(int(state.range(0) / 2));
-        w->Text1->setFocus();
-        for (auto _ : state) {
-            QTest::keyClick(w->Text1, Qt::Key_X);
-            QTest::keyClick(w->Text1, Qt::Key_Backspace);
-        }
+        const SourceWindowParts parts = buildSourceWindow();
+        SourceWindow& w = *parts.window;
+        w.show();
+        w.Text1->setText(pageOf(state.range(0)));
+        w.Text1->setSelStart(int(state.range(0) / 2));
+        w.Text1->setFocus();
+        for (auto _ : state)
+            step(w);
     }
-    state.SetItemsProcessed(state.iterations() * 2);
     setPlatform(nullptr);
+}
+
+// One typed character in the middle of the page, then Backspace.
+void BM_TypeInPage(benchmark::State& state)
+{
+    inPage(state, [](SourceWindow& w) {
+        QTest::keyClick(w.Text1, Qt::Key_X);
+        QTest::keyClick(w.Text1, Qt::Key_Backspace);
+    });
+    state.SetItemsProcessed(state.iterations() * 2);
 }
 BENCHMARK(BM_TypeInPage)->Arg(4 << 10)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
 
 // A command that replaces the selection in two steps as one undo step, then the undo.
 void BM_CommandInPage(benchmark::State& state)
 {
-    ScriptedPlatform ui;
-    setPlatform(&ui);
-    {
-        const std::unique_ptr<SourceWindow> w = buildSourceWindow();
-        w->show();
-        w->Text1->setText(pageOf(state.range(0)));
-        w->Text1->setSelStart(int(state.range(0) / 2));
-        for (auto _ : state) {
-            w->runCommand([&] {
-                w->Text1->setSelText(QStringLiteral("<TABLE>"));
-                w->Text1->setSelText(QStringLiteral("</TABLE>"));
-            });
-            w->Text1->undo();
-        }
-    }
+    inPage(state, [](SourceWindow& w) {
+        w.runCommand([&] {
+            w.Text1->setSelText(QStringLiteral("<TABLE>"));
+            w.Text1->setSelText(QStringLiteral("</TABLE>"));
+        });
+        w.Text1->undo();
+    });
     state.SetItemsProcessed(state.iterations());
-    setPlatform(nullptr);
 }
 BENCHMARK(BM_CommandInPage)->Arg(4 << 10)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
 

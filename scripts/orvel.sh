@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing on a Debian 12 machine, builds Orvel, then runs it or its tests.
+# Installs what is missing on a Debian 12 machine, builds Orvel (and its benchmarks, so they
+# cannot fall behind the code), then runs it or its tests.
 #   scripts/orvel.sh run    build and start Orvel
 #   scripts/orvel.sh test   build and run the whole test suite (non-zero exit on any failure)
 set -euo pipefail
@@ -23,7 +24,7 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEL_BUILD_BENCH=ON
 cmake --build "$build"
 
 case "$mode" in
