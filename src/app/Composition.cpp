@@ -2,7 +2,10 @@
 
 #include "assist/AssistCommands.h"
 #include "commands/Install.h"
+#include "composer/ComposerWindow.h"
 #include "editor/SourceWindow.h"
+
+#include <QAction>
 
 namespace orvel {
 
@@ -30,6 +33,35 @@ SourceWindowParts buildSourceWindow()
     installActions(*parts.window, *parts.assist, AssistCommands::actions());
     fillChangePass(*parts.window);
     return parts;
+}
+
+Program::~Program() = default;
+
+SourceWindow* Program::sourceWindow(bool create)
+{
+    if (source.window || !create)
+        return source.window.get();
+    source = buildSourceWindow();
+    SourceWindow& w = *source.window;
+    ComposerWindow* c = composer.get();
+    // Its close box and its Composer command hand the page back; its preview shows the
+    // Composer's file.
+    w.links.closeBox = [c] { c->mnucomposer_Click(); };
+    w.links.composerPagePath = [c] { return c->saveme->text(); };
+    w.links.showPreview = c->links.showPreview;
+    QAction* back = w.menuAction(QStringLiteral("mnucomposer"));
+    back->setEnabled(true);
+    QObject::connect(back, &QAction::triggered, c, &ComposerWindow::mnucomposer_Click);
+    return &w;
+}
+
+std::unique_ptr<Program> buildProgram()
+{
+    auto program = std::make_unique<Program>();
+    program->composer = std::make_unique<ComposerWindow>();
+    Program* p = program.get();
+    program->composer->links.sourceWindow = [p](bool create) { return p->sourceWindow(create); };
+    return program;
 }
 
 } // namespace orvel

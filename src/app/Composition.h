@@ -8,6 +8,7 @@ namespace orvel {
 
 class SourceWindow;
 class AssistCommands;
+class ComposerWindow;
 
 // The source window with the command families installed in it. The families are children of the
 // window: the pointers hold as long as the window lives.
@@ -20,5 +21,16 @@ struct SourceWindowParts {
 // The composition root: builds the source window, installs the command families into it and
 // fills its change pass. Nothing below this folder knows which commands or typing aids exist.
 SourceWindowParts buildSourceWindow();
+
+// The whole program: the Composer, and the source window it builds the first time it switches
+// to it. The two hand the page to each other through the page's file.
+struct Program {
+    std::unique_ptr<ComposerWindow> composer;
+    SourceWindowParts source;
+    // The source window, built and joined to the Composer on first use when `create` is set.
+    SourceWindow* sourceWindow(bool create);
+    ~Program();
+};
+std::unique_ptr<Program> buildProgram();
 
 } // namespace orvel

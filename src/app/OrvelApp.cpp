@@ -1,7 +1,7 @@
 #include "app/OrvelApp.h"
 
 #include "app/Composition.h"
-#include "editor/SourceWindow.h"
+#include "composer/ComposerWindow.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -10,6 +10,8 @@ namespace orvel {
 
 int runOrvel(int argc, char** argv)
 {
+    // The Composer's web views share the GL context set up before the application object.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvel"));
     QApplication::setOrganizationName(QStringLiteral("Orvel"));
@@ -19,8 +21,9 @@ int runOrvel(int argc, char** argv)
     setPlatform(&desktop);
     int code = 0;
     {
-        const SourceWindowParts source = buildSourceWindow();
-        source.window->show();
+        // The program opens on the Composer.
+        const std::unique_ptr<Program> program = buildProgram();
+        program->composer->show();
         code = QApplication::exec();
     }
     setPlatform(nullptr);

@@ -1,0 +1,681 @@
+#include "composer/ComposerWindow.h"
+
+#include "composer/ComposerMarkup.h"
+#include "composer/EditControl.h"
+#include "editor/PageFile.h"
+#include "editor/SourceWindow.h"
+#include "platform/Icons.h"
+#include "platform/Platform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace orvel {
+
+const QString ComposerWindow::kGeneratorOld =
+    QStringLiteral("<META NAME=\"GENERATOR\" Content=\"Microsoft DHTML Editing Control\">");
+const QString ComposerWindow::kGeneratorNew =
+    QStringLiteral("<META NAME=\"GENERATOR\" Content=\"Quorrin's Orvel\">");
+
+namespace {
+
+const QString kComposerCaption = QStringLiteral("Orvel Composer: ");
+const QString kNewCaption = QStringLiteral("Orvel Composer: By Quorrin");
+const QString kNoFileChosen =
+    QStringLiteral("No file was chosen. The page and its file stay as they were.");
+
+} // namespace
+
+ComposerWindow::ComposerWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Editor"));
+    setCaption(QStringLiteral("Orvel: By Quorrin"));
+    setWindowIcon(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")));
+    resize(1000, 720);
+    saveme = new StateBox(QStringLiteral("saveme"), QString(), this);
+    links.endProgram = [] { QCoreApplication::exit(0); };
+
+    m_sink.handOver = [this](const QString& fragment) { showFragment(fragment); };
+    m_sink.sourceSelection = [this] {
+        SourceWindow* w = existingSource();
+        return w ? w->Text1->selText() : QString();
+    };
+
+    buildControls();
+    buildToolbar();
+    buildMenus();
+    firstSwitch = true;
+    CommonDialog1.fileName = QStringLiteral("*.html");
+}
+
+ComposerWindow::~ComposerWindow() = default;
+
+void ComposerWindow::buildControls()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(4, 4, 4, 4);
+
+    auto* row = new QHBoxLayout;
+    linktohtml = new ClickLabel(QStringLiteral("linktohtml"), QStringLiteral("HTML"), central);
+    linktohtml->setCursor(Qt::PointingHandCursor);
+    linktohtml->setStyleSheet(QStringLiteral("color: #0000C0; font-weight: bold"));
+    linktohtml->installEventFilter(this);
+    connect(linktohtml, &ClickLabel::clicked, this, &ComposerWindow::mnuhtml_Click);
+
+    Combo3 = new QComboBox(central);
+    Combo3->setObjectName(QStringLiteral("Combo3"));
+    Combo3->addItems(composer::specialCharacters());
+    Combo3->setPlaceholderText(composer::kSpclChar);
+    Combo3->setCurrentIndex(-1);
+    Combo3->setMaxVisibleItems(20);
+    Combo3->setToolTip(QStringLiteral("Choose Special Characters - Cut and Paste in reqd. area."));
+    connect(Combo3, &QComboBox::textActivated, this, &ComposerWindow::Combo3_Change);
+
+    const auto picture = [central](const char* name, const char* tip, const char* theme,
+                                   const char* glyph) {
+        auto* b = new QToolButton(central);
+        b->setObjectName(QString::fromUtf8(name));
+        b->setToolTip(QString::fromUtf8(tip));
+        b->setIcon(buttonIcon(QString::fromUtf8(theme), QString::fromUtf8(glyph)));
+        b->setAutoRaise(true);
+        b->setIconSize(QSize(22, 22));
+        return b;
+    };
+    pictFont = picture("pictFont", "Fonts", "preferences-desktop-font", "F");
+    pictBrowse =
+        picture("pictBrowse", "Browse Mode - Watch preview in composer", "document-preview", "B");
+    connect(pictFont, &QToolButton::clicked, this, [this] { exec(DECMD_FONT); });
+    connect(pictBrowse, &QToolButton::clicked, this, &ComposerWindow::mnubrowser_Click);
+
+    row->addWidget(linktohtml);
+    row->addSpacing(12);
+    row->addWidget(Combo3);
+    row->addWidget(pictFont);
+    row->addWidget(pictBrowse);
+    row->addStretch(1);
+    column->addLayout(row);
+
+    auto* split = new QSplitter(Qt::Horizontal, central);
+    area = new EditControl(split);
+    area->setObjectName(QStringLiteral("area"));
+    assister = new EditControl(split);
+    assister->setObjectName(QStringLiteral("assister"));
+    assister->setToolTip(QStringLiteral("Drag Drop Contents Into Main Window To Add To Page"));
+    split->addWidget(area);
+    split->addWidget(assister);
+    split->setStretchFactor(0, 4);
+    split->setStretchFactor(1, 1);
+    split->setSizes({760, 220});
+    column->addWidget(split, 1);
+    area->setFocus();
+}
+
+void ComposerWindow::buildToolbar()
+{
+    Toolbar1 = new QToolBar(this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setIconSize(QSize(20, 20));
+    addToolBar(Toolbar1);
+    struct Button {
+        const char* key;
+        const char* theme;
+        const char* glyph;
+    };
+    static const Button buttons[] = {
+        {"New", "document-new", "N"},
+        {"Open", "document-open", "O"},
+        {"Save", "document-save", "S"},
+        {"Forward", "go-next", ">"},
+        {"Copy", "edit-copy", "C"},
+        {"Cut", "edit-cut", "X"},
+        {"Paste", "edit-paste", "P"},
+        {"Delete", "edit-delete", "D"},
+        {"Undo", "edit-undo", "U"},
+        {"Redo", "edit-redo", "R"},
+        {"Bold", "format-text-bold", "B"},
+        {"Italic", "format-text-italic", "I"},
+        {"Underline", "format-text-underline", "U"},
+        {"Align Left", "format-justify-left", "L"},
+        {"Center", "format-justify-center", "C"},
+        {"Align Right", "format-justify-right", "R"},
+        {"Justify", "format-justify-fill", "J"},
+        {"Find", "edit-find", "F"},
+    };
+    for (const Button& b : buttons) {
+        const QString key = QString::fromUtf8(b.key);
+        QAction* a = Toolbar1->addAction(
+            buttonIcon(QString::fromUtf8(b.theme), QString::fromUtf8(b.glyph)), key);
+        a->setObjectName(key);
+        a->setToolTip(key == QLatin1String("Forward")
+                          ? QStringLiteral("Preview this page in Browser - Requires Save")
+                          : key);
+        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    }
+}
+
+void ComposerWindow::buildMenus()
+{
+    struct Entry {
+        const char* menu; // objectName of the menu the entry goes into
+        const char* name;
+        const char* caption;
+        const char* key;
+        std::function<void()> run;
+        bool checkable = false;
+    };
+    const auto ex = [this](int command) { return [this, command] { exec(command); }; };
+    const auto tbl = [this](int command) { return [this, command] { tableExec(command); }; };
+    const auto own = [this](auto handler) { return [this, handler] { (this->*handler)(); }; };
+    std::vector<Entry> entries = {
+        {"mnuFile", "new", "&New", "Ctrl+N", own(&ComposerWindow::new_Click)},
+        {"mnuFile", "open", "&Open", "", own(&ComposerWindow::open_Click)},
+        {"mnuFile", "mnuopenurl", "Open &URL", "", own(&ComposerWindow::mnuopenurl_Click)},
+        {"mnuFile", "save", "&Save", "", [this] { save_Click(); }},
+        {"mnuFile", "saveas", "Save As", "", [this] { saveas_Click(); }},
+        {"mnuFile", "mnupreview", "Preview", "F5", own(&ComposerWindow::mnupreview_Click)},
+        {"mnuFile", "mnuhtml", "HTML Source Code", "Ctrl+E", own(&ComposerWindow::mnuhtml_Click)},
+        {"mnuFile", "exit", "E&xit", "Ctrl+Shift+F12", [this] { close(); }},
+        {"mnuEdit", "mnuCopy", "Copy", "Ctrl+C", ex(DECMD_COPY)},
+        {"mnuEdit", "mnuCut", "Cut", "Ctrl+X", ex(DECMD_CUT)},
+        {"mnuEdit", "mnuPaste", "Paste", "Ctrl+V", ex(DECMD_PASTE)},
+        {"mnuEdit", "mnuDelete", "Delete", "Del", ex(DECMD_DELETE)},
+        {"mnuEdit", "mnuUndo", "Undo", "Ctrl+Z", ex(DECMD_UNDO)},
+        {"mnuEdit", "mnuRedo", "Redo", "Ctrl+Y", ex(DECMD_REDO)},
+        {"mnuEdit", "mnuselectall", "Select All", "Ctrl+A", ex(DECMD_SELECTALL)},
+        {"mnuEdit", "mnuindent", "Indent", "", ex(DECMD_INDENT)},
+        {"mnuEdit", "mnuoutdent", "Outdent", "", ex(DECMD_OUTDENT)},
+        {"mnuFormat", "mnubold", "&Bold", "Ctrl+B", ex(DECMD_BOLD)},
+        {"mnuFormat", "mnuitalics", "&Italics", "Ctrl+I", ex(DECMD_ITALIC)},
+        {"mnuFormat", "mnuUnderline", "&Underline", "Ctrl+U", ex(DECMD_UNDERLINE)},
+        {"mnuFormat", "mnufont", "&Font", "", ex(DECMD_FONT)},
+        {"mnuFormat", "mnuremformat", "Remove Formatting", "", ex(DECMD_REMOVEFORMAT)},
+        {"mnuFormat", "mnuHighlight", "Highlight", "", own(&ComposerWindow::mnuHighlight_Click)},
+        {"mnuFormat", "mnusuperscript", "Superscript", "", [this] { textFragment(7); }},
+        {"mnuFormat", "mnusubscript", "Subscript", "", [this] { textFragment(6); }},
+        {"mnuInsert", "mnuimage", "Image", "", ex(DECMD_IMAGE)},
+        {"mnuInsert", "mnuhyperlink", "Hyperlink", "", ex(DECMD_HYPERLINK)},
+        {"mnuInsert", "mnubullets", "Bullets", "", ex(DECMD_UNORDERLIST)},
+        {"mnuInsert", "mnunumbering", "Numbering", "", ex(DECMD_ORDERLIST)},
+        {"mnuInsert", "mnuhr", "Horizontal Rule", "", own(&ComposerWindow::mnuhr_Click)},
+        {"mnuInsert", "mnuheading", "Heading", "", own(&ComposerWindow::mnuheading_Click)},
+        {"mnuForm", "mnutextbox", "Textbox", "", [this] { namedControl(0); }},
+        {"mnuForm", "mnupassword", "Password", "", [this] { namedControl(1); }},
+        {"mnuForm", "mnutextarea", "Text Area", "", own(&ComposerWindow::mnutextarea_Click)},
+        {"mnuForm", "mnuradio", "Radio", "", [this] { namedControl(2); }},
+        {"mnuForm", "mnucheckbox", "Checkbox", "", [this] { namedControl(3); }},
+        {"mnuForm", "mnubutton", "Button", "", [this] { namedControl(4); }},
+        {"mnuForm", "mnusubmit", "Submit", "", [this] { namedControl(5); }},
+        {"mnuForm", "mnureset", "Reset", "", [this] { namedControl(6); }},
+        {"mnuForm", "mnubrowse", "Browse", "", [this] { namedControl(7); }},
+        {"mnuForm", "mnufieldset", "Fieldset", "", own(&ComposerWindow::mnufieldset_Click)},
+        {"mnuInsert", "mnudropdown", "Drop Down Box", "", own(&ComposerWindow::mnudropdown_Click)},
+        {"mnuInsert", "mnulistbox", "List Box", "", own(&ComposerWindow::mnulistbox_Click)},
+        {"mnuInsert", "mnurectbox", "Rectangular Box", "", [this] { textFragment(8); }},
+        // The keyboard's way of doing what dragging from the side control does.
+        {"mnuInsert", "mnuinsertfragment", "Insert Fragment Into Page", "Ctrl+Shift+F",
+         own(&ComposerWindow::mnuinsertfragment_Click)},
+        {"mnuTable", "mnuinserttable", "Insert Table", "",
+         own(&ComposerWindow::mnuinserttable_Click)},
+        {"mnuTable", "mnuinsertrow", "Insert Row", "", tbl(DECMD_INSERTROW)},
+        {"mnuTable", "mnuinsertcol", "Insert Column", "", tbl(DECMD_INSERTCOL)},
+        {"mnuTable", "mnuinsertcell", "Insert Cell", "", tbl(DECMD_INSERTCELL)},
+        {"mnuTable", "mnudelrow", "Delete Row", "", tbl(DECMD_DELETEROWS)},
+        {"mnuTable", "mnudelcol", "Delete Column", "", tbl(DECMD_DELETECOLS)},
+        {"mnuTable", "mnudelcell", "Delete Cell", "", tbl(DECMD_DELETECELLS)},
+        {"mnuTable", "mnusplitcell", "Split Cell", "", tbl(DECMD_SPLITCELL)},
+        {"mnuTable", "mnumergecells", "Merge Cells", "", tbl(DECMD_MERGECELLS)},
+        {"mnuExtras", "mnuStrike", "Strike", "", [this] { textFragment(0); }},
+        {"mnuExtras", "mnuBig", "Big", "", [this] { textFragment(1); }},
+        {"mnuExtras", "mnuSmall", "Small", "", [this] { textFragment(2); }},
+        {"mnuExtras", "mnuCode", "Code", "", [this] { textFragment(3); }},
+        {"mnuExtras", "mnuKBD", "Keyboard", "", [this] { textFragment(4); }},
+        {"mnuExtras", "mnuAbbr", "Abbreviation", "", [this] { textFragment(5); }},
+        {"mnuExtras", "mnustrong", "Strong", "", ex(DECMD_BOLD)},
+        {"mnuExtras", "mnuEmphasis", "Emphasis", "", ex(DECMD_ITALIC)},
+        {"mnuOptions", "mnudetails", "Show Details", "", own(&ComposerWindow::mnudetails_Click),
+         true},
+        {"mnuOptions", "mnubrowser", "Browse Mode", "", own(&ComposerWindow::mnubrowser_Click),
+         true},
+        {"mnuHelp", "mnuHelp", "&Help", "",
+         [this] {
+             if (links.showHelp)
+                 links.showHelp();
+         }},
+        {"mnuHelp", "mnuAbout", "&About", "",
+         [this] {
+             if (links.showAbout)
+                 links.showAbout();
+         }},
+    };
+    const std::pair<const char*, const char*> bar[] = {
+        {"mnuFile", "&File"},       {"mnuEdit", "&Edit"},   {"mnuFormat", "F&ormat"},
+        {"mnuInsert", "&Insert"},   {"mnuTable", "&Table"}, {"mnuExtras", "E&xtras"},
+        {"mnuOptions", "Option&s"}, {"mnuHelp", "&Help"}};
+    for (const auto& [name, caption] : bar) {
+        QMenu* m = menuBar()->addMenu(QString::fromUtf8(caption));
+        m->setObjectName(QString::fromUtf8(name));
+        m_menus.insert(m->objectName(), m);
+    }
+    QMenu* form = new QMenu(QStringLiteral("&Form"), this);
+    form->setObjectName(QStringLiteral("mnuForm"));
+    m_menus.insert(form->objectName(), form);
+    for (Entry& e : entries) {
+        if (QByteArray(e.name) == "mnudropdown")
+            m_menus.value(QStringLiteral("mnuInsert"))->addMenu(form);
+        QAction* a =
+            m_menus.value(QString::fromUtf8(e.menu))->addAction(QString::fromUtf8(e.caption));
+        a->setObjectName(QString::fromUtf8(e.name));
+        a->setCheckable(e.checkable);
+        if (*e.key)
+            a->setShortcut(QKeySequence(QString::fromUtf8(e.key)));
+        connect(a, &QAction::triggered, this, [run = std::move(e.run)] { run(); });
+        m_actions.insert(a->objectName(), a);
+    }
+    // Redo also on the other usual key.
+    m_actions.value(QStringLiteral("mnuRedo"))
+        ->setShortcuts(
+            {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+}
+
+void ComposerWindow::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+SourceWindow* ComposerWindow::existingSource() const
+{
+    return links.sourceWindow ? links.sourceWindow(false) : nullptr;
+}
+
+void ComposerWindow::fileError(const QString& what, const QString& path, const QString& reason)
+{
+    platform().message(
+        QStringLiteral("Could not %1 \"%2\": %3").arg(what, QDir::toNativeSeparators(path), reason),
+        MsgIcon::Critical, kAssistantTitle);
+}
+
+// File commands ---------------------------------------------------------------------------------
+
+void ComposerWindow::new_Click()
+{
+    area->newDocument();
+    saveme->setText(QString());
+    setCaption(kNewCaption);
+}
+
+void ComposerWindow::open_Click()
+{
+    CommonDialog1.defaultExt = QStringLiteral("html");
+    if (!CommonDialog1.showOpen()) {
+        platform().message(kNoFileChosen, MsgIcon::Information, kAssistantTitle);
+        return;
+    }
+    const QString path = CommonDialog1.fileName;
+    const EditResult r = area->loadDocument(path);
+    if (!r.ok) {
+        fileError(QStringLiteral("open"), path, r.error);
+        return;
+    }
+    saveme->setText(path);
+    setCaption(kComposerCaption + path);
+    if (SourceWindow* w = existingSource())
+        w->setCaption(QStringLiteral("Orvel HTML: ") + path);
+}
+
+void ComposerWindow::mnuopenurl_Click()
+{
+    const QString url = platform().input(QStringLiteral("Enter the URL to be opened here"),
+                                         QStringLiteral("Orvel"));
+    if (url.isEmpty()) {
+        platform().message(QStringLiteral("No URL entered"), MsgIcon::None,
+                           QStringLiteral("Orvel"));
+        return;
+    }
+    area->loadUrl(url);
+}
+
+bool ComposerWindow::save_Click()
+{
+    if (saveme->text().isEmpty())
+        return saveas_Click();
+    const EditResult r = area->saveDocument(saveme->text());
+    if (!r.ok)
+        fileError(QStringLiteral("save"), saveme->text(), r.error);
+    return r.ok;
+}
+
+bool ComposerWindow::saveas_Click()
+{
+    CommonDialog1.defaultExt = QStringLiteral("html");
+    if (!CommonDialog1.showSave()) {
+        platform().message(kNoFileChosen, MsgIcon::Information, kAssistantTitle);
+        return false;
+    }
+    const QString path = CommonDialog1.fileName;
+    const EditResult r = area->saveDocument(path);
+    if (!r.ok) {
+        fileError(QStringLiteral("save"), path, r.error);
+        return false;
+    }
+    saveme->setText(path);
+    setCaption(kComposerCaption + path);
+    if (SourceWindow* w = existingSource())
+        w->setCaption(QStringLiteral("Orvel HTML: ") + path);
+    return true;
+}
+
+void ComposerWindow::mnupreview_Click()
+{
+    if (saveme->text().isEmpty()) {
+        platform().message(QStringLiteral("Please save file first"), MsgIcon::Exclamation,
+                           kAssistantTitle);
+        area->setFocus();
+        return;
+    }
+    if (links.showPreview)
+        links.showPreview(saveme->text());
+}
+
+void ComposerWindow::exit_Click()
+{
+    close();
+}
+
+void ComposerWindow::closeEvent(QCloseEvent* e)
+{
+    // Only a Yes ends the program, and then every window at once.
+    e->ignore();
+    if (platform().ask(kAssistantTitle,
+                       QStringLiteral("If you haven't saved your file, please save it now before "
+                                      "closing. Would you still like to exit?"),
+                       MsgAnswer::No) == MsgAnswer::Yes &&
+        links.endProgram)
+        links.endProgram();
+}
+
+bool ComposerWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == linktohtml) {
+        if (e->type() == QEvent::Enter)
+            linktohtml->setStyleSheet(QStringLiteral("color: #FF0000; font-weight: bold"));
+        else if (e->type() == QEvent::Leave)
+            linktohtml->setStyleSheet(QStringLiteral("color: #0000C0; font-weight: bold"));
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+// The switches ----------------------------------------------------------------------------------
+
+void ComposerWindow::mnuhtml_Click()
+{
+    if (saveme->text().isEmpty()) {
+        platform().message(QStringLiteral("File not saved. Please save, and then proceed."),
+                           MsgIcon::Exclamation,
+                           QStringLiteral("Composer to HTML mode requires atleast one save"));
+        area->setFocus();
+        return;
+    }
+    if (firstSwitch) {
+        platform().message(QStringLiteral("Transition from composer to HTML mode or vice versa "
+                                          "will automatically save your page"));
+        firstSwitch = false;
+    }
+    // A page that could not be written or read back stays here rather than reaching the source
+    // window half-read.
+    if (!save_Click())
+        return;
+    const QString path = saveme->text();
+    const PageRead page = readPage(path);
+    if (!page.ok) {
+        fileError(QStringLiteral("read"), path, page.error);
+        return;
+    }
+    SourceWindow* w = links.sourceWindow ? links.sourceWindow(true) : nullptr;
+    if (!w)
+        return;
+    w->show();
+    QString text = page.text;
+    text.replace(kGeneratorOld, kGeneratorNew);
+    w->Text1->setText(text);
+    w->Text1->document()->clearUndoRedoStacks();
+    w->setModified(false);
+    w->setCaption(kComposerCaption + path);
+    m_handedText = text;
+    // The file as it is on disk, line ends included, unless the generator line was replaced.
+    m_handedVerbatim = text == page.text;
+    area->setFocus();
+    hide();
+    w->activateWindow();
+    w->Text1->setFocus();
+}
+
+void ComposerWindow::mnucomposer_Click()
+{
+    SourceWindow* w = existingSource();
+    const QString path = saveme->text();
+    if (w && !path.isEmpty()) {
+        // Text the source window did not change is on disk already, byte for byte.
+        const QString text = w->Text1->text();
+        if (!(m_handedVerbatim && text == m_handedText && QFile::exists(path))) {
+            const PageWrite written = writePage(path, text);
+            if (!written.ok) {
+                fileError(QStringLiteral("save"), path, written.error);
+                return;
+            }
+        }
+        m_handedVerbatim = false;
+    }
+    if (w)
+        w->hide();
+    show();
+    activateWindow();
+    if (!path.isEmpty()) {
+        const EditResult r = area->loadDocument(path);
+        if (!r.ok)
+            fileError(QStringLiteral("open"), path, r.error);
+    }
+    area->setFocus();
+}
+
+// Editing commands ------------------------------------------------------------------------------
+
+void ComposerWindow::Toolbar1_ButtonClick(const QString& key)
+{
+    static const std::pair<const char*, int> commands[] = {
+        {"Copy", DECMD_COPY},
+        {"Cut", DECMD_CUT},
+        {"Paste", DECMD_PASTE},
+        {"Delete", DECMD_DELETE},
+        {"Undo", DECMD_UNDO},
+        {"Redo", DECMD_REDO},
+        {"Bold", DECMD_BOLD},
+        {"Italic", DECMD_ITALIC},
+        {"Underline", DECMD_UNDERLINE},
+        {"Align Left", DECMD_JUSTIFYLEFT},
+        {"Center", DECMD_JUSTIFYCENTER},
+        {"Align Right", DECMD_JUSTIFYRIGHT},
+        {"Justify", DECMD_JUSTIFYFULL},
+        {"Find", DECMD_FINDTEXT},
+    };
+    if (key == QLatin1String("New"))
+        new_Click();
+    else if (key == QLatin1String("Open"))
+        open_Click();
+    else if (key == QLatin1String("Save"))
+        save_Click();
+    else if (key == QLatin1String("Forward"))
+        mnupreview_Click();
+    for (const auto& [name, command] : commands) {
+        if (key == QLatin1String(name))
+            exec(command);
+    }
+}
+
+void ComposerWindow::exec(int command)
+{
+    area->setFocus();
+    area->execCommand(command);
+}
+
+void ComposerWindow::tableExec(int command)
+{
+    // A command with no table cell at the caret does nothing, as the control's error is ignored.
+    area->execCommand(command);
+    area->setFocus();
+}
+
+void ComposerWindow::mnudetails_Click()
+{
+    area->setShowDetails(!area->showDetails());
+    menuAction(QStringLiteral("mnudetails"))->setChecked(area->showDetails());
+}
+
+void ComposerWindow::mnubrowser_Click()
+{
+    area->setBrowseMode(!area->browseMode());
+    menuAction(QStringLiteral("mnubrowser"))->setChecked(area->browseMode());
+}
+
+void ComposerWindow::Combo3_Change(const QString& text)
+{
+    if (text.isEmpty() || text == composer::kSpclChar) {
+        platform().message(QStringLiteral("Choose a valid special character from the list"));
+        area->setFocus();
+        return;
+    }
+    area->setFocus();
+    // Typed into the page as the character itself, whatever keys it would take to type it.
+    area->typeText(text);
+}
+
+void ComposerWindow::mnuinsertfragment_Click()
+{
+    const QString fragment = assister->bodyHtml().trimmed();
+    if (fragment.isEmpty()) {
+        platform().message(QStringLiteral("There is no fragment to insert. Build one first from "
+                                          "the Format, Insert, Table or Extras menu."),
+                           MsgIcon::Information, kAssistantTitle);
+        return;
+    }
+    area->setFocus();
+    area->insertHtml(fragment);
+}
+
+// Fragments -------------------------------------------------------------------------------------
+
+void ComposerWindow::showFragment(const QString& markup)
+{
+    const EditResult r = assister->loadFragment(markup);
+    if (!r.ok)
+        fileError(QStringLiteral("show the fragment through"), QDir::tempPath(), r.error);
+}
+
+void ComposerWindow::textFragment(int index)
+{
+    const composer::TextFragment& f = composer::textFragments()[std::size_t(index)];
+    const QString text = platform().input(QString::fromUtf8(f.prompt), kAssistantTitle);
+    if (text.isEmpty())
+        return;
+    showFragment(QString::fromUtf8(f.open) + text + QString::fromUtf8(f.close));
+}
+
+bool ComposerWindow::invalidName(const QString& name)
+{
+    if (!name.isEmpty())
+        return false;
+    platform().message(QStringLiteral("Invalid name. Orvel will not proceed"), MsgIcon::Exclamation,
+                       kAssistantTitle);
+    area->setFocus();
+    return true;
+}
+
+void ComposerWindow::namedControl(int index)
+{
+    const composer::NamedControl& c = composer::namedControls()[std::size_t(index)];
+    const QString name = platform().input(QString::fromUtf8(c.prompt), kAssistantTitle);
+    if (invalidName(name))
+        return;
+    showFragment(composer::namedControl(c, name));
+}
+
+void ComposerWindow::mnutextarea_Click()
+{
+    const QString name =
+        platform().input(QStringLiteral("Please enter a name for the textarea"), kAssistantTitle);
+    if (invalidName(name))
+        return;
+    const QString cols = platform().input(QStringLiteral("Please enter the number of columns"),
+                                          kAssistantTitle, QStringLiteral("25"));
+    const QString rows = platform().input(QStringLiteral("Please enter the number of rows"),
+                                          kAssistantTitle, QStringLiteral("10"));
+    showFragment(composer::textArea(name, cols, rows));
+}
+
+void ComposerWindow::mnufieldset_Click()
+{
+    const bool legend =
+        platform().ask(
+            kAssistantTitle,
+            QStringLiteral("Would you like to add a Legend or a Caption to your fieldset?"),
+            MsgAnswer::Yes) == MsgAnswer::Yes;
+    QString text;
+    if (legend)
+        text = platform().input(QStringLiteral("Enter the Legend/Caption here"),
+                                QStringLiteral("Enter the legend:"), QStringLiteral("My Legend"));
+    showFragment(composer::fieldSet(legend, text));
+}
+
+void ComposerWindow::mnuHighlight_Click()
+{
+    const QString code =
+        platform().input(QStringLiteral("Enter the 6 character RGB code for the highlight"));
+    const QString text = platform().input(QStringLiteral("Enter the text to be highlighted"));
+    if (code.size() != 6) {
+        platform().message(QStringLiteral("Invalid value. The RGB code has 6 characters"));
+        return;
+    }
+    showFragment(composer::highlight(code, text));
+}
+
+void ComposerWindow::mnuinserttable_Click()
+{
+    dialogFor<ComposerTableDialog>(dialogTarget())->show();
+}
+
+void ComposerWindow::mnuhr_Click()
+{
+    dialogFor<ComposerRuleDialog>(dialogTarget())->show();
+}
+
+void ComposerWindow::mnuheading_Click()
+{
+    dialogFor<ComposerHeadDialog>(dialogTarget())->show();
+}
+
+void ComposerWindow::mnudropdown_Click()
+{
+    auto* d = dialogFor<ComposerListBoxDialog>(dialogTarget());
+    d->show();
+    d->presetDropDown();
+}
+
+void ComposerWindow::mnulistbox_Click()
+{
+    auto* d = dialogFor<ComposerListBoxDialog>(dialogTarget());
+    d->presetListBox();
+    d->show();
+}
+
+} // namespace orvel

@@ -1,0 +1,388 @@
+#include "composer/EditControl.h"
+
+#include "composer/EditScript.h"
+#include "platform/Platform.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+#include <atomic>
+
+namespace orvel {
+
+namespace {
+
+const QString kBlankPage =
+    QStringLiteral("<html><head><title></title></head><body><p><br></p></body></html>");
+
+// A script argument: the text as a quoted script string.
+QString quoted(const QString& s)
+{
+    const QByteArray json = QJsonDocument(QJsonArray{s}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(json.mid(1, json.size() - 2));
+}
+
+QString escapedHtml(const QString& s)
+{
+    return s.toHtmlEscaped();
+}
+
+// Nothing remote is fetched for a page opened from disk: its images, style sheets and frames
+// from the web would tell a server the page is being edited, and would be waited for.
+class LocalOnly : public QWebEngineUrlRequestInterceptor {
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    std::atomic<bool> allowRemote{false};
+
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override
+    {
+        const QString scheme = info.requestUrl().scheme();
+        const bool remote = scheme.startsWith(QLatin1String("http")) ||
+                            scheme.startsWith(QLatin1String("ws")) ||
+                            scheme == QLatin1String("ftp");
+        if (remote && !allowRemote)
+            info.block(true);
+    }
+};
+
+} // namespace
+
+class EditControl::Page : public QWebEnginePage {
+public:
+    Page(QWebEngineProfile* profile, QObject* parent) : QWebEnginePage(profile, parent) {}
+    LocalOnly* interceptor = nullptr;
+
+protected:
+    // A click on a link or a form button would replace the page being edited.
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override
+    {
+        if (type == NavigationTypeLinkClicked || type == NavigationTypeFormSubmitted)
+            return false;
+        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+    }
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
+                                  const QString&) override
+    {}
+};
+
+EditControl::EditControl(QWidget* parent) : QWebEngineView(parent)
+{
+    // A profile of its own, kept in memory: no cookies, cache or history on disk.
+    m_profile = new QWebEngineProfile(this);
+    m_profile->setHttpCacheType(QWebEngineProfile::NoCache);
+    auto* interceptor = new LocalOnly(m_profile);
+    m_profile->setUrlRequestInterceptor(interceptor);
+    m_page = new Page(m_profile, this);
+    m_page->interceptor = interceptor;
+    QWebEngineSettings* s = m_page->settings();
+    // The page's scripts never run while it is edited; the control's own run in their world.
+    s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    s->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+    s->setDefaultTextEncoding(QStringLiteral("utf-8"));
+    setPage(m_page);
+    connect(m_page, &QWebEnginePage::loadFinished, this, &EditControl::afterLoad);
+    newDocument();
+}
+
+EditControl::~EditControl()
+{
+    // The page goes before its profile.
+    setPage(nullptr);
+    delete m_page;
+}
+
+EditResult EditControl::loadDocument(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, file.errorString()};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {false, file.errorString()};
+    m_pristine = bytes;
+    m_hasPristine = true;
+    m_loading = true;
+    m_page->interceptor->allowRemote = false;
+    m_page->load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    return {true, {}};
+}
+
+EditResult EditControl::loadFragment(const QString& markup)
+{
+    // Created exclusively, readable by the user alone, and removed once the view has read it.
+    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() +
+                                                 QStringLiteral("/orvel-fragment-XXXXXX.html"));
+    if (!file->open())
+        return {false, file->errorString()};
+    const QByteArray bytes = (markup + QStringLiteral("\r\n")).toUtf8();
+    if (file->write(bytes) != bytes.size() || !file->flush())
+        return {false, file->errorString()};
+    file->close();
+    const QString path = file->fileName();
+    m_fragment = std::move(file);
+    const EditResult r = loadDocument(path);
+    if (!r.ok)
+        m_fragment.reset();
+    return r;
+}
+
+QString EditControl::pendingFragmentPath() const
+{
+    return m_fragment ? m_fragment->fileName() : QString();
+}
+
+void EditControl::loadUrl(const QString& address)
+{
+    m_hasPristine = false;
+    m_loading = true;
+    m_page->interceptor->allowRemote = true;
+    m_page->load(QUrl::fromUserInput(address));
+}
+
+void EditControl::newDocument()
+{
+    m_hasPristine = false;
+    m_loading = true;
+    m_page->interceptor->allowRemote = false;
+    m_page->setHtml(kBlankPage, QUrl(QStringLiteral("about:blank")));
+}
+
+void EditControl::afterLoad(bool ok)
+{
+    m_loading = false;
+    m_fragment.reset();
+    applyModes();
+    call(QStringLiteral("mark"));
+    emit loaded(ok);
+}
+
+EditResult EditControl::saveDocument(const QString& path)
+{
+    QByteArray bytes;
+    if (m_hasPristine && (m_loading || !isEdited())) {
+        bytes = m_pristine;
+    } else {
+        const QString html = documentHtml();
+        if (html.isEmpty())
+            return {false, tr("the editor did not hand over the page")};
+        bytes = (html + QStringLiteral("\r\n")).toUtf8();
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    // What is on disk now is the page as it stands.
+    m_pristine = bytes;
+    m_hasPristine = true;
+    if (!m_loading)
+        call(QStringLiteral("mark"));
+    return {true, {}};
+}
+
+QVariant EditControl::evaluate(const QString& script)
+{
+    struct Wait {
+        QVariant result;
+        bool done = false;
+        QEventLoop loop;
+    };
+    auto wait = std::make_shared<Wait>();
+    m_page->runJavaScript(kEditHelpers + script, QWebEngineScript::ApplicationWorld,
+                          [wait](const QVariant& v) {
+                              wait->result = v;
+                              wait->done = true;
+                              wait->loop.quit();
+                          });
+    if (!wait->done) {
+        QTimer::singleShot(20000, &wait->loop, &QEventLoop::quit);
+        wait->loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return wait->result;
+}
+
+QString EditControl::call(const QString& function, const QString& argument)
+{
+    return evaluate(QStringLiteral("orvel.%1(%2)").arg(function, argument)).toString();
+}
+
+QString EditControl::documentHtml()
+{
+    return call(QStringLiteral("serialize"));
+}
+
+bool EditControl::isEdited()
+{
+    return evaluate(QStringLiteral("orvel.edited()")).toBool();
+}
+
+QString EditControl::bodyHtml()
+{
+    return call(QStringLiteral("body"));
+}
+
+void EditControl::typeText(const QString& text)
+{
+    evaluate(QStringLiteral("orvel.exec('insertText', %1)").arg(quoted(text)));
+}
+
+void EditControl::insertHtml(const QString& html)
+{
+    evaluate(QStringLiteral("orvel.insert(%1)").arg(quoted(html)));
+}
+
+void EditControl::applyModes()
+{
+    evaluate(QStringLiteral("orvel.modes(%1, %2)")
+                 .arg(m_browseMode ? QStringLiteral("false") : QStringLiteral("true"),
+                      m_showDetails ? QStringLiteral("true") : QStringLiteral("false")));
+}
+
+void EditControl::setShowDetails(bool on)
+{
+    m_showDetails = on;
+    applyModes();
+}
+
+void EditControl::setBrowseMode(bool on)
+{
+    m_browseMode = on;
+    applyModes();
+}
+
+bool EditControl::execCommand(int command)
+{
+    const auto exec = [this](const char* name, const QString& value = {}) {
+        return evaluate(QStringLiteral("orvel.exec('%1'%2)")
+                            .arg(QLatin1String(name),
+                                 value.isNull() ? QString() : QStringLiteral(", ") + quoted(value)))
+            .toBool();
+    };
+    const auto table = [this](const char* name) {
+        return evaluate(QStringLiteral("orvel.table('%1')").arg(QLatin1String(name))).toBool();
+    };
+    const auto action = [this](QWebEnginePage::WebAction a) {
+        m_page->triggerAction(a);
+        return true;
+    };
+    switch (command) {
+    case DECMD_BOLD:
+        return exec("bold");
+    case DECMD_ITALIC:
+        return exec("italic");
+    case DECMD_UNDERLINE:
+        return exec("underline");
+    case DECMD_REMOVEFORMAT:
+        return exec("removeFormat");
+    case DECMD_INDENT:
+        return exec("indent");
+    case DECMD_OUTDENT:
+        return exec("outdent");
+    case DECMD_ORDERLIST:
+        return exec("insertOrderedList");
+    case DECMD_UNORDERLIST:
+        return exec("insertUnorderedList");
+    case DECMD_JUSTIFYLEFT:
+        return exec("justifyLeft");
+    case DECMD_JUSTIFYCENTER:
+        return exec("justifyCenter");
+    case DECMD_JUSTIFYRIGHT:
+        return exec("justifyRight");
+    case DECMD_JUSTIFYFULL:
+        return exec("justifyFull");
+    case DECMD_DELETE:
+        return exec("forwardDelete");
+    case DECMD_SELECTALL:
+        return exec("selectAll");
+    // The clipboard and the editing history go through the engine's own actions: a script may
+    // not touch the clipboard.
+    case DECMD_COPY:
+        return action(QWebEnginePage::Copy);
+    case DECMD_CUT:
+        return action(QWebEnginePage::Cut);
+    case DECMD_PASTE:
+        return action(QWebEnginePage::Paste);
+    case DECMD_UNDO:
+        return action(QWebEnginePage::Undo);
+    case DECMD_REDO:
+        return action(QWebEnginePage::Redo);
+    case DECMD_INSERTROW:
+        return table("insertRow");
+    case DECMD_INSERTCOL:
+        return table("insertCol");
+    case DECMD_INSERTCELL:
+        return table("insertCell");
+    case DECMD_DELETEROWS:
+        return table("deleteRows");
+    case DECMD_DELETECOLS:
+        return table("deleteCols");
+    case DECMD_DELETECELLS:
+        return table("deleteCells");
+    case DECMD_SPLITCELL:
+        return table("splitCell");
+    case DECMD_MERGECELLS:
+        return table("mergeCells");
+    case DECMD_FONT: {
+        const QString current = call(QStringLiteral("value"), QStringLiteral("'fontName'"));
+        const QString face = platform().input(tr("Enter the name of the font for the selection"),
+                                              kAssistantTitle, current);
+        if (face.isEmpty())
+            return false;
+        exec("fontName", face);
+        const QString size =
+            platform().input(tr("Enter the size of the font, from 1 (smallest) to 7 (largest)"),
+                             kAssistantTitle, QStringLiteral("3"));
+        bool number = false;
+        const int n = size.toInt(&number);
+        if (number && n >= 1 && n <= 7)
+            exec("fontSize", size);
+        return true;
+    }
+    case DECMD_IMAGE: {
+        const QString src = platform().input(tr("Enter the address of the image"), kAssistantTitle);
+        return !src.isEmpty() && exec("insertImage", src);
+    }
+    case DECMD_HYPERLINK: {
+        const QString href = platform().input(tr("Enter the address the link leads to"),
+                                              kAssistantTitle, QStringLiteral("http://"));
+        if (href.isEmpty())
+            return false;
+        // With nothing selected the address itself becomes the link's text.
+        if (evaluate(QStringLiteral("orvel.collapsed()")).toBool())
+            return exec(
+                "insertHTML",
+                QStringLiteral("<a href=\"%1\">%2</a>").arg(escapedHtml(href), escapedHtml(href)));
+        return exec("createLink", href);
+    }
+    case DECMD_FINDTEXT: {
+        const QString text = platform().input(tr("Enter the text to find"), kAssistantTitle);
+        if (text.isEmpty())
+            return false;
+        if (evaluate(QStringLiteral("orvel.find(%1)").arg(quoted(text))).toBool())
+            return true;
+        platform().message(tr("The text was not found"), MsgIcon::Information, kAssistantTitle);
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace orvel

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/Composition.h"
+#include "composer/ComposerWindow.h"
+#include "composer/EditControl.h"
+#include "support/Fixtures.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+namespace orvel::test {
+
+inline QString q(const char* s)
+{
+    return QString::fromUtf8(s);
+}
+
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Waits for the control's page to finish loading, if it is loading; the engine renders in
+// software here, so the wait is generous.
+inline bool waitLoaded(EditControl* c)
+{
+    if (!c->isLoading())
+        return true;
+    QSignalSpy spy(c, &EditControl::loaded);
+    return spy.wait(60000);
+}
+
+// The whole program on the scripted platform: the Composer shown, the source window built on the
+// first switch. Ending the program is counted instead of done.
+class ComposerTest : public PlatformTest {
+protected:
+    void SetUp() override
+    {
+        PlatformTest::SetUp();
+        program = buildProgram();
+        c = program->composer.get();
+        c->links.endProgram = [this] { ++endProgramCalls; };
+        c->show();
+        ASSERT_TRUE(waitLoaded(c->area));
+        ASSERT_TRUE(waitLoaded(c->assister));
+    }
+    void TearDown() override
+    {
+        program.reset();
+        PlatformTest::TearDown();
+    }
+    SourceWindow* source() { return program->sourceWindow(false); }
+    void trigger(const char* action) { c->menuAction(q(action))->trigger(); }
+    // The fragment a command handed to the side control, read from its private file before the
+    // view has read (and removed) it; "" when none was handed on.
+    QString handedFragment()
+    {
+        const QString path = c->assister->pendingFragmentPath();
+        if (path.isEmpty())
+            return {};
+        const QString text = QString::fromUtf8(fileBytes(path));
+        EXPECT_TRUE(waitLoaded(c->assister));
+        EXPECT_FALSE(QFile::exists(path));
+        return text;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Program> program;
+    ComposerWindow* c = nullptr;
+    int endProgramCalls = 0;
+};
+
+} // namespace orvel::test
