@@ -48,7 +48,10 @@ SourceWindow* Program::sourceWindow(bool create)
     // Composer's file.
     w.links.closeBox = [c] { c->mnucomposer_Click(); };
     w.links.composerPagePath = [c] { return c->saveme->text(); };
-    w.links.showPreview = c->links.showPreview;
+    w.links.showPreview = [c](const QString& path) {
+        if (c->links.showPreview)
+            c->links.showPreview(path);
+    };
     QAction* back = w.menuAction(QStringLiteral("mnucomposer"));
     back->setEnabled(true);
     QObject::connect(back, &QAction::triggered, c, &ComposerWindow::mnucomposer_Click);
