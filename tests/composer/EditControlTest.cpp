@@ -1,5 +1,7 @@
 #include "composer/ComposerTest.h"
 
+#include <QTcpServer>
+
 namespace orvel::test {
 
 class EditControlTest : public PlatformTest {
@@ -154,6 +156,19 @@ TEST_F(EditControlTest, PromptingCommands)
                                              QStringLiteral("Enter the address of the image"),
                                              QStringLiteral("Enter the text to find"),
                                              QStringLiteral("The text was not found")}));
+}
+
+// A page from disk fetches nothing remote; an address the user opens is fetched.
+TEST_F(EditControlTest, RemoteContentOnlyForAnOpenedAddress)
+{
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    const QByteArray address = "http://127.0.0.1:" + QByteArray::number(server.serverPort());
+    QSignalSpy connected(&server, &QTcpServer::newConnection);
+    load("<html><body><img src=\"" + address + "/a.png\"><p>x</p></body></html>");
+    EXPECT_FALSE(connected.wait(1500));
+    area->loadUrl(QString::fromLatin1(address) + q("/page"));
+    EXPECT_TRUE(connected.wait(30000));
 }
 
 } // namespace orvel::test
