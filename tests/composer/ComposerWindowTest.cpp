@@ -1,11 +1,13 @@
 #include "composer/ComposerTest.h"
 #include "editor/SourceWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolBar>
 
 namespace orvel::test {
 
@@ -223,6 +225,10 @@ TEST_F(ComposerTest, CharactersAndFragmentsGoIntoThePage)
     trigger("mnuinsertfragment");
     EXPECT_EQ(c->area->bodyHtml(), q("<p>\u00A9<big>b</big></p>"));
     EXPECT_TRUE(c->area->isEdited());
+    // The toolbar's Justify justifies.
+    c->Toolbar1->findChild<QAction*>(q("Justify"))->trigger();
+    EXPECT_EQ(c->area->evaluate(q("document.querySelector('p').style.textAlign")).toString(),
+              q("justify"));
     trigger("new");
     ASSERT_TRUE(waitLoaded(c->area));
     EXPECT_EQ(c->windowTitle(), q("Orvel Composer: By Quorrin"));
