@@ -1,5 +1,6 @@
 #include "app/Composition.h"
 
+#include "app/Windows.h"
 #include "assist/AssistCommands.h"
 #include "commands/Install.h"
 #include "editor/SourceWindow.h"
@@ -29,6 +30,10 @@ SourceWindowParts buildSourceWindow()
     parts.assist = new AssistCommands(*parts.window);
     installActions(*parts.window, *parts.assist, AssistCommands::actions());
     fillChangePass(*parts.window);
+    SourceLinks& links = parts.window->links;
+    links.showPreview = [](const QString& path) { SideWindows::instance().showPreview(path); };
+    links.showHelp = [] { SideWindows::instance().showHelp(); };
+    links.showAbout = [] { SideWindows::instance().showAbout(); };
     return parts;
 }
 

@@ -1,10 +1,13 @@
 #include "app/OrvelApp.h"
 
 #include "app/Composition.h"
+#include "app/Splash.h"
+#include "app/Windows.h"
 #include "editor/SourceWindow.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QScreen>
 
 namespace orvel {
 
@@ -20,8 +23,16 @@ int runOrvel(int argc, char** argv)
     int code = 0;
     {
         const SourceWindowParts source = buildSourceWindow();
-        source.window->show();
+        // The splash hands over to the first working window.
+        auto* splash = new SplashWindow([w = source.window.get()] {
+            w->show();
+            w->activateWindow();
+        });
+        if (const QScreen* screen = QApplication::primaryScreen())
+            splash->move(screen->availableGeometry().center() - splash->rect().center());
+        splash->show();
         code = QApplication::exec();
+        SideWindows::instance().closeAll();
     }
     setPlatform(nullptr);
     return code;
