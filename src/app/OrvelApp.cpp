@@ -9,11 +9,18 @@
 #include <QApplication>
 #include <QScreen>
 
+// The pictures and the manual are compiled into a static library: nothing pulls them in by itself.
+static void initResources()
+{
+    Q_INIT_RESOURCE(orvel);
+}
+
 namespace orvel {
 
 int runOrvel(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    initResources();
     QApplication::setApplicationName(QStringLiteral("Orvel"));
     QApplication::setOrganizationName(QStringLiteral("Orvel"));
 

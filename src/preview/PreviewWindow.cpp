@@ -58,7 +58,7 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("frmBrowser"));
     setWindowIcon(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")));
     setCaption(kDesignCaption);
-    resize(900, 680);
+    resize(860, 600);
 
     tbToolBar = addToolBar(QStringLiteral("Navigation"));
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
