@@ -45,7 +45,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     startProgram = [](const QString& path) { return QProcess::startDetached(path, {}); };
 
     auto* logo = new QLabel(this);
-    logo->setPixmap(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")).pixmap(64, 64));
+    logo->setPixmap(logoPicture(64));
     lblTitle = new QLabel(appTitle(), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont titleFont = lblTitle->font();

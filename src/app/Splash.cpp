@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
@@ -16,6 +17,27 @@ namespace orvel {
 QString appTitle()
 {
     return QStringLiteral("Orvel");
+}
+
+QPixmap logoPicture(int size)
+{
+    const QPixmap picture = QIcon(QStringLiteral(":/orvel/icons/orvel.svg")).pixmap(size, size);
+    if (!picture.isNull())
+        return picture;
+    QPixmap drawn(size, size);
+    drawn.fill(Qt::transparent);
+    QPainter p(&drawn);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(0x3b, 0x5f, 0x8f));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setBold(true);
+    font.setPixelSize(size * 2 / 3);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("O"));
+    return drawn;
 }
 
 const std::array<SplashStep, 8>& splashSteps()
@@ -55,7 +77,7 @@ SplashWindow::SplashWindow(std::function<void()> showFirstWindow, Schedule sched
         return l;
     };
     imgLogo = label("imgLogo", QString());
-    imgLogo->setPixmap(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")).pixmap(96, 96));
+    imgLogo->setPixmap(logoPicture(96));
     lblCompanyProduct = label("lblCompanyProduct", QStringLiteral("Quorrin's"));
     lblProductName = label("lblProductName", QString());
     QFont big = lblProductName->font();

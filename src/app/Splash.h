@@ -17,6 +17,10 @@ inline constexpr AppVersion kAppVersion{};
 // The application title the splash and the about box show.
 QString appTitle();
 
+// The program's logo at `size` pixels: its picture, or a drawn one where the desktop cannot read
+// it.
+QPixmap logoPicture(int size);
+
 // One step of the start-up sequence. A null `productName` leaves the product name as it was.
 struct SplashStep {
     int atMs;

@@ -111,6 +111,9 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QMainWindow(parent)
     connect(timTimer, &QTimer::timeout, this, &PreviewWindow::timTimer_Timer);
 
     connect(cboAddress, &QComboBox::activated, this, &PreviewWindow::cboAddress_Click);
+    // The box hands its keys to its line edit directly, past any filter there: Enter is seen on
+    // the box (typed keys) and on the line edit (keys sent to it).
+    cboAddress->installEventFilter(this);
     cboAddress->lineEdit()->installEventFilter(this);
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] { m_busy = true; });
     connect(m_page, &QWebEnginePage::loadFinished, this, [this] {
@@ -206,7 +209,8 @@ void PreviewWindow::cboAddress_KeyPress(int keyAscii)
 
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched == cboAddress->lineEdit() && e->type() == QEvent::KeyPress) {
+    if ((watched == cboAddress || watched == cboAddress->lineEdit()) &&
+        e->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             // Taken here: the box itself would also choose a matching entry and navigate twice.

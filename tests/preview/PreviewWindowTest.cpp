@@ -116,10 +116,10 @@ TEST_F(PreviewWindowTest, BrowsesWithAHistoryOfEachAddressOnce)
 
     // An address typed and entered.
     QSignalSpy loads(preview->brwWebBrowser->page(), &QWebEnginePage::loadFinished);
-    QLineEdit* edit = preview->cboAddress->lineEdit();
-    edit->selectAll();
-    QTest::keyClicks(edit, pageB);
-    QTest::keyClick(edit, Qt::Key_Return);
+    // Typed into the box that has the focus, as a user types.
+    preview->cboAddress->lineEdit()->selectAll();
+    QTest::keyClicks(preview->cboAddress, pageB);
+    QTest::keyClick(preview->cboAddress, Qt::Key_Return);
     ASSERT_TRUE(shows(QStringLiteral("Page B")));
     EXPECT_EQ(history(), (QStringList{pageB, pageA}));
 
