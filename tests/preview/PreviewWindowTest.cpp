@@ -145,6 +145,12 @@ TEST_F(PreviewWindowTest, BrowsesWithAHistoryOfEachAddressOnce)
     EXPECT_EQ(ui.prompts[0].text, QStringLiteral("Find in this page:"));
     EXPECT_EQ(ui.prompts[0].title, QStringLiteral("Search: Orvel"));
     EXPECT_EQ(ui.prompts[1].defaultText, QStringLiteral("find me"));
+
+    // Stop ends the busy watch and names the page.
+    preview->timTimer_Timer();
+    preview->toolButton(QStringLiteral("Stop"))->trigger();
+    EXPECT_FALSE(preview->timTimer->isActive());
+    EXPECT_EQ(preview->caption(), QStringLiteral("Page B"));
 }
 
 TEST_F(PreviewWindowTest, ReloadsWhenThePageIsSavedAgainKeepingItsPlace)
