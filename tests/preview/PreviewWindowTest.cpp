@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 using namespace orvel;
@@ -104,6 +105,8 @@ TEST_F(PreviewWindowTest, BrowsesWithAHistoryOfEachAddressOnce)
 {
     EXPECT_EQ(preview->caption(), QStringLiteral("Preview: Orvel - by Quorrin"));
     EXPECT_EQ(preview->lblAddress->text(), QStringLiteral("&Address:"));
+    // Nothing of a preview outlives the program.
+    EXPECT_TRUE(preview->brwWebBrowser->page()->profile()->isOffTheRecord());
     preview->openPage(pageA);
     EXPECT_TRUE(preview->isVisible());
     EXPECT_EQ(preview->cboAddress->currentText(), pageA);
