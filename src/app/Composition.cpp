@@ -1,5 +1,6 @@
 #include "app/Composition.h"
 
+#include "app/Windows.h"
 #include "assist/AssistCommands.h"
 #include "commands/Install.h"
 #include "composer/ComposerWindow.h"
@@ -32,6 +33,10 @@ SourceWindowParts buildSourceWindow()
     parts.assist = new AssistCommands(*parts.window);
     installActions(*parts.window, *parts.assist, AssistCommands::actions());
     fillChangePass(*parts.window);
+    SourceLinks& links = parts.window->links;
+    links.showPreview = [](const QString& path) { SideWindows::instance().showPreview(path); };
+    links.showHelp = [] { SideWindows::instance().showHelp(); };
+    links.showAbout = [] { SideWindows::instance().showAbout(); };
     return parts;
 }
 
@@ -63,7 +68,11 @@ std::unique_ptr<Program> buildProgram()
     auto program = std::make_unique<Program>();
     program->composer = std::make_unique<ComposerWindow>();
     Program* p = program.get();
-    program->composer->links.sourceWindow = [p](bool create) { return p->sourceWindow(create); };
+    ComposerLinks& links = program->composer->links;
+    links.sourceWindow = [p](bool create) { return p->sourceWindow(create); };
+    links.showPreview = [](const QString& path) { SideWindows::instance().showPreview(path); };
+    links.showHelp = [] { SideWindows::instance().showHelp(); };
+    links.showAbout = [] { SideWindows::instance().showAbout(); };
     return program;
 }
 

@@ -1,10 +1,19 @@
 #include "app/OrvelApp.h"
 
 #include "app/Composition.h"
+#include "app/Splash.h"
+#include "app/Windows.h"
 #include "composer/ComposerWindow.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QScreen>
+
+// The pictures and the manual are compiled into a static library: nothing pulls them in by itself.
+static void initResources()
+{
+    Q_INIT_RESOURCE(orvel);
+}
 
 namespace orvel {
 
@@ -13,6 +22,7 @@ int runOrvel(int argc, char** argv)
     // The Composer's web views share the GL context set up before the application object.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    initResources();
     QApplication::setApplicationName(QStringLiteral("Orvel"));
     QApplication::setOrganizationName(QStringLiteral("Orvel"));
 
@@ -21,10 +31,17 @@ int runOrvel(int argc, char** argv)
     setPlatform(&desktop);
     int code = 0;
     {
-        // The program opens on the Composer.
         const std::unique_ptr<Program> program = buildProgram();
-        program->composer->show();
+        // The splash hands over to the first working window, the Composer.
+        auto* splash = new SplashWindow([c = program->composer.get()] {
+            c->show();
+            c->activateWindow();
+        });
+        if (const QScreen* screen = QApplication::primaryScreen())
+            splash->move(screen->availableGeometry().center() - splash->rect().center());
+        splash->show();
         code = QApplication::exec();
+        SideWindows::instance().closeAll();
     }
     setPlatform(nullptr);
     return code;

@@ -115,6 +115,18 @@ void SourceWindow::preview_Click()
         links.showPreview(links.composerPagePath ? links.composerPagePath() : saveme->text());
 }
 
+void SourceWindow::helpa_Click()
+{
+    if (links.showHelp)
+        links.showHelp();
+}
+
+void SourceWindow::about_Click()
+{
+    if (links.showAbout)
+        links.showAbout();
+}
+
 void SourceWindow::exit_Click()
 {
     if (isModified() &&

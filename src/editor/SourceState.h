@@ -40,6 +40,9 @@ struct SourceLinks {
     std::function<QString()> composerPagePath;
     // Shows the preview window on `path`.
     std::function<void(const QString& path)> showPreview;
+    // Shows the help window, and the about box.
+    std::function<void()> showHelp;
+    std::function<void()> showAbout;
     // Ends the program at once, without asking any window.
     std::function<void()> endProgram;
     // The window's close box.

@@ -51,6 +51,8 @@ SourceWindow::SourceWindow(QWidget* parent) : QMainWindow(parent)
 
     links.composerPagePath = [this] { return saveme->text(); };
     links.showPreview = [](const QString&) {};
+    links.showHelp = [] {};
+    links.showAbout = [] {};
     links.endProgram = [] { QCoreApplication::exit(0); };
     links.closeBox = [this] { exit_Click(); };
 
@@ -333,7 +335,7 @@ const Action<SourceWindow> kShellActions[] = {
      "document-save-as", "As", &SourceWindow::saveas_Click},
     {"pictprev", "preview", "", "Preview (F5)", "Watch preview of this file", "document-preview",
      "Prv", &SourceWindow::preview_Click},
-    // Restore points and help come with their own windows and commands.
+    // Restore points come with their own commands.
     {"pictrest", "", "", "Create restore point (1 of 3. Go to Options for more)",
      "Set restore point 1 of 3 for this page. (See Help >> Others >> Restore Points for more "
      "information)", "", "R+", nullptr},
@@ -346,8 +348,9 @@ const Action<SourceWindow> kShellActions[] = {
      "\u25b4", &SourceWindow::pictinformation_Click},
     {"pictrefresh", "", "", "Refresh", "Refresh", "view-refresh", "\u21bb",
      &SourceWindow::pictrefresh_Click},
-    {"picthelpfile", "", "", "Show Help for Orvel", "Help file for Orvel", "help-contents", "?",
-     nullptr},
+    {"picthelpfile", "helpa", "", "Show Help for Orvel", "Help file for Orvel", "help-contents",
+     "?", &SourceWindow::helpa_Click},
+    {"", "about", "", "", "", "", "", &SourceWindow::about_Click},
     {"", "exit", "", "", "", "", "", &SourceWindow::exit_Click},
     {"", "mnuselectall", "", "", "", "", "", &SourceWindow::mnuselectall_Click},
     {"", "mnucopy", "", "", "", "", "", &SourceWindow::mnucopy_Click},

@@ -114,6 +114,8 @@ public:
     void save_Click();
     void saveas_Click();
     void preview_Click();
+    void helpa_Click();
+    void about_Click();
     void exit_Click();
     void mnuselectall_Click();
     void mnucopy_Click();

@@ -6,10 +6,12 @@
 namespace {
 QtMessageHandler g_previousHandler = nullptr;
 
-// The offscreen platform warns about window size hints on every shown window.
+// The offscreen platform warns about window size hints on every shown window, and about
+// raising one.
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& msg)
 {
-    if (msg.contains(QLatin1String("propagateSizeHints")))
+    if (msg.contains(QLatin1String("propagateSizeHints")) ||
+        msg.contains(QLatin1String("does not support raise()")))
         return;
     if (g_previousHandler)
         g_previousHandler(type, context, msg);

@@ -1,0 +1,200 @@
+// The help window: categories and their topics, exact topic matching, and a manual that names
+// only keys and menus the program has.
+#include "help/HelpWindow.h"
+#include "help/Manual.h"
+#include "support/Fixtures.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+
+using namespace orvel;
+
+namespace {
+
+class HelpWindowTest : public orvel::test::PlatformTest {
+protected:
+    const Manual& manual = Manual::builtIn();
+    HelpWindow help{manual};
+
+    QString showTopic(const QString& category, const QString& topic)
+    {
+        help.findChild<QPushButton*>(category)->click();
+        const auto items = help.List->findItems(topic, Qt::MatchExactly);
+        EXPECT_EQ(items.size(), 1) << topic.toStdString();
+        help.List->setCurrentItem(items.value(0));
+        help.List_Click();
+        return help.shownText();
+    }
+    // Every text of the manual, the welcome and introductions included.
+    QStringList allTexts() const
+    {
+        QStringList texts{manual.welcome()};
+        for (const HelpCategory& c : helpCategories())
+            texts << manual.introduction(QString::fromUtf8(c.button));
+        for (const QString& name : manual.topicNames())
+            texts << *manual.topic(name);
+        return texts;
+    }
+};
+
+TEST_F(HelpWindowTest, OpensOnTheWelcomeTextWithAnEmptyList)
+{
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("Help: Orvel"));
+    EXPECT_TRUE(help.shownText().startsWith(QStringLiteral("ORVEL HELP:\r\n   ")));
+    EXPECT_EQ(help.helptext->toPlainText().count(u'\r'), 0);
+    EXPECT_EQ(help.List->count(), 0);
+    EXPECT_EQ(help.cmdOK->text(), QStringLiteral("Close This Help Window"));
+}
+
+TEST_F(HelpWindowTest, EachCategoryListsItsTopicsInOrderAndEveryTopicHasItsText)
+{
+    const QStringList captions{"General Func.", "Fonts",  "Forms", "Table",
+                               "Extras",        "Others", "Misc."};
+    int topics = 0;
+    for (int i = 0; i < int(helpCategories().size()); ++i) {
+        const HelpCategory& c = helpCategories()[i];
+        SCOPED_TRACE(c.button);
+        auto* button = help.findChild<QPushButton*>(QString::fromUtf8(c.button));
+        ASSERT_TRUE(button);
+        EXPECT_EQ(button->text(), captions[i]);
+        button->click();
+        QStringList listed;
+        for (int row = 0; row < help.List->count(); ++row)
+            listed << help.List->item(row)->text();
+        EXPECT_EQ(listed, c.topics);
+        EXPECT_EQ(help.shownText(), manual.introduction(QString::fromUtf8(c.button)));
+        EXPECT_FALSE(help.shownText().isEmpty());
+        for (const QString& topic : c.topics) {
+            EXPECT_TRUE(manual.topic(topic)) << topic.toStdString();
+            EXPECT_EQ(showTopic(QString::fromUtf8(c.button), topic), manual.topic(topic));
+            ++topics;
+        }
+    }
+    EXPECT_EQ(topics, 17 + 7 + 14 + 4 + 10 + 15 + 8);
+    // No text is written for a topic no list shows.
+    EXPECT_EQ(manual.topicNames().size(), topics);
+}
+
+TEST_F(HelpWindowTest, TopicsAreMatchedExactlyWithCase)
+{
+    const QString tableHeading = showTopic(QStringLiteral("Table"), QStringLiteral("Heading"));
+    const QString pageHeadings = showTopic(QStringLiteral("Misc"), QStringLiteral("Headings"));
+    EXPECT_TRUE(tableHeading.endsWith(QStringLiteral("\r\nMenu: Table >> Heading")));
+    EXPECT_NE(tableHeading, pageHeadings);
+    // A name that is no topic leaves the text as it was.
+    help.List->addItem(QStringLiteral("heading"));
+    help.List->setCurrentRow(help.List->count() - 1);
+    help.List_Click();
+    EXPECT_EQ(help.shownText(), pageHeadings);
+    // Opening on a topic finds its category.
+    EXPECT_TRUE(help.showTopic(QStringLiteral("VuxCmd")));
+    EXPECT_EQ(help.List->count(), 15);
+    EXPECT_EQ(help.shownText(), manual.topic(QStringLiteral("VuxCmd")));
+    EXPECT_FALSE(help.showTopic(QStringLiteral("Nothing")));
+}
+
+TEST_F(HelpWindowTest, TopicsEndWithTheirMenuAndShortcutLines)
+{
+    const struct {
+        const char* topic;
+        QStringList lines;
+    } rows[] = {
+        {"Hyperlink", {"Menu:     Insert >> Hyperlink", "Shortcut: Ctrl + K"}},
+        {"Mail", {"Menu:     Insert >> Link to mail id"}},
+        {"Music", {"Menu: Insert >> Sound"}},
+        {"Movie Clips", {"Menu: Insert >> Sound"}},
+        {"Multi editing/Font editing....", {"Menu: Format >> Font....", "Shortcut: Shift + F1"}},
+        {"Bold", {"   Menu: Format >> Bold", "   Shortcut: Ctrl + B"}},
+        {"Underline", {"   Menu: Format >> Underline", "   Shortcut: Ctrl + U"}},
+        {"Temporary Clipboard",
+         {"Menu: Options >> Temporary Clipboard", "Shortcut: Ctrl + M, Ctrl + D, F2"}},
+        {"Auto Delete", {"Menu: Options >> Auto Delete", "Shortcut: Shift + Del"}},
+        {"Auto Save", {"Menu: Options >> AutoSave (5 seconds)"}},
+        {"Breaks", {"Menu: Insert >> Break"}},
+    };
+    for (const auto& row : rows) {
+        const QStringList text =
+            manual.topic(QString::fromUtf8(row.topic))->split(QStringLiteral("\r\n"));
+        EXPECT_EQ(text.mid(text.size() - row.lines.size()), row.lines) << row.topic;
+    }
+    const QStringList shortcuts =
+        manual.topic(QStringLiteral("Shortcuts"))->split(QStringLiteral("\r\n"));
+    EXPECT_EQ(shortcuts.value(0), QStringLiteral("Keyboard Shortcuts:"));
+    for (const char* line : {"Ctrl + D        Copy to Temporary Clipboard", "F4           VuxCmd",
+                             "F5          Preview Web Page", "Shift+ Del  Auto Delete"})
+        EXPECT_TRUE(shortcuts.contains(QString::fromUtf8(line))) << line;
+    EXPECT_TRUE(manual.topic(QStringLiteral("VuxCmd"))
+                    ->contains(QStringLiteral("\r\nvuxbtn        for            button\r\n")));
+}
+
+using ManualAgainstProgramTest = orvel::test::SourceWindowTest;
+
+// Every key the manual names ("Ctrl + K", "Shift+ Del", "F5") is a shortcut of the source window.
+TEST_F(ManualAgainstProgramTest, EveryKeyNamedInTheManualIsAShortcut)
+{
+    QSet<QString> shortcuts;
+    for (const QAction* a : w->findChildren<QAction*>())
+        if (!a->shortcut().isEmpty())
+            shortcuts << a->shortcut().toString(QKeySequence::PortableText);
+    const QRegularExpression key(
+        QStringLiteral(R"(\b((?:(?:Ctrl|Shift|Alt)\s*\+\s*)*)(F1[0-2]|F[1-9]|Del\b|[A-Z]\b))"));
+    const Manual& manual = Manual::builtIn();
+    QStringList texts{manual.welcome()};
+    for (const QString& name : manual.topicNames())
+        texts << *manual.topic(name);
+    int named = 0;
+    for (const QString& text : texts) {
+        for (const auto& m : key.globalMatch(text)) {
+            QString modifiers = m.captured(1);
+            modifiers.remove(u' ');
+            if (modifiers.isEmpty() && m.captured(2).size() < 2)
+                continue; // a lone capital letter is a word, not a key
+            const QString portable = modifiers + m.captured(2);
+            EXPECT_TRUE(shortcuts.contains(portable)) << portable.toStdString();
+            ++named;
+        }
+    }
+    EXPECT_GT(named, 40);
+}
+
+// Every "Menu: A >> B" line names a menu of the menu bar and an entry in it, as the reader sees
+// them (letter case, blanks and what follows in brackets aside).
+TEST_F(ManualAgainstProgramTest, EveryMenuPathNamedInTheManualExists)
+{
+    auto plain = [](QString s) {
+        s.remove(u'&');
+        s.remove(u' ');
+        return s.toLower();
+    };
+    const QRegularExpression path(QStringLiteral(R"(^\s*Menu:\s*(.+?) >> (.+)$)"),
+                                  QRegularExpression::MultilineOption);
+    const Manual& manual = Manual::builtIn();
+    int paths = 0;
+    for (const QString& name : manual.topicNames()) {
+        QString text = *manual.topic(name);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        for (const auto& m : path.globalMatch(text)) {
+            SCOPED_TRACE(m.captured(0).toStdString());
+            const QMenu* top = nullptr;
+            for (QAction* a : w->menuBar()->actions())
+                if (plain(a->text()) == plain(m.captured(1)))
+                    top = a->menu();
+            ASSERT_TRUE(top);
+            bool found = false;
+            for (const QAction* a : top->actions())
+                found = found ||
+                        (!a->text().isEmpty() && plain(a->text()).startsWith(plain(m.captured(2))));
+            EXPECT_TRUE(found);
+            ++paths;
+        }
+    }
+    EXPECT_GT(paths, 35);
+}
+
+} // namespace
