@@ -1,5 +1,6 @@
 #include "app/Composition.h"
 
+#include "assist/AidCommands.h"
 #include "assist/AssistCommands.h"
 #include "commands/Install.h"
 #include "editor/SourceWindow.h"
@@ -28,6 +29,8 @@ SourceWindowParts buildSourceWindow()
     parts.commands = installCommands(*parts.window);
     parts.assist = new AssistCommands(*parts.window);
     installActions(*parts.window, *parts.assist, AssistCommands::actions());
+    parts.aids = new AidCommands(*parts.window, parts.commands);
+    installActions(*parts.window, *parts.aids, AidCommands::actions());
     fillChangePass(*parts.window);
     return parts;
 }
