@@ -1,6 +1,7 @@
 #include "assist/AutoDelete.h"
 
 #include "assist/SmartSelect.h"
+#include "assist/TextSearch.h"
 #include "editor/TextModel.h"
 #include "platform/Platform.h"
 
@@ -85,43 +86,40 @@ void removeAt(TextModel& text, int start, int length)
 
 void pairWarn(const Row& row, TextModel& text, int p, int tagLength)
 {
-    const QString page = text.text();
-    const qsizetype close = page.indexOf(s(row.closing), p + tagLength);
-    const qsizetype nested = page.indexOf(s(row.nesting), p + tagLength);
-    if (close < 0 || (nested >= 0 && nested < close)) {
+    const int close = findForward(text, s(row.closing), p + tagLength);
+    const bool nested = close >= 0 && findForward(text, s(row.nesting), p + tagLength, close) >= 0;
+    if (close < 0 || nested) {
         tell(row, text);
         removeAt(text, p, tagLength);
         return;
     }
     // The closing tag first: it stands after the opening one, whose position stays good.
-    removeAt(text, int(close), int(qstrlen(row.closing)));
+    removeAt(text, close, int(qstrlen(row.closing)));
     removeAt(text, p, tagLength);
 }
 
 void pairQuiet(const Row& row, TextModel& text, int p, int tagLength)
 {
     removeAt(text, p, row.test == Opens ? int(qstrlen(row.tag)) : tagLength);
-    const QString page = text.text();
-    const qsizetype close = page.indexOf(s(row.closing), p);
-    const qsizetype nested = page.indexOf(s(row.nesting), p);
+    const int close = findForward(text, s(row.closing), p);
     if (close < 0)
         return;
-    if (nested >= 0 && nested < close) {
+    if (findForward(text, s(row.nesting), p, close) >= 0) {
         text.focus();
         return;
     }
-    removeAt(text, int(close), row.removes ? row.removes : int(qstrlen(row.closing)));
+    removeAt(text, close, row.removes ? row.removes : int(qstrlen(row.closing)));
     text.setSelStart(p);
 }
 
 void element(const Row& row, TextModel& text, int p)
 {
-    const qsizetype close = text.text().indexOf(s(row.closing), p);
+    const int close = findForward(text, s(row.closing), p);
     if (close < 0) {
         tell(row, text);
         return;
     }
-    removeAt(text, p, int(close + qstrlen(row.closing)) - p);
+    removeAt(text, p, close + int(qstrlen(row.closing)) - p);
 }
 
 } // namespace

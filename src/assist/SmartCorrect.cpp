@@ -1,6 +1,7 @@
 #include "assist/SmartCorrect.h"
 
 #include "assist/SmartSelect.h"
+#include "assist/TextSearch.h"
 #include "dialogs/Fonty.h"
 #include "dialogs/Hrule.h"
 #include "dialogs/Imager.h"
@@ -32,7 +33,7 @@ void present(QWidget* dialog)
 // the kind's wording, and the caret stays at `p`.
 bool selectTag(TextModel& text, int p, Kind kind)
 {
-    const qsizetype end = text.text().indexOf(u'>', p);
+    const int end = findForward(text, QStringLiteral(">"), p);
     text.setSelStart(p);
     if (end < 0) {
         const bool caps = correct::capitalised(kind);
@@ -43,7 +44,7 @@ bool selectTag(TextModel& text, int p, Kind kind)
         text.setSelStart(p);
         return false;
     }
-    text.setSelLength(int(end) + 1 - p);
+    text.setSelLength(end + 1 - p);
     return true;
 }
 
