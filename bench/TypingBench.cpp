@@ -7,7 +7,9 @@
 #include "editor/SourceWindow.h"
 #include "platform/ScriptedPlatform.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -102,6 +104,35 @@ void BM_CaretWindow(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CaretWindow)->Arg(4 << 10)->Arg(10 << 20);
+
+// Auto Delete of a bold pair in the middle of the page: the pair goes in, Auto Delete takes it
+// out, two undos. A command may read the whole page once; it must not do more.
+void BM_AutoDeleteInPage(benchmark::State& state)
+{
+    inPage(state, [](SourceWindow& w) {
+        const int middle = w.Text1->selStart();
+        w.Text1->setSelText(QStringLiteral("<B>x</B>"));
+        w.Text1->setSelStart(middle + 1);
+        w.menuAction(QStringLiteral("mnuautodel"))->trigger();
+        w.Text1->undo();
+        w.Text1->undo();
+        w.Text1->setSelStart(middle);
+    });
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_AutoDeleteInPage)->Arg(4 << 10)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
+
+// The last letter of a code typed into the command box, its command, and the undo.
+void BM_CommandCodeInPage(benchmark::State& state)
+{
+    inPage(state, [](SourceWindow& w) {
+        w.vuxcmd->setText(QStringLiteral("vuxsu"));
+        QTest::keyClick(w.vuxcmd, Qt::Key_P);
+        w.Text1->undo();
+    });
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CommandCodeInPage)->Arg(4 << 10)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "app/Composition.h"
 
 #include "app/Windows.h"
+#include "assist/AidCommands.h"
 #include "assist/AssistCommands.h"
 #include "commands/Install.h"
 #include "composer/ComposerWindow.h"
@@ -32,6 +33,8 @@ SourceWindowParts buildSourceWindow()
     parts.commands = installCommands(*parts.window);
     parts.assist = new AssistCommands(*parts.window);
     installActions(*parts.window, *parts.assist, AssistCommands::actions());
+    parts.aids = new AidCommands(*parts.window, parts.commands);
+    installActions(*parts.window, *parts.aids, AidCommands::actions());
     fillChangePass(*parts.window);
     SourceLinks& links = parts.window->links;
     links.showPreview = [](const QString& path) { SideWindows::instance().showPreview(path); };

@@ -9,6 +9,7 @@ namespace orvel {
 class SourceWindow;
 class AssistCommands;
 class ComposerWindow;
+class AidCommands;
 
 // The source window with the command families installed in it. The families are children of the
 // window: the pointers hold as long as the window lives.
@@ -16,6 +17,7 @@ struct SourceWindowParts {
     std::unique_ptr<SourceWindow> window;
     CommandFamilies commands;
     AssistCommands* assist = nullptr; // the typing aids' Options-menu commands
+    AidCommands* aids = nullptr;      // Auto Delete, Smart Correct, the command box, Quick Format
 };
 
 // The composition root: builds the source window, installs the command families into it and

@@ -1,25 +1,28 @@
 #include "assist/SmartSelect.h"
 
+#include "assist/TextSearch.h"
 #include "editor/TextModel.h"
-#include "markup/TagAtCaret.h"
 #include "platform/Platform.h"
 
 namespace orvel {
 
+// The same span as tagAtCaret, found without copying the page.
 void smartSelect(TextModel& text)
 {
-    const QString page = text.text();
-    const std::optional<CaretTag> tag = tagAtCaret(page, text.selStart());
-    if (!tag)
+    const int caret = text.selStart();
+    const int open = findBackward(text, u'<', caret);
+    if (open <= 0)
         return;
-    text.setSelStart(tag->start);
-    if (tag->end) {
-        text.setSelLength(*tag->end - tag->start);
+    // A caret right after a ">" finds that ">".
+    const int close = findForward(text, QStringLiteral(">"), caret - 1);
+    text.setSelStart(open);
+    if (close >= 0) {
+        text.setSelLength(close + 1 - open);
         return;
     }
     platform().messageBox({kAssistantTitle, kEndTagAddedMessage, MsgButtons::Ok,
                            MsgIcon::Information, MsgAnswer::Ok});
-    text.setText(page + u'>');
+    text.setText(text.text() + u'>');
 }
 
 } // namespace orvel
