@@ -137,7 +137,7 @@ void SourceWindow::buildControls()
             QStringLiteral("Open Master Temporary Clipboard, for enhanced editing."));
     clipRow->addWidget(tmpcmb);
     clipRow->addWidget(mastertmpclip);
-    // The temporary clipboard and the command box are not built yet.
+    // The clipboard's commands enable it.
     setHint(Frame1, QStringLiteral("Drag drop items into this. Read Help >> Others >> Temporary "
                                    "Clipboard for more information"));
     Frame1->setEnabled(false);
@@ -147,6 +147,7 @@ void SourceWindow::buildControls()
     vuxcmd->setObjectName(QStringLiteral("vuxcmd"));
     vuxcmd->setPlaceholderText(QStringLiteral("VuxCmd"));
     vuxcmd->setMaximumWidth(140);
+    // The command box is not built yet.
     vuxcmd->setEnabled(false);
     shellRow->addWidget(vuxcmd);
     column->addWidget(shell);
@@ -236,6 +237,7 @@ void SourceWindow::buildControls()
             helper->setText(kReadyHint);
     });
 
+    // AutoSave's; the family that switches it runs its ticks.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(5000);
@@ -245,7 +247,6 @@ void SourceWindow::buildControls()
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &SourceWindow::save_Click);
     connect(Timer3, &QTimer::timeout, Timer3, &QTimer::stop);
     Timer2->start();
     Timer3->start();
@@ -333,13 +334,7 @@ const Action<SourceWindow> kShellActions[] = {
      "document-save-as", "As", &SourceWindow::saveas_Click},
     {"pictprev", "preview", "", "Preview (F5)", "Watch preview of this file", "document-preview",
      "Prv", &SourceWindow::preview_Click},
-    // Restore points and help come with their own windows and commands.
-    {"pictrest", "", "", "Create restore point (1 of 3. Go to Options for more)",
-     "Set restore point 1 of 3 for this page. (See Help >> Others >> Restore Points for more "
-     "information)", "", "R+", nullptr},
-    {"picturest", "", "", "Use restore point (1 of 3. Go to Options for more)",
-     "Use restore point 1 of 3. (See Help >> Others >> Restore Points for more information)", "",
-     "R<", nullptr},
+    // Help comes with its own window; the restore points with their commands.
     {"pictcontrast", "", "", "Change contrast of text", "Change colour contrast", "", "\u25d0",
      &SourceWindow::pictcontrast_Click},
     {"pictinformation", "mnuhider", "", "Hide buttons.", "Hide/Show the buttons of Orvel", "",
