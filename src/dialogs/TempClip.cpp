@@ -50,6 +50,7 @@ TempClipDialog::TempClipDialog(const DialogTarget& target, TempClipboard& clipbo
     grid->setColumnMinimumWidth(0, 180);
     grid->setColumnMinimumWidth(1, 260);
     body()->addLayout(grid);
+    resize(760, 320);
 
     setFormHint(kWindowHint);
     StatusBar1->showMessage(kWindowHint);

@@ -43,30 +43,6 @@ TEST(TransformsTest, LetterRules)
         EXPECT_EQ(r.convert(crlf(r.in)), crlf(r.out)) << r.in;
 }
 
-// The converted span is selected again, with its own length where the case mapping changed it.
-TEST(TransformsTest, ConversionSelectsTheConvertedSpan)
-{
-    const struct {
-        const char* page;
-        int start, length;
-        const char* after;
-        int selected;
-    } rows[] = {
-        {"ab cd\r\nef", 1, 7, "aB CD\r\nEf", 7},
-        {"Stra\u00dfe!", 0, 6, "STRASSE!", 7},
-        {"xy", 1, 0, "xy", 0},
-    };
-    for (const auto& r : rows) {
-        StringText t(u(r.page));
-        t.setSelStart(r.start);
-        t.setSelLength(r.length);
-        convertSelection(t, [](const QString& s) { return s.toUpper(); });
-        EXPECT_EQ(t.text(), u(r.after));
-        EXPECT_EQ(t.selStart(), r.start);
-        EXPECT_EQ(t.selLength(), r.selected);
-    }
-}
-
 // Searches read the page in windows: matches on and across window edges, far from the start,
 // and in both directions.
 TEST(FindTest, SearchesReachEveryPartOfALongPage)
