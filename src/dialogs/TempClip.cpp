@@ -49,8 +49,11 @@ TempClipDialog::TempClipDialog(const DialogTarget& target, TempClipboard& clipbo
     grid->addWidget(cleartmp, 3, 2);
     grid->setColumnMinimumWidth(0, 180);
     grid->setColumnMinimumWidth(1, 260);
-    body()->addLayout(grid);
-    resize(760, 320);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
+    grid->setRowStretch(3, 1);
+    body()->addLayout(grid, 1);
+    resize(760, sizeHint().height());
 
     setFormHint(kWindowHint);
     StatusBar1->showMessage(kWindowHint);
