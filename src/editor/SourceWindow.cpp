@@ -139,7 +139,7 @@ void SourceWindow::buildControls()
             QStringLiteral("Open Master Temporary Clipboard, for enhanced editing."));
     clipRow->addWidget(tmpcmb);
     clipRow->addWidget(mastertmpclip);
-    // The temporary clipboard and the command box are not built yet.
+    // The clipboard's commands enable it.
     setHint(Frame1, QStringLiteral("Drag drop items into this. Read Help >> Others >> Temporary "
                                    "Clipboard for more information"));
     Frame1->setEnabled(false);
@@ -149,6 +149,7 @@ void SourceWindow::buildControls()
     vuxcmd->setObjectName(QStringLiteral("vuxcmd"));
     vuxcmd->setPlaceholderText(QStringLiteral("VuxCmd"));
     vuxcmd->setMaximumWidth(140);
+    // The command box is not built yet.
     vuxcmd->setEnabled(false);
     shellRow->addWidget(vuxcmd);
     column->addWidget(shell);
@@ -238,6 +239,7 @@ void SourceWindow::buildControls()
             helper->setText(kReadyHint);
     });
 
+    // AutoSave's; the family that switches it runs its ticks.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(5000);
@@ -247,7 +249,6 @@ void SourceWindow::buildControls()
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &SourceWindow::save_Click);
     connect(Timer3, &QTimer::timeout, Timer3, &QTimer::stop);
     Timer2->start();
     Timer3->start();
@@ -335,13 +336,7 @@ const Action<SourceWindow> kShellActions[] = {
      "document-save-as", "As", &SourceWindow::saveas_Click},
     {"pictprev", "preview", "", "Preview (F5)", "Watch preview of this file", "document-preview",
      "Prv", &SourceWindow::preview_Click},
-    // Restore points come with their own commands.
-    {"pictrest", "", "", "Create restore point (1 of 3. Go to Options for more)",
-     "Set restore point 1 of 3 for this page. (See Help >> Others >> Restore Points for more "
-     "information)", "", "R+", nullptr},
-    {"picturest", "", "", "Use restore point (1 of 3. Go to Options for more)",
-     "Use restore point 1 of 3. (See Help >> Others >> Restore Points for more information)", "",
-     "R<", nullptr},
+    // The restore points come with their own commands.
     {"pictcontrast", "", "", "Change contrast of text", "Change colour contrast", "", "\u25d0",
      &SourceWindow::pictcontrast_Click},
     {"pictinformation", "mnuhider", "", "Hide buttons.", "Hide/Show the buttons of Orvel", "",

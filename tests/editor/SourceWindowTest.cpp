@@ -278,8 +278,7 @@ TEST_F(SourceWindowTest, ContrastSwapsTheColoursAndSwapsThemBack)
     }
 }
 
-// The temporary clipboard shows its hint though it is disabled; over the editor the hint line
-// shows the ready text again.
+// The temporary clipboard shows its hint; over the editor the hint line shows the ready text again.
 TEST_F(SourceWindowTest, TheHintLineFollowsThePointer)
 {
     hover(w->Frame1);
