@@ -5,6 +5,7 @@
 //   cmake -S . -B build -DORVEL_BUILD_BENCH=ON && cmake --build build --target bench_autocomplete
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_autocomplete
 #include "PageFixture.h"
+#include "assist/AutoComplete.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,6 +50,20 @@ void BM_CompletionInPage(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_CompletionInPage)->Arg(4 << 10)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
+
+// The checks alone, as one keystroke runs them: the caret after a "c" in the middle of the page.
+void BM_ChecksAtCaret(benchmark::State& state)
+{
+    TextBox box;
+    box.setText(pageOf(state.range(0)) + QStringLiteral("bgc"));
+    box.setSelStart(int(state.range(0) / 2));
+    box.setSelText(QStringLiteral("c"));
+    const bool assistOn = true;
+    AutoComplete complete(box, assistOn, {});
+    for (auto _ : state)
+        complete.run();
+}
+BENCHMARK(BM_ChecksAtCaret)->Arg(4 << 10)->Arg(10 << 20);
 
 } // namespace
 

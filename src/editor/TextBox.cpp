@@ -194,6 +194,16 @@ QString TextBox::mid(int start, int count) const
     const int end = std::clamp(start + std::max(0, count), start, len);
     if (start == end)
         return {};
+    // The typing aids read a few characters before the caret: inside the caret's line the
+    // positions map without looking the line up.
+    const QTextBlock line = textCursor().block();
+    const int lineStart = line.position() + line.blockNumber();
+    if (start >= lineStart && end <= lineStart + line.length() - 1) {
+        QTextCursor c(document());
+        c.setPosition(line.position() + (start - lineStart));
+        c.setPosition(line.position() + (end - lineStart), QTextCursor::KeepAnchor);
+        return c.selectedText();
+    }
     QTextCursor c(document());
     c.setPosition(toDoc(start));
     int docEnd = toDoc(end);
