@@ -3,9 +3,7 @@
 //
 //   cmake -S . -B build -DORVEL_BUILD_BENCH=ON && cmake --build build --target bench_typing
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_typing
-#include "app/Composition.h"
-#include "editor/SourceWindow.h"
-#include "platform/ScriptedPlatform.h"
+#include "PageFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,40 +12,9 @@
 #include <benchmark/benchmark.h>
 
 using namespace orvel;
+using namespace orvel::bench;
 
 namespace {
-
-QString pageOf(qsizetype bytes)
-{
-    const QString line = QStringLiteral("<P>Some paragraph text of a hand-written page.</P>\r\n");
-    // A page's widest line is rarely the one being typed in. (When it is, every Backspace that
-    // shortens it makes the toolkit's layout look through all lines for the new widest one:
-    // BM_TypeInWidestLine measures that.)
-    QString page = QString(200, u'-') + QStringLiteral("\r\n");
-    page.reserve(bytes + line.size());
-    while (page.size() < bytes)
-        page += line;
-    return page;
-}
-
-// Runs `step` state.iterations() times in a composed window whose page has state.range(0)
-// characters, with the caret in the middle.
-template <class Step> void inPage(benchmark::State& state, Step step)
-{
-    ScriptedPlatform ui;
-    setPlatform(&ui);
-    {
-        const SourceWindowParts parts = buildSourceWindow();
-        SourceWindow& w = *parts.window;
-        w.show();
-        w.Text1->setText(pageOf(state.range(0)));
-        w.Text1->setSelStart(int(state.range(0) / 2));
-        w.Text1->setFocus();
-        for (auto _ : state)
-            step(w);
-    }
-    setPlatform(nullptr);
-}
 
 // One typed character in the middle of the page, then Backspace.
 void BM_TypeInPage(benchmark::State& state)

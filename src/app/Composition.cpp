@@ -3,6 +3,7 @@
 #include "app/Windows.h"
 #include "assist/AidCommands.h"
 #include "assist/AssistCommands.h"
+#include "assist/Assistant.h"
 #include "commands/Install.h"
 #include "composer/ComposerWindow.h"
 #include "editor/SourceWindow.h"
@@ -21,6 +22,8 @@ void fillChangePass(SourceWindow& w)
     pass.add(QStringLiteral("command box"), [&w] { w.clearCommandBox(); });
     pass.add(QStringLiteral("caption"), [&w] { w.writePageCaption(); });
     pass.add(QStringLiteral("status"), [&w] { w.refreshStatus(); });
+    auto* assistant = new Assistant(w);
+    pass.add(QStringLiteral("auto complete"), [assistant] { assistant->step(); });
 }
 
 } // namespace

@@ -12,6 +12,9 @@ struct SourceState {
     // The preview's "save first" tip shows once per start-up.
     bool previewTipPending = true;
     int lineCount = 0;
+    // The Assistant asks before it acts on a recognised tag. Follows the Assistant check mark,
+    // but is its own value: start-up sets it again, the check mark stays.
+    bool assistOn = true;
 
     // Back to the start values.
     void startValues() { *this = SourceState{}; }

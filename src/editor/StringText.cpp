@@ -70,13 +70,24 @@ int StringText::lineCount() const
 
 void StringText::beginEditGroup()
 {
-    if (m_depth++ == 0)
+    if (m_depth++ == 0) {
         m_groupChanged = false;
+        m_groupJoined = false;
+    }
+}
+
+void StringText::beginJoinedEditGroup()
+{
+    if (m_depth++ == 0) {
+        m_groupChanged = false;
+        // Its changes belong to the step before it: no step of its own.
+        m_groupJoined = m_steps > 0;
+    }
 }
 
 void StringText::endEditGroup()
 {
-    if (m_depth > 0 && --m_depth == 0 && m_groupChanged)
+    if (m_depth > 0 && --m_depth == 0 && m_groupChanged && !m_groupJoined)
         ++m_steps;
 }
 

@@ -30,6 +30,7 @@ public:
     int lineCount() const override;
     void beginEditGroup() override;
     void endEditGroup() override;
+    void beginJoinedEditGroup() override;
 
     // Undo steps taken so far: one per change outside a group, one per outermost group.
     int undoSteps() const { return m_steps; }
@@ -46,6 +47,7 @@ private:
     int m_length = 0;
     int m_depth = 0;
     bool m_groupChanged = false;
+    bool m_groupJoined = false;
     int m_steps = 0;
 };
 

@@ -2,10 +2,13 @@
 
 #include "markup/Common.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <memory>
 
 namespace orvel {
 
@@ -57,6 +60,13 @@ void TextBox::beginEditGroup()
         m_groupStarted = false;
 }
 
+void TextBox::beginJoinedEditGroup()
+{
+    // The first change joins the step the last change closed, as every later one does.
+    if (m_groupDepth++ == 0)
+        m_groupStarted = true;
+}
+
 void TextBox::endEditGroup()
 {
     if (m_groupDepth > 0)
@@ -69,9 +79,10 @@ void TextBox::setText(const QString& text)
     beginChange(c);
     c.select(QTextCursor::Document);
     c.insertText(normalizeLineEnds(text));
+    // The change handler already sees the caret at the start: where the old caret ended up, the
+    // new page's last characters would stand before it and could be completed.
+    setTextCursor(QTextCursor(document()));
     c.endEditBlock();
-    QTextCursor start(document());
-    setTextCursor(start);
 }
 
 int TextBox::modelStartOf(int blockNumber) const
@@ -183,6 +194,16 @@ QString TextBox::mid(int start, int count) const
     const int end = std::clamp(start + std::max(0, count), start, len);
     if (start == end)
         return {};
+    // The typing aids read a few characters before the caret: inside the caret's line the
+    // positions map without looking the line up.
+    const QTextBlock line = textCursor().block();
+    const int lineStart = line.position() + line.blockNumber();
+    if (start >= lineStart && end <= lineStart + line.length() - 1) {
+        QTextCursor c(document());
+        c.setPosition(line.position() + (start - lineStart));
+        c.setPosition(line.position() + (end - lineStart), QTextCursor::KeepAnchor);
+        return c.selectedText();
+    }
     QTextCursor c(document());
     c.setPosition(toDoc(start));
     int docEnd = toDoc(end);
@@ -224,6 +245,18 @@ void TextBox::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
+    if (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)) {
+        ++m_restoring;
+        QPlainTextEdit::keyPressEvent(e);
+        --m_restoring;
+        return;
+    }
+    const Qt::KeyboardModifiers typing = e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (!isReadOnly() && typing == Qt::NoModifier && !e->text().isEmpty() &&
+        e->text().at(0).isPrint()) {
+        typeKey(e);
+        return;
+    }
     // Return inserts a plain line end as one change. (The widget's own Return may touch the
     // new line's format as a second change, and Shift+Return would insert a soft break.)
     const Qt::KeyboardModifiers mods = e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
@@ -235,6 +268,56 @@ void TextBox::keyPressEvent(QKeyEvent* e)
         return;
     }
     QPlainTextEdit::keyPressEvent(e);
+}
+
+void TextBox::typeKey(QKeyEvent* e)
+{
+    // The toolkit merges typed characters into one undo step only while none of them is part
+    // of an edit block; a completion is one, so typed keys are blocks too, joined while the
+    // typing goes on at the same place with nothing else changed in between.
+    QTextCursor c = textCursor();
+    if (!c.hasSelection() && c.position() == m_runPos && document()->revision() == m_runRevision)
+        c.joinPreviousEditBlock();
+    else
+        c.beginEditBlock();
+    QPlainTextEdit::keyPressEvent(e);
+    c.endEditBlock(); // the change signal fires here
+    ensureCursorVisible();
+    m_runRevision = document()->revision();
+    m_runPos = textCursor().position();
+}
+
+void TextBox::restore(bool undo)
+{
+    ++m_restoring;
+    if (undo)
+        QPlainTextEdit::undo();
+    else
+        QPlainTextEdit::redo();
+    --m_restoring;
+}
+
+void TextBox::undo()
+{
+    restore(true);
+}
+
+void TextBox::redo()
+{
+    restore(false);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* e)
+{
+    std::unique_ptr<QMenu> menu(createStandardContextMenu(e->pos()));
+    for (QAction* a : menu->actions()) {
+        const bool isUndo = a->objectName() == u"edit-undo";
+        if (!isUndo && a->objectName() != u"edit-redo")
+            continue;
+        disconnect(a, &QAction::triggered, nullptr, nullptr);
+        connect(a, &QAction::triggered, this, [this, isUndo] { restore(isUndo); });
+    }
+    menu->exec(e->globalPos());
 }
 
 void TextBox::keyReleaseEvent(QKeyEvent* e)

@@ -33,7 +33,14 @@ public:
     int lineCount() const override;
     void beginEditGroup() override;
     void endEditGroup() override;
+    void beginJoinedEditGroup() override;
     void focus() override { setFocus(); }
+
+    // Undo and redo of the page (also Ctrl+Z and the context menu). While they put an earlier
+    // text back, `restoring()` is true: the typing aids leave that change as it is.
+    void undo();
+    void redo();
+    bool restoring() const { return m_restoring > 0; }
 
     // Position conversions between the model and the underlying document. A model position
     // between the CR and the LF of a line end maps to the end of that line.
@@ -61,6 +68,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     // Model start of the line at `blockNumber`.
@@ -69,9 +77,17 @@ private:
     // Opens the undo step of one change: inside an edit group every change after the first joins
     // the step the group began.
     void beginChange(QTextCursor& c);
+    // A printable key typed into the box: one undo step with the keys typed just before it at
+    // the same place, and with what the change pass adds on it.
+    void typeKey(QKeyEvent* e);
+    void restore(bool undo);
 
     int m_groupDepth = 0;
     bool m_groupStarted = false;
+    int m_restoring = 0;
+    // Where the last typed key left the document and the caret; -1: no typing run to join.
+    int m_runRevision = -1;
+    int m_runPos = -1;
 
     QList<QKeySequence> m_claimed;
 };

@@ -40,6 +40,9 @@ public:
     // handler still runs for every change inside a group.
     virtual void beginEditGroup() = 0;
     virtual void endEditGroup() = 0;
+    // Opens a group whose changes join the undo step of the change made just before it: a
+    // completion made on a typed key is taken back together with that key.
+    virtual void beginJoinedEditGroup() { beginEditGroup(); }
 
     // Gives the box the keyboard focus, where it has one to take.
     virtual void focus() {}
@@ -48,7 +51,13 @@ public:
 // One command, one undo step: everything the command changes while this lives.
 class EditGroup {
 public:
-    explicit EditGroup(TextModel& model) : m_model(model) { m_model.beginEditGroup(); }
+    explicit EditGroup(TextModel& model, bool joinPrevious = false) : m_model(model)
+    {
+        if (joinPrevious)
+            m_model.beginJoinedEditGroup();
+        else
+            m_model.beginEditGroup();
+    }
     ~EditGroup() { m_model.endEditGroup(); }
     EditGroup(const EditGroup&) = delete;
     EditGroup& operator=(const EditGroup&) = delete;

@@ -1,0 +1,303 @@
+// Auto Complete and the Assistant, typed for real into the source window's page box one key at a
+// time; queued keystrokes are delivered when the test asks.
+#include "assist/AutoComplete.h"
+#include "assist/AssistCommands.h"
+#include "dialogs/DialogBase.h"
+#include "editor/StringText.h"
+#include "support/Fixtures.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <cstring>
+
+using namespace orvel;
+using namespace orvel::test;
+
+namespace {
+
+// Twenty characters: typing starts past the quiet start of the page. The page goes on after the
+// caret, so a caret moved past the inserted text shows.
+const QString kBefore = QStringLiteral("<HTML><BODY>Page: x ");
+const QString kAfter = QStringLiteral("~~");
+
+class AutoCompleteTest : public SourceWindowTest {
+protected:
+    // Types `keys` after kBefore, delivers the keystrokes the pass queued, and returns the page
+    // after kBefore in marked() notation.
+    QString typeIn(const QString& keys)
+    {
+        setPage(kBefore + kAfter, int(kBefore.size()));
+        QTest::keyClicks(w->Text1, keys);
+        ui.deliverKeys();
+        return marked().mid(kBefore.size());
+    }
+    QAction* entry(const char* name) const { return w->menuAction(QString::fromUtf8(name)); }
+    // The window title of the one insertion dialog showing, or "".
+    QString shownDialog() const
+    {
+        QString shown;
+        for (DialogBase* d : w->findChildren<DialogBase*>())
+            if (d->isVisible())
+                shown += d->windowTitle();
+        return shown;
+    }
+};
+
+struct Typed {
+    const char* keys;
+    const char* page; // after kBefore; "|" the caret, "[" "]" the selection
+};
+
+// Every check that acts without the Assistant, and the cases that must not act.
+const Typed kTyped[] = {
+    {"<font c", "<font color=\"|\"~~"},
+    {"color=\"a", "color=\"aqua|~~"},
+    {"color=\"f", "color=\"fuchsia|~~"},
+    {"color=\"o", "color=\"olive|~~"},
+    {"color=\"m", "color=\"maroon|~~"},
+    {"color=\"y", "color=\"yellow|~~"},
+    {"color=\"l", "color=\"lime|~~"},
+    {"color=\"r", "color=\"red|~~"},
+    {"color=\"n", "color=\"navy|~~"},
+    {"color=\"s", "color=\"silver|~~"},
+    {"color=\"p", "color=\"purple|~~"},
+    {"color=\"t", "color=\"teal|~~"},
+    {"color=\"w", "color=\"white|~~"},
+    {"color=\"blu", "color=\"blue|~~"},
+    {"color=\"bla", "color=\"black|~~"},
+    {"color=\"gre", "color=\"green|~~"},
+    {"color=\"gra", "color=\"gray|~~"},
+    {"<font s", "<font size=\"|\"~~"},
+    {"<font f", "<font face=\"|\"~~"},
+    {"</for", "</form>|~~"},
+    {"</fon", "</font>|~~"},
+    {"<b>", "<B>|</B>~~"},
+    {"<i>", "<I>|</I>~~"},
+    {"<u>", "<U>|</U>~~"},
+    {"<p>", "</P><P ALIGN=\"LEFT\">~|~"},
+    {"<pre>", "<PRE>|</PRE>~~"},
+    {"<cen", "<center>|~~"},
+    {"</ce", "</center>|~~"},
+    {"<td>", "<TD>|</TD>~~"},
+    {"bgc", "bgcolor=\"\"|~~"},
+    {"align=\"l", "align=\"left\"|~~"},
+    {"align=\"c", "align=\"center\"|~~"},
+    {"align=\"r", "align=\"right\"|~~"},
+    {"align=\"j", "align=\"justify\"|~~"},
+    {"<tex", "<textarea>|</textarea>~~"},
+    {"<in", "<in[put type=\"]~~"},
+    {"ut type=\"b", "ut type=\"b[utton\"]~~"},
+    {"ut type=\"t", "ut type=\"t[ext\"]~~"},
+    {"ut type=\"s", "ut type=\"s[ubmit\"]~~"},
+    {"ut type=\"re", "ut type=\"r[eset\"]~~"},
+    {"ut type=\"ra", "ut type=\"r[adio\"]~~"},
+    {"ut type=\"c", "ut type=\"checkbox\"|~~"},
+    {"ut type=\"f", "ut type=\"f[ile\"]~~"},
+    {"<for", "<form name=\"|\">~~"},
+    // A colour typed on after a completed attribute; the typed letter replaces a suggestion.
+    {"<font cr", "<font color=\"red|\"~~"},
+    {"<inx", "<inx|~~"},
+    {"<input type=\"rea", "<input type=\"r[adio\"]~~"},
+    // Triggers are compared with their letter case.
+    {"<B>", "<B>|~~"},
+    {"<FONT C", "<FONT C|~~"},
+    {"BGC", "BGC|~~"},
+    {"<a name=\"", "<a name=\"|~~"}, // no bookmark command to run
+};
+
+TEST_F(AutoCompleteTest, TypedTriggers)
+{
+    for (const Typed& t : kTyped) {
+        if (QByteArray(t.keys).startsWith("<a "))
+            ui.answer(MsgAnswer::No);
+        EXPECT_EQ(typeIn(QString::fromUtf8(t.keys)), QString::fromUtf8(t.page)) << t.keys;
+    }
+}
+
+TEST_F(AutoCompleteTest, KeysArriveAfterThePassOneByOne)
+{
+    setPage(kBefore, int(kBefore.size()));
+    QTest::keyClicks(w->Text1, QStringLiteral("bgc"));
+    EXPECT_EQ(ui.keysSent, QStringList{QStringLiteral("olor=\"\"")});
+    EXPECT_EQ(marked().mid(kBefore.size()), QStringLiteral("bgc|"));
+    QSignalSpy passes(w->Text1, &TextBox::changed);
+    ui.deliverKeys();
+    EXPECT_EQ(passes.count(), 7);
+    EXPECT_EQ(w->Label1[0]->text(), QStringLiteral("Character %1").arg(kBefore.size() + 10));
+}
+
+TEST_F(AutoCompleteTest, MovingTheCaretKeepsASuggestion)
+{
+    setPage(kBefore, int(kBefore.size()));
+    QTest::keyClicks(w->Text1, QStringLiteral("<in"));
+    QTest::keyClick(w->Text1, Qt::Key_Right);
+    QTest::keyClicks(w->Text1, QStringLiteral("b"));
+    EXPECT_EQ(marked().mid(kBefore.size()), QStringLiteral("<input type=\"b[utton\"]"));
+}
+
+// Nothing completes before the caret stands past the fifteenth character.
+TEST_F(AutoCompleteTest, QuietStartOfThePage)
+{
+    for (const auto& [lead, page] : {std::pair{"0123456789ab", "0123456789ab<b>|"},
+                                     std::pair{"0123456789abc", "0123456789abc<B>|</B>"}}) {
+        setPage(QString::fromUtf8(lead), int(strlen(lead)));
+        QTest::keyClicks(w->Text1, QStringLiteral("<b>"));
+        EXPECT_EQ(marked(), QString::fromUtf8(page));
+    }
+}
+
+// One undo takes back the typed keys with what the completion made of them; undo itself
+// completes nothing, even where it leaves a trigger before the caret.
+TEST_F(AutoCompleteTest, UndoAndRedoTakeACompletionWhole)
+{
+    setPage(kBefore, int(kBefore.size()));
+    w->Text1->document()->clearUndoRedoStacks();
+    QTest::keyClicks(w->Text1, QStringLiteral("<b>"));
+    ASSERT_EQ(w->Text1->text(), kBefore + QStringLiteral("<B></B>"));
+    QTest::keyClick(w->Text1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w->Text1->text(), kBefore);
+    w->Text1->redo();
+    EXPECT_EQ(w->Text1->text(), kBefore + QStringLiteral("<B></B>"));
+
+    setPage(kBefore + QStringLiteral("<b>"), int(kBefore.size()) + 3);
+    QTest::keyClicks(w->Text1, QStringLiteral("x"));
+    w->Text1->undo();
+    EXPECT_EQ(marked(), kBefore + QStringLiteral("<b>|"));
+}
+
+// A command's change completes too, as part of the command's undo step.
+TEST_F(AutoCompleteTest, ACommandsChangeCompletesInItsUndoStep)
+{
+    setPage(kBefore, int(kBefore.size()));
+    w->Text1->document()->clearUndoRedoStacks();
+    w->runCommand([&] { w->Text1->setSelText(QStringLiteral("<td>")); });
+    EXPECT_EQ(marked(), kBefore + QStringLiteral("<TD>|</TD>"));
+    w->Text1->undo();
+    EXPECT_EQ(w->Text1->text(), kBefore);
+}
+
+struct Assisted {
+    const char* keys;
+    const char* question;
+    const char* removed; // the page after kBefore once the Assistant acted
+    const char* opens;   // title of the dialog it shows
+};
+
+const Assisted kAssisted[] = {
+    {"<a ", "This looks like an anchor tag. Would you like Orvel to assist you?", "|~~",
+     "Insert Hyperlink: Orvel"},
+    {"<hr>",
+     "This looks like a horizontal rule. Would you like Orvel to assist you providing more "
+     "options?",
+     "|~~", "Insert Horizontal Rule: Orvel"},
+    {"<ol>", "This looks like a numbered list. Would you like Orvel to assist you?", "[<ol>]~~",
+     "Numbering"},
+    {"<ul>", "This looks like a bulletted list. Would you like Orvel to assist you?", "[<ul>]~~",
+     "Bullets"},
+    {"<img", "This looks like an image tag. Would you like Orvel to assist you?", "|~~",
+     "Insert Image"},
+    {"<tab", "This looks like a table tag. Would you like Orvel to assist you?", "|~~",
+     "Create Table: Orvel"},
+    {"<tr>", "This looks like you want to insert a row. Would you like Orvel to assist you?", "|~~",
+     "Insert Row"},
+};
+
+// Each question answered Yes and No with the Assistant on, and no question with it off.
+TEST_F(AutoCompleteTest, AssistantQuestions)
+{
+    for (const Assisted& a : kAssisted) {
+        const QString keys = QString::fromUtf8(a.keys);
+        for (const auto& [assistOn, answer] :
+             {std::pair{true, MsgAnswer::Yes}, {true, MsgAnswer::No}, {false, MsgAnswer::Ok}}) {
+            SCOPED_TRACE(a.keys + std::to_string(assistOn) + std::to_string(int(answer)));
+            for (DialogBase* d : w->findChildren<DialogBase*>())
+                d->hide();
+            ui.prompts.clear();
+            w->state.assistOn = assistOn;
+            if (assistOn)
+                ui.answer(answer);
+            const bool acts = answer != MsgAnswer::No;
+            EXPECT_EQ(typeIn(keys),
+                      acts ? QString::fromUtf8(a.removed) : keys + QStringLiteral("|~~"));
+            EXPECT_EQ(shownDialog(), acts ? QString::fromUtf8(a.opens) : QString());
+            if (assistOn) {
+                ASSERT_EQ(ui.prompts.size(), 1);
+                EXPECT_EQ(ui.lastPrompt().title, kAssistantTitle);
+                EXPECT_EQ(ui.lastPrompt().text, QString::fromUtf8(a.question));
+                EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNo);
+                EXPECT_EQ(ui.lastPrompt().icon, MsgIcon::None);
+            } else {
+                EXPECT_TRUE(ui.prompts.isEmpty());
+            }
+        }
+    }
+}
+
+// After a No to the anchor question, the typed-out anchor name runs the bookmark command in
+// its place.
+TEST_F(AutoCompleteTest, TypedAnchorNameRunsTheBookmarkCommand)
+{
+    InstalledAction bookmark;
+    bookmark.menu = QStringLiteral("mnubookmark");
+    installAction(*w, bookmark,
+                  [this] { w->Text1->setSelText(QStringLiteral("<a name=\"top\">Start</a>")); });
+    ui.answer(MsgAnswer::No);
+    EXPECT_EQ(typeIn(QStringLiteral("<a name=\"")), QStringLiteral("<a name=\"top\">Start</a>|~~"));
+    EXPECT_EQ(ui.prompts.size(), 1);
+}
+
+TEST_F(AutoCompleteTest, SwitchingAutoCompleteOffAndOn)
+{
+    entry("mnuautocorrect")->trigger();
+    EXPECT_FALSE(entry("mnuassistant")->isEnabled());
+    EXPECT_TRUE(entry("mnuassistant")->isChecked());
+    EXPECT_TRUE(ui.prompts.isEmpty());
+    EXPECT_EQ(typeIn(QStringLiteral("<b>")), QStringLiteral("<b>|~~"));
+    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
+
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        ui.answer(answer);
+        entry("mnuautocorrect")->trigger(); // on
+        EXPECT_TRUE(entry("mnuassistant")->isEnabled());
+        EXPECT_EQ(entry("mnuassistant")->isChecked(), answer == MsgAnswer::Yes);
+        EXPECT_EQ(w->state.assistOn, answer == MsgAnswer::Yes);
+        EXPECT_EQ(ui.lastPrompt().title, kAssistantOfferTitle);
+        EXPECT_EQ(ui.lastPrompt().text, kAssistantOffer);
+        EXPECT_EQ(ui.lastPrompt().icon, MsgIcon::Question);
+        if (answer == MsgAnswer::No) {
+            ui.prompts.clear();
+            EXPECT_EQ(typeIn(QStringLiteral("<img")), QStringLiteral("|~~"));
+            EXPECT_TRUE(ui.prompts.isEmpty());
+            entry("mnuautocorrect")->trigger(); // off again: nothing asked, nothing changed
+            EXPECT_FALSE(w->state.assistOn);
+        }
+    }
+}
+
+// `assistOn` follows the Assistant entry, but start-up sets it again without the check mark.
+TEST_F(AutoCompleteTest, AssistantEntryAndStartUp)
+{
+    entry("mnuassistant")->trigger();
+    EXPECT_FALSE(w->state.assistOn);
+    w->Form_Load();
+    EXPECT_TRUE(w->state.assistOn);
+    EXPECT_FALSE(entry("mnuassistant")->isChecked());
+}
+
+// The same checks on the string model: a joined completion adds no undo step of its own.
+TEST(AutoCompleteOnText, ACompletionJoinsTheChangeBeforeIt)
+{
+    StringText text(kBefore);
+    const bool assistOn = true;
+    AutoComplete complete(text, assistOn, {});
+    text.onChange = [&] { complete.run(); };
+    text.setSelStart(text.length());
+    text.setSelText(QStringLiteral("<p>"));
+    EXPECT_EQ(text.text(), kBefore + QStringLiteral("</P><P ALIGN=\"LEFT\">"));
+    EXPECT_EQ(text.selStart(), text.length());
+    EXPECT_EQ(text.undoSteps(), 1);
+}
+
+} // namespace
