@@ -245,7 +245,7 @@ void SourceWindow::buildControls()
     Timer3 = new QTimer(this);
     Timer3->setObjectName(QStringLiteral("Timer3"));
     Timer3->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &SourceWindow::save_Click);
+    connect(Timer1, &QTimer::timeout, this, [this] { savePage(SaveBy::AutoSave); });
     connect(Timer3, &QTimer::timeout, Timer3, &QTimer::stop);
     Timer2->start();
     Timer3->start();
@@ -361,6 +361,7 @@ const Action<SourceWindow> kShellActions[] = {
 void SourceWindow::wireShell()
 {
     installActions(*this, *this, kShellActions);
+    buildPageFormatMenu();
     // Checked, and never to be chosen: both clipboard lists are always sorted.
     menuAction(QStringLiteral("mnualphasort"))->setEnabled(false);
 
