@@ -128,7 +128,7 @@ const SingleByteTable& tableOf(Encoding e)
 // a UTF-8 page keeps their bytes as stand-ins rather than the characters.
 bool needsStandIns(char32_t cp)
 {
-    return (cp >= 0xEF80 && cp <= 0xEFFF) || cp == 0x2029 || cp == 0xFDD0 || cp == 0xFDD1;
+    return (cp >= 0xEF00 && cp <= 0xEFFF) || cp == 0x2029 || cp == 0xFDD0 || cp == 0xFDD1;
 }
 
 // Length of the well-formed UTF-8 sequence at `p` (n bytes left), or 0. Sets `cp`.
@@ -170,7 +170,9 @@ Decoded decodeUtf8(QByteArrayView bytes)
     // The toolkit's decoder is fast; it is used when the bytes are valid and hold nothing that
     // needs a stand-in, which is nearly always.
     {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // A byte order mark here is a character of the text (the file's own was cut off before).
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
         QString text = utf8(bytes);
         if (!utf8.hasError()) {
             bool clean = true;
@@ -228,13 +230,21 @@ Decoded decodeUtf16(QByteArrayView bytes, bool bigEndian)
 {
     Decoded d;
     const qsizetype units = bytes.size() / 2;
-    d.text.resize(units);
+    d.text.resize(2 * units); // room for a stand-in per byte
     char16_t* out = reinterpret_cast<char16_t*>(d.text.data());
     const auto* p = reinterpret_cast<const uchar*>(bytes.data());
+    qsizetype o = 0;
     for (qsizetype i = 0; i < units; ++i) {
         const uchar a = p[2 * i], b = p[2 * i + 1];
-        out[i] = bigEndian ? char16_t(a << 8 | b) : char16_t(b << 8 | a);
+        const char16_t u = bigEndian ? char16_t(a << 8 | b) : char16_t(b << 8 | a);
+        if (needsStandIns(u)) {
+            out[o++] = char16_t(kRawByteBase + a);
+            out[o++] = char16_t(kRawByteBase + b);
+        } else {
+            out[o++] = u;
+        }
     }
+    d.text.truncate(o);
     if (bytes.size() % 2)
         d.strayByte = bytes.back();
     return d;
@@ -543,7 +553,10 @@ Encoded encodeText(QStringView text, const EncodeOptions& options, const LineEnd
             continue;
         }
         if (wide) {
-            unit(c);
+            if (isRawByte(c))
+                o[w++] = uchar(c - kRawByteBase);
+            else
+                unit(c);
             continue;
         }
         if (table) {

@@ -22,15 +22,16 @@ QString encodingName(Encoding e);
 std::optional<Encoding> encodingForLabel(QByteArrayView label);
 bool isUtf16(Encoding e);
 
-// Bytes a UTF-8 page holds that are not UTF-8 are kept as stand-ins U+EF80..U+EFFF, one per byte
-// (stand-in = U+EF00 + byte), and a UTF-8 save writes each stand-in back as its byte. The range is
-// private-use, so a real page has no business with it; where one does hold such a character, or a
-// character the document box would take for a line break (U+2029, U+FDD0, U+FDD1), its bytes are
-// kept as stand-ins too, so nothing is lost either way.
+// Bytes a UTF-8 page holds that are not UTF-8 are kept as stand-ins, one per byte: stand-in =
+// U+EF00 + byte (U+EF80..U+EFFF for them), and a save writes each stand-in back as its byte. The
+// range is private-use, so a real page has no business with it. Where a page does hold a character
+// of that range, or one the document box would take for a line break (U+2029, U+FDD0, U+FDD1), the
+// bytes that character was read from are kept as stand-ins too (in a UTF-16 page its two bytes),
+// so nothing is lost either way. A single-byte page never holds stand-ins.
 inline constexpr char16_t kRawByteBase = 0xEF00;
 inline bool isRawByte(char16_t c)
 {
-    return c >= 0xEF80 && c <= 0xEFFF;
+    return c >= 0xEF00 && c <= 0xEFFF;
 }
 
 // Where a <meta> tag in the first bytes of a page names its charset (HTML5 `charset=` or the

@@ -113,7 +113,14 @@ TEST(TextCodec, EveryEncodingAndLineEndComesBackByteForByte)
     }
     EXPECT_EQ(roundTrip(QByteArray()), QByteArray());
     EXPECT_EQ(roundTrip("\xEF\xBB\xBF"), QByteArray("\xEF\xBB\xBF"));
+    // A second byte order mark is a character (found by the codec fuzzer: it went missing).
+    EXPECT_EQ(roundTrip("\xEF\xBB\xBF\xEF\xBB\xBFx"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx"));
     EXPECT_EQ(roundTrip(QByteArray("\xFF\xFEh\0i\0!", 7)), QByteArray("\xFF\xFEh\0i\0!", 7));
+    // UTF-16 with characters the text box cannot hold (found by the codec fuzzer: U+2029 came
+    // back as a line end).
+    for (const QByteArray& b :
+         {QByteArray("\xFF\xFE\x29\x20\x80\xEF", 6), QByteArray("\xFE\xFF\x20\x29\xFD\xD0", 6)})
+        EXPECT_EQ(roundTrip(b), b);
 }
 
 TEST(TextCodec, Windows1252HighBytesAreTheirCharactersAndUnencodablesAreListed)
