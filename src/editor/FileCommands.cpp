@@ -372,7 +372,16 @@ bool SourceWindow::writeTo(const QString& path, SaveBy by, bool sameFile)
                                MsgIcon::Exclamation, kAssistantTitle);
         return false;
     }
-    if (sameFile && diskChange(path, pageDisk) == DiskChange::Changed) {
+    DiskChange change = DiskChange::Same;
+    if (sameFile) {
+        // Comparing may read the whole file back: a long one off the window's thread.
+        m_busy = true;
+        busyClock().start();
+        runBusy(pageDisk.size, [&] { change = diskChange(path, pageDisk); });
+        setProgress(0, -1);
+        m_busy = false;
+    }
+    if (change == DiskChange::Changed) {
         const QString changed =
             shownPath(path) +
             QStringLiteral(" was changed by another program since it was opened or saved here.");
