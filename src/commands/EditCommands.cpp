@@ -314,7 +314,7 @@ void EditCommands::Timer1_Timer()
     if (m_saving || QApplication::activeModalWidget())
         return;
     const QScopedValueRollback<bool> saving(m_saving, true);
-    m_w.save_Click();
+    m_w.savePage(SourceWindow::SaveBy::AutoSave);
 }
 
 // --- Temporary clipboard -----------------------------------------------------------------------

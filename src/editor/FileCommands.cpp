@@ -6,8 +6,22 @@
 #include "editor/SourceWindow.h"
 #include "platform/Platform.h"
 
+#include <QAbstractUndoItem>
 #include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 
 namespace orvel {
@@ -19,20 +33,100 @@ void SourceWindow::showFileError(const QString& what, const QString& path, const
         MsgIcon::Critical, kAssistantTitle);
 }
 
+namespace {
+
+// Block property of a line whose end differs from the page's style (value: LineEnd + 1). New lines
+// take the property of the line they are split from, so a line keeps its end through edits.
+constexpr int kLineEndProperty = QTextFormat::UserProperty + 0x4C45;
+
+void markLineEnds(QTextDocument* doc, const LineEnds& ends)
+{
+    for (const LineEndAt& at : ends.others) {
+        QTextBlock block = doc->findBlockByNumber(int(at.line));
+        if (!block.isValid())
+            continue;
+        QTextBlockFormat f = block.blockFormat();
+        f.setProperty(kLineEndProperty, int(at.end) + 1);
+        QTextCursor(block).setBlockFormat(f);
+    }
+}
+
+// The page's line ends as they stand: its style, and the lines marked otherwise.
+LineEnds lineEndsOf(const QTextDocument* doc, const LineEnds& page)
+{
+    LineEnds ends = page;
+    ends.others.clear();
+    if (!page.mixed())
+        return ends;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        const QVariant v = b.blockFormat().property(kLineEndProperty);
+        if (v.isValid() && LineEnd(v.toInt() - 1) != page.style)
+            ends.others.append({b.blockNumber(), LineEnd(v.toInt() - 1)});
+    }
+    return ends;
+}
+
+// Encoding and line ends as one undo step: undo puts the format back together with the text.
+class FormatStep : public QAbstractUndoItem {
+public:
+    FormatStep(SourceWindow* w, PageFormat before, PageFormat after)
+        : m_w(w), m_before(std::move(before)), m_after(std::move(after))
+    {}
+    void undo() override { put(m_before); }
+    void redo() override { put(m_after); }
+
+private:
+    void put(const PageFormat& f)
+    {
+        m_w->pageFormat = f;
+        m_w->showPageFormat();
+    }
+    SourceWindow* m_w;
+    PageFormat m_before, m_after;
+};
+
+// The label a charset declaration gets for an encoding.
+QString charsetLabel(Encoding e)
+{
+    return e == Encoding::Windows1252 ? QStringLiteral("windows-1252")
+           : isUtf16(e)               ? QStringLiteral("UTF-16")
+                                      : encodingName(e);
+}
+
+QString shownPath(const QString& path)
+{
+    return QStringLiteral("\"") + QDir::toNativeSeparators(path) + QStringLiteral("\"");
+}
+
+QElapsedTimer& busyClock()
+{
+    static QElapsedTimer clock;
+    return clock;
+}
+
+} // namespace
+
 void SourceWindow::resetPage()
 {
     pictprev->setVisible(false);
     menuAction(QStringLiteral("preview"))->setEnabled(false);
+    Text1->setReadOnly(false);
     Text1->setText(attempt->text());
     Text1->document()->clearUndoRedoStacks();
+    pageFormat = PageFormat();
+    pageDisk = DiskState();
+    m_autoSaveWarned = false;
     setModified(false);
     Form_Load();
     saveme->setText(QStringLiteral("Untitled"));
     setCaption(caption::page(saveme->text(), QString()));
+    showPageFormat();
 }
 
 void SourceWindow::new_Click()
 {
+    if (m_busy)
+        return;
     if (isModified() &&
         platform().ask(QStringLiteral("Assistant: Orvel - Reminder to save"),
                        QStringLiteral("File not saved. Proceed?"), MsgAnswer::No) != MsgAnswer::Yes)
@@ -41,8 +135,162 @@ void SourceWindow::new_Click()
     resetPage();
 }
 
+void SourceWindow::setProgress(qsizetype done, qsizetype total)
+{
+    auto* bar = statusBar()->findChild<QProgressBar*>(QStringLiteral("pageprogress"));
+    if (!bar) {
+        bar = new QProgressBar(statusBar());
+        bar->setObjectName(QStringLiteral("pageprogress"));
+        bar->setMaximumWidth(200);
+        bar->setTextVisible(false);
+        statusBar()->addWidget(bar);
+        bar->hide();
+    }
+    if (total < 0) {
+        bar->hide();
+        return;
+    }
+    // Only what takes longer than half a second shows a bar; busy (no total) runs back and forth.
+    if (busyClock().elapsed() < 500)
+        return;
+    bar->setRange(0, total > 0 ? 1000 : 0);
+    if (total > 0)
+        bar->setValue(int(done * 1000 / total));
+    bar->show();
+}
+
+void SourceWindow::runBusy(qsizetype size, const std::function<void()>& job)
+{
+    if (size < backgroundFrom) {
+        job();
+        return;
+    }
+    // Off the window's thread; the window keeps painting and the bar moving. Keys and clicks wait
+    // for the end (they are not lost): the page must not change under a save or a read.
+    QThread* worker = QThread::create(job);
+    QEventLoop loop;
+    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [this] { setProgress(0, 0); });
+    ticker.start(100);
+    worker->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
+    delete worker;
+}
+
+void SourceWindow::showPageFormat()
+{
+    if (!pagecoding)
+        return;
+    const PageFormat& f = pageFormat;
+    QString text = encodingName(f.encoding);
+    if (f.bom)
+        text += QStringLiteral(" BOM");
+    text += QStringLiteral(", ") + lineEndName(f.ends.style);
+    if (f.ends.mixed())
+        text += QStringLiteral(" (mixed)");
+    if (f.readOnly)
+        text += QStringLiteral(", read-only");
+    pagecoding->setText(text);
+    for (QAction* a : menu(QStringLiteral("mnulineends"))->actions())
+        a->setChecked(!f.ends.mixed() && a->data().toInt() == int(f.ends.style));
+}
+
+void SourceWindow::buildPageFormatMenu()
+{
+    pagecoding = new QLabel(this);
+    pagecoding->setObjectName(QStringLiteral("pagecoding"));
+    statusBar()->addPermanentWidget(pagecoding);
+    connect(Text1, &TextBox::changed, this, [this] { ++m_edits; });
+
+    QMenu* format = menu(QStringLiteral("formata"));
+    format->addSeparator();
+    QMenu* coding = format->addMenu(QStringLiteral("&Encoding"));
+    coding->setObjectName(QStringLiteral("mnuencoding"));
+    m_menus.insert(coding->objectName(), coding);
+    struct Sub {
+        const char *name, *caption;
+    };
+    const Sub reload{"mnureloadas", "&Reload as"}, saveIn{"mnusavein", "&Save as"};
+    const char* keys[] = {"utf8", "utf16le", "utf16be", "cp1252", "latin1", "latin9"};
+    for (const Sub& sub : {reload, saveIn}) {
+        QMenu* m = coding->addMenu(QString::fromUtf8(sub.caption));
+        m->setObjectName(QString::fromUtf8(sub.name));
+        m_menus.insert(m->objectName(), m);
+        for (size_t i = 0; i < std::size(kEncodings); ++i) {
+            const Encoding e = kEncodings[i];
+            QAction* a = m->addAction(encodingName(e));
+            a->setObjectName(QString::fromUtf8(sub.name) + QString::fromUtf8(keys[i]));
+            m_actions.insert(a->objectName(), a);
+            if (qstrcmp(sub.name, reload.name) == 0)
+                connect(a, &QAction::triggered, this, [this, e] { reloadAs(e); });
+            else
+                connect(a, &QAction::triggered, this, [this, e] { setPageEncoding(e); });
+        }
+    }
+    QMenu* ends = format->addMenu(QStringLiteral("&Line Ends"));
+    ends->setObjectName(QStringLiteral("mnulineends"));
+    m_menus.insert(ends->objectName(), ends);
+    auto* group = new QActionGroup(ends);
+    const struct {
+        const char *name, *caption;
+        LineEnd end;
+    } endRows[] = {{"mnuendcrlf", "CR LF (Windows)", LineEnd::CrLf},
+                   {"mnuendlf", "LF (Unix, Mac OS X)", LineEnd::Lf},
+                   {"mnuendcr", "CR (classic Mac OS)", LineEnd::Cr}};
+    for (const auto& r : endRows) {
+        QAction* a = ends->addAction(QString::fromUtf8(r.caption));
+        a->setObjectName(QString::fromUtf8(r.name));
+        a->setCheckable(true);
+        a->setData(int(r.end));
+        group->addAction(a);
+        m_actions.insert(a->objectName(), a);
+        connect(a, &QAction::triggered, this, [this, e = r.end] { convertLineEnds(e); });
+    }
+    showPageFormat();
+}
+
+void SourceWindow::takePage(PageRead& page, bool undoable)
+{
+    QTextDocument* doc = Text1->document();
+    const PageFormat before = pageFormat;
+    if (undoable) {
+        EditGroup group(*Text1);
+        Text1->setText(page.text);
+        QTextCursor c(doc);
+        c.joinPreviousEditBlock();
+        markLineEnds(doc, page.format.ends);
+        pageFormat = page.format;
+        doc->appendUndoItem(new FormatStep(this, before, pageFormat));
+        c.endEditBlock();
+    } else {
+        busyClock().start();
+        Text1->loadText(page.text, [this](qsizetype done, qsizetype total) {
+            setProgress(done, total);
+            if (busyClock().elapsed() >= 500)
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+        setProgress(0, -1);
+        if (page.format.ends.mixed()) {
+            doc->setUndoRedoEnabled(false);
+            markLineEnds(doc, page.format.ends);
+            doc->setUndoRedoEnabled(true);
+        }
+        pageFormat = page.format;
+    }
+    // The widget now holds the characters; the page's copy is not needed.
+    page.text.clear();
+    pageDisk = page.disk;
+    m_autoSaveWarned = false;
+    Text1->setReadOnly(pageFormat.readOnly);
+    showPageFormat();
+}
+
 void SourceWindow::open_Click()
 {
+    if (m_busy)
+        return;
     if (isModified() && platform().ask(QStringLiteral("Assistant: Orvel - Confirm Save"),
                                        QStringLiteral("File not saved. Save it now?"),
                                        MsgAnswer::Yes) == MsgAnswer::Yes) {
@@ -52,56 +300,273 @@ void SourceWindow::open_Click()
     }
     if (CommonDialog1.showOpen()) {
         const QString path = CommonDialog1.fileName;
-        const PageRead page = readPage(path);
+        PageRead page;
+        m_busy = true;
+        busyClock().start();
+        runBusy(QFileInfo(path).size(), [&page, &path] { page = readPage(path); });
+        setProgress(0, -1);
+        m_busy = false;
         if (!page.ok) {
             showFileError(QStringLiteral("open"), path, page.error);
+        } else if (page.format.readOnly &&
+                   platform().ask(kAssistantTitle,
+                                  shownPath(path) +
+                                      QStringLiteral(" does not look like a text page: it holds "
+                                                     "NUL or control bytes. Open it read-only "
+                                                     "anyway?"),
+                                  MsgAnswer::No, MsgIcon::Exclamation) != MsgAnswer::Yes) {
+            // Left alone.
         } else {
-            Text1->setText(page.text);
-            Text1->document()->clearUndoRedoStacks();
+            m_busy = true;
+            takePage(page, false);
+            m_busy = false;
             setModified(false);
             setCaption(caption::opened(path, star->text()));
             saveme->setText(path);
             menuAction(QStringLiteral("preview"))->setEnabled(true);
             pictprev->setVisible(true);
             emit pageOpened();
+            if (page.badBytes > 0) {
+                platform().message(
+                    shownPath(path) +
+                        QStringLiteral(" is not all UTF-8: %1 byte(s) could not be read, the "
+                                       "first at line %2, column %3. They are shown as "
+                                       "stand-in characters and saved back unchanged unless you "
+                                       "edit them.")
+                            .arg(page.badBytes)
+                            .arg(page.firstBad.line + 1)
+                            .arg(page.firstBad.column + 1),
+                    MsgIcon::Exclamation, kAssistantTitle);
+            }
         }
     }
     Text1->setFocus();
 }
 
-void SourceWindow::save_Click()
+bool SourceWindow::savePage(SaveBy by)
 {
+    if (m_busy)
+        return false;
     if (saveme->text() == QStringLiteral("Untitled")) {
         saveas_Click();
-        return;
+        return !isModified();
     }
-    const PageWrite written = writePage(saveme->text(), Text1->text());
-    if (!written.ok) {
-        // The page stays marked unsaved.
-        showFileError(QStringLiteral("save"), saveme->text(), written.error);
-        return;
-    }
-    setModified(false);
+    if (!writeTo(saveme->text(), by, true))
+        return false;
     writePageCaption();
+    return true;
+}
+
+void SourceWindow::save_Click()
+{
+    savePage(SaveBy::User);
+}
+
+bool SourceWindow::writeTo(const QString& path, SaveBy by, bool sameFile)
+{
+    if (pageFormat.readOnly) {
+        if (by == SaveBy::User)
+            platform().message(shownPath(path) +
+                                   QStringLiteral(" was opened read-only because it is not a "
+                                                  "text page. Nothing was saved."),
+                               MsgIcon::Exclamation, kAssistantTitle);
+        return false;
+    }
+    DiskChange change = DiskChange::Same;
+    if (sameFile) {
+        // Comparing may read the whole file back: a long one off the window's thread.
+        m_busy = true;
+        busyClock().start();
+        runBusy(pageDisk.size, [&] { change = diskChange(path, pageDisk); });
+        setProgress(0, -1);
+        m_busy = false;
+    }
+    if (change == DiskChange::Changed) {
+        const QString changed =
+            shownPath(path) +
+            QStringLiteral(" was changed by another program since it was opened or saved here.");
+        if (by == SaveBy::AutoSave) {
+            if (!m_autoSaveWarned)
+                platform().message(changed + QStringLiteral(" AutoSave does not overwrite it; "
+                                                            "choose File > Save to decide."),
+                                   MsgIcon::Exclamation, kAssistantTitle);
+            m_autoSaveWarned = true;
+            return false;
+        }
+        const MsgAnswer a = platform().messageBox(
+            {kAssistantTitle,
+             changed + QStringLiteral("\n\nYes: overwrite it with this page.\nNo: reload it from "
+                                      "disk (Undo brings your edits back).\nCancel: leave both "
+                                      "as they are."),
+             MsgButtons::YesNoCancel, MsgIcon::Exclamation, MsgAnswer::Cancel});
+        if (a == MsgAnswer::No) {
+            PageRead page = readPage(path);
+            if (!page.ok) {
+                showFileError(QStringLiteral("open"), path, page.error);
+            } else {
+                takePage(page, true);
+                setModified(false);
+                writePageCaption();
+            }
+            return false;
+        }
+        if (a != MsgAnswer::Yes)
+            return false;
+    }
+    for (;;) {
+        // A snapshot of the page: what is written is the page as it was when Save was chosen.
+        const QString text = Text1->document()->toRawText();
+        PageFormat format = pageFormat;
+        format.ends = lineEndsOf(Text1->document(), pageFormat.ends);
+        const quint64 edits = m_edits;
+        PageWrite written;
+        m_busy = true;
+        busyClock().start();
+        runBusy(text.size(), [&] { written = writePage(path, text, format); });
+        setProgress(0, -1);
+        m_busy = false;
+        if (!written.unencodable.isEmpty()) {
+            if (platform().ask(
+                    kAssistantTitle,
+                    QStringLiteral("%1 cannot hold these characters of the page: %2\n\nSave the "
+                                   "page as UTF-8 instead? (No goes back to the page; nothing is "
+                                   "saved.)")
+                        .arg(encodingName(pageFormat.encoding), written.unencodable),
+                    MsgAnswer::No, MsgIcon::Exclamation) != MsgAnswer::Yes)
+                return false;
+            setPageEncoding(Encoding::Utf8);
+            continue;
+        }
+        if (!written.ok) {
+            // The page stays marked unsaved.
+            showFileError(QStringLiteral("save"), path, written.error);
+            return false;
+        }
+        pageDisk = written.disk;
+        m_autoSaveWarned = false;
+        // Edits made while a long page was being written are not in the file.
+        setModified(m_edits != edits);
+        return true;
+    }
 }
 
 void SourceWindow::saveas_Click()
 {
+    if (m_busy)
+        return;
     CommonDialog1.defaultExt = QStringLiteral("html");
     if (!CommonDialog1.showSave())
         return;
     const QString path = CommonDialog1.fileName;
-    const PageWrite written = writePage(path, Text1->text());
-    if (!written.ok) {
-        showFileError(QStringLiteral("save"), path, written.error);
+    if (pageFormat.readOnly) {
+        writeTo(path, SaveBy::User, false);
         return;
     }
+    if (!writeTo(path, SaveBy::User, path == saveme->text()))
+        return;
     saveme->setText(path);
     pictprev->setVisible(true);
     menuAction(QStringLiteral("preview"))->setEnabled(true);
     setCaption(caption::page(saveme->text(), QString()));
     setModified(false);
     Text1->setFocus();
+}
+
+void SourceWindow::reloadAs(Encoding e)
+{
+    if (m_busy)
+        return;
+    const QString path = saveme->text();
+    if (path == QStringLiteral("Untitled")) {
+        platform().message(QStringLiteral("The page has no file to read again yet."),
+                           MsgIcon::Information, kAssistantTitle);
+        return;
+    }
+    PageRead page = readPage(path, e);
+    if (!page.ok) {
+        showFileError(QStringLiteral("open"), path, page.error);
+        return;
+    }
+    takePage(page, true);
+    setModified(false);
+    writePageCaption();
+}
+
+bool SourceWindow::updateCharsetDeclaration(Encoding e)
+{
+    const QString head = Text1->mid(0, 4096);
+    const CharsetDeclaration decl = findCharsetDeclaration(QStringView(head));
+    if (!decl.found())
+        return false;
+    const QString old = head.mid(decl.start, decl.length);
+    QString label = charsetLabel(e);
+    if (old == old.toLower())
+        label = label.toLower();
+    if (old.compare(label, Qt::CaseInsensitive) == 0)
+        return false;
+    const int start = Text1->selStart(), length = Text1->selLength();
+    const int delta = int(label.size() - old.size());
+    Text1->setSelStart(int(decl.start));
+    Text1->setSelLength(int(decl.length));
+    Text1->setSelText(label);
+    const int declEnd = int(decl.start + decl.length);
+    Text1->setSelStart(start >= declEnd ? start + delta : start);
+    Text1->setSelLength(length);
+    return true;
+}
+
+void SourceWindow::setPageEncoding(Encoding e)
+{
+    if (m_busy || e == pageFormat.encoding)
+        return;
+    const PageFormat before = pageFormat;
+    EditGroup group(*Text1);
+    const bool edited = updateCharsetDeclaration(e);
+    pageFormat.encoding = e;
+    // UTF-16 is written with its byte order mark (nothing else tells a reader the byte order);
+    // UTF-8 without, unless the page had one.
+    pageFormat.bom = isUtf16(e) || (e == Encoding::Utf8 && before.bom);
+    pageFormat.strayByte.reset();
+    QTextCursor c(Text1->document());
+    if (edited)
+        c.joinPreviousEditBlock();
+    else
+        c.beginEditBlock();
+    Text1->document()->appendUndoItem(new FormatStep(this, before, pageFormat));
+    c.endEditBlock();
+    setModified(true);
+    writePageCaption();
+    showPageFormat();
+}
+
+void SourceWindow::convertLineEnds(LineEnd e)
+{
+    if (m_busy)
+        return;
+    const PageFormat before = pageFormat;
+    if (!before.ends.mixed() && before.ends.style == e) {
+        showPageFormat();
+        return;
+    }
+    QTextDocument* doc = Text1->document();
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    if (before.ends.mixed()) {
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+            if (!b.blockFormat().hasProperty(kLineEndProperty))
+                continue;
+            QTextBlockFormat f = b.blockFormat();
+            f.clearProperty(kLineEndProperty);
+            QTextCursor(b).setBlockFormat(f);
+        }
+    }
+    pageFormat.ends.style = e;
+    pageFormat.ends.others.clear();
+    doc->appendUndoItem(new FormatStep(this, before, pageFormat));
+    c.endEditBlock();
+    setModified(true);
+    writePageCaption();
+    showPageFormat();
 }
 
 void SourceWindow::preview_Click()
@@ -129,6 +594,8 @@ void SourceWindow::about_Click()
 
 void SourceWindow::exit_Click()
 {
+    if (m_busy)
+        return;
     if (isModified() &&
         platform().ask(QStringLiteral("Assistant: Orvel - Reminder to save"),
                        QStringLiteral("Are you sure you want to exit without saving?"),

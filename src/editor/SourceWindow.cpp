@@ -359,6 +359,7 @@ const Action<SourceWindow> kShellActions[] = {
 void SourceWindow::wireShell()
 {
     installActions(*this, *this, kShellActions);
+    buildPageFormatMenu();
     // Checked, and never to be chosen: both clipboard lists are always sorted.
     menuAction(QStringLiteral("mnualphasort"))->setEnabled(false);
 

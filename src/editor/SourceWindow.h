@@ -2,6 +2,7 @@
 
 #include "editor/ActionTable.h"
 #include "editor/ChangePass.h"
+#include "editor/PageFile.h"
 #include "editor/SourceState.h"
 #include "editor/TextBox.h"
 #include "platform/CommonDialog.h"
@@ -117,6 +118,24 @@ public:
     void helpa_Click();
     void about_Click();
     void exit_Click();
+
+    // The page's file: its encoding and line ends, and the file as last read or written.
+    PageFormat pageFormat;
+    DiskState pageDisk;
+    QLabel* pagecoding = nullptr; // the encoding and line ends, in the status bar
+    enum class SaveBy { User, AutoSave };
+    // File > Save. AutoSave never overwrites a file another program changed; it says so once.
+    bool savePage(SaveBy by = SaveBy::User);
+    // Reads the page's file again in `e`, as one undo step.
+    void reloadAs(Encoding e);
+    // The next save writes `e` (a charset declaration in the page follows), as one undo step.
+    void setPageEncoding(Encoding e);
+    // Every line ends in `e` from the next save on, as one undo step.
+    void convertLineEnds(LineEnd e);
+    void showPageFormat();
+    // Files and pages from this many bytes or characters on are read and written off the window's
+    // thread, with a progress bar; the window keeps painting meanwhile.
+    qsizetype backgroundFrom = qsizetype(1) << 22;
     void mnuselectall_Click();
     void mnucopy_Click();
     void mnucut_Click();
@@ -141,11 +160,20 @@ private:
     void wireShell();
     void resetPage();
     void showFileError(const QString& what, const QString& path, const QString& reason);
+    void buildPageFormatMenu();
+    bool writeTo(const QString& path, SaveBy by, bool sameFile);
+    void takePage(PageRead& page, bool undoable);
+    bool updateCharsetDeclaration(Encoding e);
+    void setProgress(qsizetype done, qsizetype total);
+    void runBusy(qsizetype size, const std::function<void()>& job);
 
     QList<InstalledAction> m_installed;
     QStringList m_faults;
     QString m_caption;
     bool m_modified = false;
+    bool m_busy = false;           // a file is being read or written
+    bool m_autoSaveWarned = false; // AutoSave said the file changed on disk
+    quint64 m_edits = 0;           // changes of the page, to tell edits made during a save
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;
 };

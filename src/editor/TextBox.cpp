@@ -1,23 +1,29 @@
 #include "editor/TextBox.h"
 
 #include "markup/Common.h"
+#include "markup/LineEnds.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <memory>
 
 namespace orvel {
 
 namespace {
 
-QString withCrLf(QString s)
+// One pass: the toolkit's replace of a character by two is quadratic over a long page.
+QString withCrLf(const QString& s)
 {
-    s.replace(QChar::ParagraphSeparator, kCrLf);
-    return s;
+    if (!s.contains(QChar::ParagraphSeparator) && !s.contains(u'\r') && !s.contains(u'\n'))
+        return s;
+    return withCrLfEnds(s);
 }
 } // namespace
 
@@ -32,9 +38,21 @@ QString TextBox::normalizeLineEnds(const QString& text)
 {
     if (!text.contains(u'\r'))
         return text;
-    QString s = text;
-    s.replace(kCrLf, QStringLiteral("\n"));
-    s.replace(u'\r', u'\n');
+    // One pass (a replace over the whole text is quadratic in the toolkit).
+    QString s;
+    s.reserve(text.size());
+    const qsizetype n = text.size();
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i] != u'\r')
+            continue;
+        s.append(QStringView(text).mid(runStart, i - runStart));
+        s.append(u'\n');
+        if (i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        runStart = i + 1;
+    }
+    s.append(QStringView(text).mid(runStart));
     return s;
 }
 
@@ -78,11 +96,40 @@ void TextBox::setText(const QString& text)
     QTextCursor c(document());
     beginChange(c);
     c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    // New lines take the format of the line they start in; a whole new text starts plain.
+    c.setBlockFormat(QTextBlockFormat());
     c.insertText(normalizeLineEnds(text));
     // The change handler already sees the caret at the start: where the old caret ended up, the
     // new page's last characters would stand before it and could be completed.
     setTextCursor(QTextCursor(document()));
     c.endEditBlock();
+}
+
+void TextBox::loadText(const QString& text, const std::function<void(qsizetype, qsizetype)>& step)
+{
+    constexpr qsizetype kChunk = 1 << 21;
+    QTextDocument* doc = document();
+    {
+        const QSignalBlocker quiet(this);
+        doc->setUndoRedoEnabled(false);
+        doc->clear();
+        QTextCursor c(doc);
+        const qsizetype n = text.size();
+        for (qsizetype from = 0; from < n;) {
+            qsizetype to = std::min(n, from + kChunk);
+            // Never between CR and LF (that would be two line ends) or inside a surrogate pair.
+            while (to < n && (text[to - 1] == u'\r' || text[to].isLowSurrogate()))
+                ++to;
+            c.insertText(QStringView(text).sliced(from, to - from).toString());
+            from = to;
+            if (step && from < n)
+                step(from, n);
+        }
+        doc->setUndoRedoEnabled(true);
+        setTextCursor(QTextCursor(doc));
+    }
+    emit changed();
 }
 
 int TextBox::modelStartOf(int blockNumber) const

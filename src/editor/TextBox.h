@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
+#include <functional>
 
 namespace orvel {
 
@@ -48,6 +49,12 @@ public:
     int toDoc(int modelPos) const;
 
     static QString normalizeLineEnds(const QString& text);
+
+    // Replaces the page with a file's text (any line ends) without an undo step, in pieces:
+    // `step(done, total)` runs between them, so a long page can show progress and repaint. The
+    // change signal fires once, at the end.
+    void loadText(const QString& text,
+                  const std::function<void(qsizetype, qsizetype)>& step = nullptr);
 
     // Key sequences that belong to the window's menus even while the caret is in the box.
     void setClaimedShortcuts(const QList<QKeySequence>& keys);

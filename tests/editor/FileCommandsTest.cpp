@@ -142,7 +142,7 @@ TEST_F(FileCommandsTest, WithoutEditsNewAndExitAskNothing)
 TEST_F(FileCommandsTest, OpenReadsEveryLineEndAndSetsCaptionsAndPreview)
 {
     const QString file = openFile(QStringLiteral("page.html"), "<HTML>\n<BODY>\r\nhi\rthere");
-    EXPECT_EQ(w->Text1->text(), crlf("<HTML>\n<BODY>\nhi\nthere\n"));
+    EXPECT_EQ(w->Text1->text(), crlf("<HTML>\n<BODY>\nhi\nthere"));
     EXPECT_EQ(w->saveme->text(), file);
     // The change of saveme writes the caption last; opening the same file again does not change
     // saveme, so the open caption stays.
@@ -179,10 +179,10 @@ TEST_F(FileCommandsTest, PagesRoundTripThroughOpenAndSave)
         {"<HTML>\r\n\r\n\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n",
          QStringLiteral("<HTML>\r\n\r\n\u00e9t\u00e9 \U0001F600\r\n"),
          "<HTML>\r\n\r\n\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n"},
-        // The missing final line end is added once.
-        {"a\r\nb", crlf("a\nb\n"), "a\r\nb\r\n"},
-        // A page that is not UTF-8 keeps its letters, and is UTF-8 from then on.
-        {"caf\xe9\r\n", QStringLiteral("caf\u00e9\r\n"), "caf\xc3\xa9\r\n"},
+        // A last line without a line end stays so.
+        {"a\r\nb", crlf("a\nb"), "a\r\nb"},
+        // A page that is not UTF-8 keeps its letters and its encoding.
+        {"caf\xe9\r\n", QStringLiteral("caf\u00e9\r\n"), "caf\xe9\r\n"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.bytes.toStdString());

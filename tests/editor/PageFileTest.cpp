@@ -1,0 +1,359 @@
+// Pages on disk: every encoding and line-end style back byte for byte through File > Open and
+// File > Save, bytes that are not UTF-8, files that are not text, characters an encoding cannot
+// hold, files changed by another program, and saves that fail or are cut short.
+#include "support/Fixtures.h"
+
+#include "editor/PageFile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace orvel;
+
+namespace {
+
+QByteArray readBytes(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFile(const QString& file, const QByteArray& bytes)
+{
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Runs `f` in a child process and gives its exit status (-1 when it did not exit normally).
+template <class F> int inChild(F&& f)
+{
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(f());
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class PageFileTest : public orvel::test::SourceWindowTest {
+protected:
+    QString path(const QString& name = QStringLiteral("page.html")) const
+    {
+        return dir.filePath(name);
+    }
+    QString open(const QByteArray& bytes, const QString& name = QStringLiteral("page.html"))
+    {
+        const QString file = path(name);
+        EXPECT_TRUE(writeFile(file, bytes));
+        ui.answerFile(file);
+        w->open_Click();
+        return file;
+    }
+    void type(const QString& s, int at = 0)
+    {
+        w->Text1->setSelStart(at);
+        w->Text1->setSelText(s);
+    }
+    QStringList messages() const
+    {
+        QStringList m;
+        for (const auto& p : ui.prompts)
+            if (p.kind == ScriptedPlatform::PromptKind::Message)
+                m << p.text;
+        return m;
+    }
+
+    QTemporaryDir dir;
+};
+
+QByteArray sample(Encoding e, const char* end, bool final)
+{
+    QString text = QStringLiteral("<p>caf\u00e9 \u20ac\u201c\u2013</p>");
+    if (e == Encoding::Latin1)
+        text = QStringLiteral("<p>caf\u00e9 \u00fc</p>");
+    if (e == Encoding::Latin9)
+        text = QStringLiteral("<p>caf\u00e9 \u20ac\u0153</p>");
+    const QString ends[] = {QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r")};
+    QString page;
+    for (int i = 0; i < 5; ++i) {
+        page += text;
+        if (i < 4 || final)
+            page += qstrcmp(end, "mixed") ? QString::fromLatin1(end) : ends[i % 3];
+    }
+    return encodeText(page, {e, isUtf16(e)}, scanLineEnds(page)).bytes;
+}
+
+// Open and Save without an edit write back the bytes read, and the model still counts CR LF.
+TEST_F(PageFileTest, EveryEncodingLineEndAndFinalLineEndRoundTrips)
+{
+    QList<QByteArray> files{QByteArray(), "\xEF\xBB\xBF<p>x</p>\n", "one line, no end",
+                            QByteArray("<\0p\0>\0\n\0", 8), // UTF-16LE without a byte order mark
+                            QByteArray(2000, 'x') + QByteArray("\0z", 2)}; // NUL past the start
+    for (Encoding e : kEncodings)
+        for (const char* end : {"\r\n", "\n", "\r", "mixed"})
+            for (bool final : {false, true})
+                files << sample(e, end, final);
+    for (const QByteArray& bytes : files) {
+        SCOPED_TRACE(bytes.left(40).toHex().toStdString());
+        ui.prompts.clear();
+        const QString file = open(bytes);
+        ASSERT_EQ(messages(), QStringList()) << bytes.toHex().toStdString();
+        EXPECT_FALSE(w->Text1->text().contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
+        w->save_Click();
+        EXPECT_EQ(readBytes(file), bytes);
+        EXPECT_EQ(w->star->text(), QString());
+    }
+    // The status bar says what the page is.
+    open(sample(Encoding::Utf16BE, "mixed", true));
+    EXPECT_EQ(w->pagecoding->text(), QStringLiteral("UTF-16BE BOM, CR LF (mixed)"));
+}
+
+// Lines typed into a mixed page take the end of the line they are typed in; converting the line
+// ends is one undo step.
+TEST_F(PageFileTest, MixedLinesKeepTheirEndsUntilConverted)
+{
+    const QString file = open("a\nb\r\nc\n");
+    type(QStringLiteral("x\r\ny"), 3); // inside "b"
+    w->save_Click();
+    EXPECT_EQ(readBytes(file), QByteArray("a\nx\r\nyb\r\nc\n"));
+    w->menuAction(QStringLiteral("mnuendcr"))->trigger();
+    EXPECT_EQ(w->pagecoding->text(), QStringLiteral("UTF-8, CR"));
+    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
+    w->save_Click();
+    EXPECT_EQ(readBytes(file), QByteArray("a\rx\ryb\rc\r"));
+    w->Text1->document()->undo();
+    EXPECT_EQ(w->pagecoding->text(), QStringLiteral("UTF-8, LF (mixed)"));
+    w->save_Click();
+    EXPECT_EQ(readBytes(file), QByteArray("a\nx\r\nyb\r\nc\n"));
+}
+
+TEST_F(PageFileTest, BytesThatAreNotUtf8AreReportedAndWrittenBackUnchanged)
+{
+    const struct {
+        QByteArray bytes;
+        const char* where;
+    } rows[] = {
+        {"\xff<p>caf\xc3\xa9</p>\r\n",
+         "1 byte(s) could not be read, the first at line 1, column 1"},
+        {"<p>caf\xc3\xa9 na\xc3\xafve</p>\r\n<p>\xe9t\xe9</p>\r\n",
+         "2 byte(s) could not be read, the first at line 2, column 4"},
+        {"<p>caf\xc3\xa9</p>\r\nend\xc3",
+         "1 byte(s) could not be read, the first at line 2, column 4"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.where);
+        ui.prompts.clear();
+        const QString file = open(r.bytes);
+        ASSERT_EQ(messages().size(), 1);
+        EXPECT_TRUE(messages()[0].contains(QString::fromLatin1(r.where)))
+            << messages()[0].toStdString();
+        EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("caf\u00e9")));
+        type(QStringLiteral("<!-- -->")); // an edit elsewhere
+        w->save_Click();
+        EXPECT_EQ(readBytes(file), "<!-- -->" + r.bytes);
+    }
+}
+
+TEST_F(PageFileTest, AFileThatIsNotTextOpensOnlyReadOnlyAndIsNeverWritten)
+{
+    const QByteArray binary =
+        QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + QByteArray(64, '\x7f');
+    const QString before = w->Text1->text();
+    const QString file = path(QStringLiteral("image.png"));
+    ASSERT_TRUE(writeFile(file, binary));
+    ui.answerFile(file).answer(MsgAnswer::No);
+    w->open_Click();
+    EXPECT_TRUE(ui.prompts.last().text.startsWith(QStringLiteral("\"") + file +
+                                                  QStringLiteral("\" does not look like a text")));
+    EXPECT_EQ(w->Text1->text(), before);
+    ui.answerFile(file).answer(MsgAnswer::Yes);
+    w->open_Click();
+    EXPECT_TRUE(w->Text1->isReadOnly());
+    w->save_Click();
+    EXPECT_TRUE(ui.prompts.last().text.endsWith(QStringLiteral("Nothing was saved.")));
+    EXPECT_EQ(readBytes(file), binary);
+    w->new_Click();
+    EXPECT_FALSE(w->Text1->isReadOnly());
+}
+
+// A Windows-1252 page keeps its bytes; a character it cannot hold is named, and the page goes
+// to UTF-8 (its declaration with it) only when the user says so.
+TEST_F(PageFileTest, CharactersTheEncodingCannotHoldAreNamedBeforeAnythingIsWritten)
+{
+    const QByteArray page = "<meta charset=\"windows-1252\">\r\n\x93quoted\x94 \x80\r\n";
+    const QString file = open(page);
+    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("\u201cquoted\u201d \u20ac")));
+    w->save_Click();
+    EXPECT_EQ(readBytes(file), page);
+    type(QStringLiteral("\u6f22"), w->Text1->length() - 2);
+    ui.answer(MsgAnswer::No);
+    w->save_Click();
+    EXPECT_EQ(ui.lastPrompt().text,
+              QStringLiteral("Windows-1252 cannot hold these characters of the page: \u6f22\n\n"
+                             "Save the page as UTF-8 instead? (No goes back to the page; nothing "
+                             "is saved.)"));
+    EXPECT_EQ(readBytes(file), page);
+    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
+    ui.answer(MsgAnswer::Yes);
+    w->save_Click();
+    EXPECT_EQ(readBytes(file),
+              QByteArray("<meta charset=\"utf-8\">\r\n\xe2\x80\x9cquoted\xe2\x80\x9d \xe2\x82\xac"
+                         "\xe6\xbc\xa2\r\n"));
+    EXPECT_EQ(w->star->text(), QString());
+    // Reload as another encoding is one undo step.
+    w->menuAction(QStringLiteral("mnureloadascp1252"))->trigger();
+    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("\u00e2\u20ac\u0153quoted")));
+    w->Text1->document()->undo();
+    EXPECT_EQ(w->pagecoding->text(), QStringLiteral("UTF-8, CR LF"));
+}
+
+TEST_F(PageFileTest, AFileChangedByAnotherProgramIsNotOverwrittenUnasked)
+{
+    const QByteArray mine = "<p>mine</p>\n", theirs = "<p>them</p>\n";
+    // Same size and the same time stamp, to the second (as a file system that keeps seconds
+    // has it): only the bytes tell.
+    const QString file = path();
+    const timespec second[2] = {{1700000000, 0}, {1700000000, 0}};
+    ASSERT_TRUE(writeFile(file, mine));
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(file).constData(), second, 0), 0);
+    ui.answerFile(file);
+    w->open_Click();
+    ASSERT_EQ(mine.size(), theirs.size());
+    ASSERT_TRUE(writeFile(file, theirs));
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(file).constData(), second, 0), 0);
+    type(QStringLiteral("x"));
+
+    EXPECT_FALSE(w->savePage(SourceWindow::SaveBy::AutoSave));
+    EXPECT_FALSE(w->savePage(SourceWindow::SaveBy::AutoSave));
+    ASSERT_EQ(messages().size(), 1); // told once
+    EXPECT_TRUE(messages()[0].contains(QStringLiteral("AutoSave does not overwrite it")));
+    ui.answer(MsgAnswer::Cancel);
+    w->save_Click();
+    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(readBytes(file), theirs);
+    ui.answer(MsgAnswer::No); // reload; undo brings the edit back
+    w->save_Click();
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("<p>them</p>\r\n"));
+    EXPECT_EQ(w->star->text(), QString());
+    w->Text1->document()->undo();
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("x<p>mine</p>\r\n"));
+    ASSERT_TRUE(writeFile(file, "changed again\n"));
+    ui.answer(MsgAnswer::Yes);
+    w->save_Click();
+    EXPECT_EQ(readBytes(file), QByteArray("x<p>mine</p>\n"));
+    // Deleted behind the page's back: saved again on request, without a question.
+    ui.prompts.clear();
+    QFile::remove(file);
+    w->save_Click();
+    EXPECT_EQ(readBytes(file), QByteArray("x<p>mine</p>\n"));
+    EXPECT_TRUE(ui.prompts.isEmpty());
+}
+
+// Failures made real: each leaves the old file as it was, the page unsaved, no temporary file.
+TEST_F(PageFileTest, FailedSavesKeepTheOldFileWhole)
+{
+    const QByteArray old = "<p>old</p>\n";
+    const QString file = open(old);
+    type(QString(200000, u'n'));
+    const QByteArray page = w->Text1->document()->toRawText().toUtf8();
+    // A file-size limit: the write stops part way.
+    const int limited = inChild([&] {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &small);
+        return writeBytes(file, page).ok ? 1 : 0;
+    });
+    EXPECT_EQ(limited, 0);
+    // A folder the user may not write in (as root: after giving up root).
+    QDir().mkdir(path(QStringLiteral("locked")));
+    const QString locked = path(QStringLiteral("locked/page.html"));
+    ASSERT_TRUE(writeFile(locked, old));
+    chmod(QFile::encodeName(path(QStringLiteral("locked"))).constData(), 0555);
+    const int denied = inChild([&] {
+        if (getuid() == 0 && setuid(65534) != 0)
+            return 2;
+        return writeBytes(locked, page).ok ? 1 : 0;
+    });
+    EXPECT_EQ(denied, 0);
+    chmod(QFile::encodeName(path(QStringLiteral("locked"))).constData(), 0755);
+    EXPECT_EQ(readBytes(locked), old);
+    EXPECT_EQ(readBytes(file), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.html")});
+    // The page's folder vanished.
+    QDir(dir.path()).removeRecursively();
+    w->save_Click();
+    EXPECT_TRUE(messages().last().startsWith(QStringLiteral("Could not save")));
+    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
+}
+
+// A save killed at any moment leaves the old file or the new one, never a mix.
+TEST_F(PageFileTest, ASaveKilledAnywhereLeavesTheOldOrTheNewFile)
+{
+    const QByteArray a(1 << 20, 'a'), b(1 << 20, 'b');
+    const QString file = path();
+    ASSERT_TRUE(writeFile(file, a));
+    for (int round = 0; round < 30; ++round) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            for (int i = 0;; ++i)
+                writeBytes(file, i % 2 ? a : b);
+        }
+        usleep(QRandomGenerator::global()->bounded(1000, 20000));
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        const QByteArray now = readBytes(file);
+        ASSERT_TRUE(now == a || now == b) << "round " << round << ": " << now.size() << " bytes";
+    }
+}
+
+TEST_F(PageFileTest, ASaveKeepsOwnerGroupModeAndLinks)
+{
+    const QString file = open("<p>x</p>\n");
+    const QString link = path(QStringLiteral("link.html"));
+    ASSERT_TRUE(QFile::link(file, link));
+    chmod(QFile::encodeName(file).constData(), 0640);
+    const bool root = getuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(QFile::encodeName(file).constData(), 65534, 65534), 0);
+    }
+    ui.answerFile(link);
+    w->open_Click();
+    type(QStringLiteral("y"));
+    w->save_Click();
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(file).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(st.st_uid, 65534u);
+        EXPECT_EQ(st.st_gid, 65534u);
+    }
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readBytes(file), QByteArray("y<p>x</p>\n"));
+}
+
+// Long pages go through the worker thread; the results are the same.
+TEST_F(PageFileTest, ReadingAndWritingOnTheWorkerThread)
+{
+    w->backgroundFrom = 0;
+    const QByteArray bytes = sample(Encoding::Windows1252, "mixed", false);
+    const QString file = open(bytes);
+    type(QStringLiteral("<!-- -->"));
+    w->save_Click();
+    EXPECT_EQ(readBytes(file), "<!-- -->" + bytes);
+    EXPECT_EQ(w->star->text(), QString());
+}
+
+} // namespace
