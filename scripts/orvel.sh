@@ -10,7 +10,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev clang-format ccache fonts-dejavu-core)
+          libgtest-dev libgmock-dev libbenchmark-dev clang-format ccache fonts-dejavu-core
+          libtidy-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #include "commands/Install.h"
 
 #include "commands/BlockCommands.h"
+#include "commands/CheckCommands.h"
 #include "commands/FontToolbar.h"
 #include "commands/FormCommands.h"
 #include "commands/TagCommands.h"
@@ -15,6 +16,7 @@ CommandFamilies installCommands(SourceWindow& w)
     families.blocks = new BlockCommands(w);
     families.forms = new FormCommands(w);
     families.fonts = new FontToolbar(w);
+    families.check = new CheckCommands(w);
     return families;
 }
 

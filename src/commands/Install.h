@@ -7,6 +7,7 @@ class TagCommands;
 class BlockCommands;
 class FormCommands;
 class FontToolbar;
+class CheckCommands;
 
 // The command families of one source window. Each is a child of the window and dies with it; the
 // typing aids and the command box run their handlers through these.
@@ -15,6 +16,7 @@ struct CommandFamilies {
     BlockCommands* blocks = nullptr; // block and structure commands (BlockCommands.cpp)
     FormCommands* forms = nullptr;   // form controls (FormCommands.cpp)
     FontToolbar* fonts = nullptr;    // the font toolbar (FontToolbar.cpp)
+    CheckCommands* check = nullptr;  // Check Page (CheckCommands.cpp)
 };
 
 // Creates the families in `w`; each installs its action table: its buttons in the window's

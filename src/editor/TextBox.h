@@ -8,6 +8,9 @@
 
 namespace orvel {
 
+class HtmlHighlighter;
+class LineGutter;
+
 // The document box: the text model on a plain text widget. The widget stores a line end as one
 // character; the model counts it as CR LF. Line ends of any kind that come in (typed, pasted, set
 // by a command) are line ends of the model.
@@ -42,6 +45,12 @@ public:
 
     static QString normalizeLineEnds(const QString& text);
 
+    // The source view: colours, line numbers and the mark of the caret's line; all follow the
+    // box's colours (the contrast button).
+    HtmlHighlighter* highlighter() const { return m_highlighter; }
+    LineGutter* gutter() const { return m_gutter; }
+    void paintGutter(QPaintEvent* e, int padding);
+
     // Key sequences that belong to the window's menus even while the caret is in the box.
     void setClaimedShortcuts(const QList<QKeySequence>& keys);
 
@@ -61,6 +70,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     // Model start of the line at `blockNumber`.
@@ -69,11 +80,18 @@ private:
     // Opens the undo step of one change: inside an edit group every change after the first joins
     // the step the group began.
     void beginChange(QTextCursor& c);
+    void fitGutter();
+    void followColours();
+    void markCaretLine();
 
     int m_groupDepth = 0;
     bool m_groupStarted = false;
 
     QList<QKeySequence> m_claimed;
+    HtmlHighlighter* m_highlighter = nullptr;
+    LineGutter* m_gutter = nullptr;
+    QColor m_caretLine;
+    int m_caretLineNumber = -1;
 };
 
 } // namespace orvel
