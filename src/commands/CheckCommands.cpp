@@ -32,7 +32,11 @@ void CheckCommands::mnucheckpage_Click()
         m_dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
         m_panel = new CheckPanel(*m_w.Text1, m_w.Text1, m_dock);
         m_dock->setWidget(m_panel);
+        // Going to a problem is like a click there: the caret captions follow.
+        connect(m_panel, &CheckPanel::chosen, &m_w, &SourceWindow::refreshCaret);
         m_w.addDockWidget(Qt::BottomDockWidgetArea, m_dock);
+        // The page keeps most of the height.
+        m_w.resizeDocks({m_dock}, {m_w.height() / 5}, Qt::Vertical);
     }
     m_panel->smartCorrect = smartCorrect ? std::function<void()>([this] { smartCorrect(); })
                                          : std::function<void()>();

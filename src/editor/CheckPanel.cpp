@@ -84,6 +84,7 @@ void CheckPanel::choose(int row)
     }
     if (m_pageBox)
         m_pageBox->setFocus();
+    emit chosen();
 }
 
 } // namespace orvel

@@ -35,6 +35,10 @@ public:
     QLabel* checkSummary = nullptr;
     QPushButton* checkSmart = nullptr;
 
+signals:
+    // The caret was put on a problem.
+    void chosen();
+
 private:
     TextModel& m_page;
     QWidget* m_pageBox;

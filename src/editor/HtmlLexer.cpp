@@ -177,6 +177,8 @@ private:
             if (m_step == AfterEquals) {
                 if (c == u'"' || c == u'\'') {
                     m_step = c == u'"' ? InDouble : InSingle;
+                    paint(m_i, m_i + 1, HtmlKind::AttrValue);
+                    ++m_i;
                     continue;
                 }
                 int j = m_i;
