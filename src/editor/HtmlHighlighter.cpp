@@ -97,9 +97,9 @@ void HtmlHighlighter::setDark(bool dark)
 
 void HtmlHighlighter::contentsChange(int from, int removed, int added)
 {
-    if (m_busy)
-        return; // lines this class coloured, not an edit
     QTextDocument* doc = document();
+    if (m_busy || !doc)
+        return; // lines this class coloured, not an edit
     const QTextBlock first = doc->findBlock(from);
     QTextBlock last = doc->findBlock(from + added);
     if (!last.isValid())

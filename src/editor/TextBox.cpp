@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace orvel {
 
@@ -19,10 +20,40 @@ QString withCrLf(QString s)
     s.replace(QChar::ParagraphSeparator, kCrLf);
     return s;
 }
+
+// The toolkit's plain-text layout takes a line whose colours changed (reported as its whole text
+// removed and added again) for a change running into the lines after it: it adds the two lengths,
+// drops those lines' layouts and repaints the whole view, on every key. A change that stays in one
+// line, with the number of lines unchanged, is relaid and repainted as that one line.
+class LineLayout : public QPlainTextDocumentLayout {
+public:
+    explicit LineLayout(QTextDocument* doc) : QPlainTextDocumentLayout(doc) {}
+
+    void documentChanged(int from, int removed, int added) override
+    {
+        QTextDocument* doc = document();
+        const int blocks = doc->blockCount();
+        const int changed = std::max(removed, added);
+        if (removed > 0 && added > 0 && blocks == m_blocks &&
+            doc->findBlock(from) == doc->findBlock(from + changed - 1)) {
+            removed = 0;
+            added = changed;
+        }
+        m_blocks = blocks;
+        QPlainTextDocumentLayout::documentChanged(from, removed, added);
+    }
+
+private:
+    int m_blocks = 1;
+};
+
 } // namespace
 
 TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent)
 {
+    auto* doc = new QTextDocument(this);
+    doc->setDocumentLayout(new LineLayout(doc));
+    setDocument(doc);
     viewport()->setMouseTracking(true);
     setMouseTracking(true);
     m_highlighter = new HtmlHighlighter(this, [this] { return firstVisibleBlock(); });
