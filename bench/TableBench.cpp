@@ -10,6 +10,7 @@
 // busy machine slows both sides alike. Memory rows run each side in a child process of its own
 // and read its peak resident size (VmHWM).
 #include "app/Composition.h"
+#include "editor/HtmlHighlighter.h"
 #include "editor/SourceWindow.h"
 #include "platform/ScriptedPlatform.h"
 
@@ -91,8 +92,8 @@ void print(const Row& r)
 {
     const double ratio = r.base > 0 ? r.orvel / r.base : 0;
     std::printf("| %s | %s | %.3f %s | %.3f %s | %.2fx | <= %.1fx | %s |\n", qPrintable(r.what),
-                qPrintable(r.page), r.orvel, qPrintable(r.unit), r.base, qPrintable(r.unit),
-                ratio, r.target, ratio <= r.target ? "met" : "MISSED");
+                qPrintable(r.page), r.orvel, qPrintable(r.unit), r.base, qPrintable(r.unit), ratio,
+                r.target, ratio <= r.target ? "met" : "MISSED");
     std::fflush(stdout);
 }
 
@@ -166,8 +167,12 @@ void typingRow(qsizetype bytes)
         bare.box.activateWindow();
         b.push_back(type(&bare.box));
     }
-    Row r{QStringLiteral("typed character + paint"), sizeName(bytes), QStringLiteral("ms"),
-          median(o), median(b), 1.3};
+    Row r{QStringLiteral("typed character + paint"),
+          sizeName(bytes),
+          QStringLiteral("ms"),
+          median(o),
+          median(b),
+          1.3};
     print(r);
     g_rows.push_back(r);
 }
@@ -231,8 +236,11 @@ double childPeakMB(const QString& side, const QString& path)
 void memoryRow(qsizetype bytes, const QString& dir)
 {
     const QString path = dir + QStringLiteral("/page%1.html").arg(bytes);
-    Row r{QStringLiteral("peak memory after opening"), sizeName(bytes), QStringLiteral("MB"),
-          childPeakMB(QStringLiteral("orvel"), path), childPeakMB(QStringLiteral("bare"), path),
+    Row r{QStringLiteral("peak memory after opening"),
+          sizeName(bytes),
+          QStringLiteral("MB"),
+          childPeakMB(QStringLiteral("orvel"), path),
+          childPeakMB(QStringLiteral("bare"), path),
           1.2};
     print(r);
     g_rows.push_back(r);
@@ -288,6 +296,12 @@ struct PaintCounter : QObject {
 int paints()
 {
     Window win;
+    if (qEnvironmentVariableIsSet("X_NOHL"))
+        QObject::disconnect(win.w().Text1->document(), &QTextDocument::contentsChange,
+                            win.w().Text1->highlighter(), nullptr);
+    if (qEnvironmentVariableIsSet("X_NOSEL"))
+        QObject::disconnect(win.w().Text1, &QPlainTextEdit::cursorPositionChanged, win.w().Text1,
+                            nullptr);
     win.w().Text1->setText(pageOf(10 * kKB));
     win.w().Text1->setSelStart(2000);
     settle();

@@ -38,8 +38,8 @@ void CheckCommands::mnucheckpage_Click()
         // The page keeps most of the height.
         m_w.resizeDocks({m_dock}, {m_w.height() / 5}, Qt::Vertical);
     }
-    m_panel->smartCorrect = smartCorrect ? std::function<void()>([this] { smartCorrect(); })
-                                         : std::function<void()>();
+    m_panel->smartCorrect =
+        smartCorrect ? std::function<void()>([this] { smartCorrect(); }) : std::function<void()>();
     m_panel->list(checkPage(m_w.Text1->text()));
     m_dock->show();
     m_dock->raise();

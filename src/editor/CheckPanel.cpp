@@ -56,16 +56,16 @@ void CheckPanel::list(const QList<PageProblem>& problems)
     checkSmart->setVisible(false);
     for (const PageProblem& p : problems) {
         const QString words = p.plain.isEmpty() ? p.message : p.plain;
-        auto* item = new QTreeWidgetItem(
-            {QString::number(p.line), QString::number(p.column), words});
+        auto* item =
+            new QTreeWidgetItem({QString::number(p.line), QString::number(p.column), words});
         item->setToolTip(2, p.message);
         checkList->addTopLevelItem(item);
     }
-    checkSummary->setText(problems.isEmpty() ? tr("No problems found in this page.")
-                          : problems.size() == 1
-                              ? tr("1 problem found. Choose it to go to it.")
-                              : tr("%1 problems found. Choose one to go to it.")
-                                    .arg(problems.size()));
+    checkSummary->setText(
+        problems.isEmpty() ? tr("No problems found in this page.")
+        : problems.size() == 1
+            ? tr("1 problem found. Choose it to go to it.")
+            : tr("%1 problems found. Choose one to go to it.").arg(problems.size()));
 }
 
 void CheckPanel::choose(int row)

@@ -73,6 +73,7 @@ HtmlHighlighter::HtmlHighlighter(QPlainTextEdit* box, std::function<QTextBlock()
     disconnect(doc, SIGNAL(contentsChange(int, int, int)), this,
                SLOT(_q_reformatBlocks(int, int, int)));
     connect(doc, &QTextDocument::contentsChange, this, &HtmlHighlighter::contentsChange);
+    connect(doc, &QTextDocument::contentsChanged, this, &HtmlHighlighter::contentsChanged);
     connect(box->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &HtmlHighlighter::refreshView);
     m_blocks = doc->blockCount();
@@ -121,6 +122,17 @@ void HtmlHighlighter::contentsChange(int from, int removed, int added)
     m_clean = std::min(m_clean, firstLine);
     m_blocks = blocks;
     Q_UNUSED(removed);
+    m_changed = true;
+}
+
+void HtmlHighlighter::contentsChanged()
+{
+    // Coloured once the layout has taken the edit in: coloured from inside the change, a line is
+    // reported to the layout as a change running into the lines after it, and the whole view is
+    // laid out and repainted on every key.
+    if (m_busy || !m_changed)
+        return;
+    m_changed = false;
     refreshView();
     if (m_clean < m_blocks)
         m_idle.start();

@@ -49,6 +49,7 @@ protected:
 
 private:
     void contentsChange(int from, int removed, int added);
+    void contentsChanged();
     // Works out end states from the first unknown one up to line `upTo` (exclusive), for at most
     // `budgetMs` milliseconds (negative: no limit). True when it got there.
     bool scanStates(int upTo, int budgetMs);
@@ -62,6 +63,7 @@ private:
     bool m_dark = false;
     int m_scheme = 0; // changes with the colours; lines coloured under an older one are redone
     bool m_busy = false;
+    bool m_changed = false; // an edit came that is not coloured yet
     int m_gateEnd = -1; // the last line that may be coloured in the present pass
     int m_clean = 0;    // end states of lines [0, m_clean) are right for the text as it is
     // After an edit, the states that were known past it stay right from the first unchanged line

@@ -21,21 +21,21 @@ constexpr int pack(int mode, int step = 0, int flags = 0)
 }
 
 constexpr std::array<QLatin1StringView, 44> kKeywords = {
-    QLatin1StringView("async"),    QLatin1StringView("await"),     QLatin1StringView("break"),
-    QLatin1StringView("case"),     QLatin1StringView("catch"),     QLatin1StringView("class"),
-    QLatin1StringView("const"),    QLatin1StringView("continue"),  QLatin1StringView("debugger"),
-    QLatin1StringView("default"),  QLatin1StringView("delete"),    QLatin1StringView("do"),
-    QLatin1StringView("else"),     QLatin1StringView("export"),    QLatin1StringView("extends"),
-    QLatin1StringView("false"),    QLatin1StringView("finally"),   QLatin1StringView("for"),
-    QLatin1StringView("function"), QLatin1StringView("if"),        QLatin1StringView("import"),
-    QLatin1StringView("in"),       QLatin1StringView("instanceof"), QLatin1StringView("let"),
-    QLatin1StringView("new"),      QLatin1StringView("null"),      QLatin1StringView("of"),
-    QLatin1StringView("return"),   QLatin1StringView("static"),    QLatin1StringView("super"),
-    QLatin1StringView("switch"),   QLatin1StringView("this"),      QLatin1StringView("throw"),
-    QLatin1StringView("true"),     QLatin1StringView("try"),       QLatin1StringView("typeof"),
-    QLatin1StringView("undefined"), QLatin1StringView("var"),      QLatin1StringView("void"),
-    QLatin1StringView("while"),    QLatin1StringView("with"),      QLatin1StringView("yield"),
-    QLatin1StringView("document"), QLatin1StringView("window"),
+    QLatin1StringView("async"),     QLatin1StringView("await"),      QLatin1StringView("break"),
+    QLatin1StringView("case"),      QLatin1StringView("catch"),      QLatin1StringView("class"),
+    QLatin1StringView("const"),     QLatin1StringView("continue"),   QLatin1StringView("debugger"),
+    QLatin1StringView("default"),   QLatin1StringView("delete"),     QLatin1StringView("do"),
+    QLatin1StringView("else"),      QLatin1StringView("export"),     QLatin1StringView("extends"),
+    QLatin1StringView("false"),     QLatin1StringView("finally"),    QLatin1StringView("for"),
+    QLatin1StringView("function"),  QLatin1StringView("if"),         QLatin1StringView("import"),
+    QLatin1StringView("in"),        QLatin1StringView("instanceof"), QLatin1StringView("let"),
+    QLatin1StringView("new"),       QLatin1StringView("null"),       QLatin1StringView("of"),
+    QLatin1StringView("return"),    QLatin1StringView("static"),     QLatin1StringView("super"),
+    QLatin1StringView("switch"),    QLatin1StringView("this"),       QLatin1StringView("throw"),
+    QLatin1StringView("true"),      QLatin1StringView("try"),        QLatin1StringView("typeof"),
+    QLatin1StringView("undefined"), QLatin1StringView("var"),        QLatin1StringView("void"),
+    QLatin1StringView("while"),     QLatin1StringView("with"),       QLatin1StringView("yield"),
+    QLatin1StringView("document"),  QLatin1StringView("window"),
 };
 
 bool isNameChar(QChar c)
@@ -50,9 +50,9 @@ bool isIdentChar(QChar c)
 
 class LineScanner {
 public:
-    LineScanner(QStringView s, const HtmlLexer::Sink& sink) : m_s(s), m_n(int(s.size())), m_sink(sink)
-    {
-    }
+    LineScanner(QStringView s, const HtmlLexer::Sink& sink)
+        : m_s(s), m_n(int(s.size())), m_sink(sink)
+    {}
 
     int run(int state)
     {
@@ -63,12 +63,24 @@ public:
         m_flags = (state >> 8) & 0xf;
         while (m_i < m_n) {
             switch (m_mode) {
-            case Tag: tag(); break;
-            case Comment: until(QStringLiteral("-->"), HtmlKind::Comment); break;
-            case Decl: until(QStringLiteral(">"), HtmlKind::Doctype); break;
-            case Script: script(); break;
-            case Style: style(); break;
-            default: text(); break;
+            case Tag:
+                tag();
+                break;
+            case Comment:
+                until(QStringLiteral("-->"), HtmlKind::Comment);
+                break;
+            case Decl:
+                until(QStringLiteral(">"), HtmlKind::Doctype);
+                break;
+            case Script:
+                script();
+                break;
+            case Style:
+                style();
+                break;
+            default:
+                text();
+                break;
             }
         }
         return pack(m_mode, m_step, m_flags);
@@ -167,9 +179,9 @@ private:
                 const int stop = m_i + (c == u'>' ? 1 : 2);
                 paint(m_i, stop, HtmlKind::Tag);
                 m_i = stop;
-                m_mode = (m_flags & OpensScript) && c == u'>' ? Script
+                m_mode = (m_flags & OpensScript) && c == u'>'  ? Script
                          : (m_flags & OpensStyle) && c == u'>' ? Style
-                                                                : Text;
+                                                               : Text;
                 m_step = 0;
                 m_flags = 0;
                 return;
@@ -241,7 +253,7 @@ private:
                 const int found = int(m_s.mid(0, end).indexOf(close, m_i));
                 const int stop = found < 0 ? end : found + int(close.size());
                 paint(m_i, stop,
-                     m_step == BlockComment ? HtmlKind::ScriptComment : HtmlKind::ScriptString);
+                      m_step == BlockComment ? HtmlKind::ScriptComment : HtmlKind::ScriptString);
                 m_i = stop;
                 if (found >= 0)
                     m_step = Code;

@@ -106,7 +106,7 @@ void TextBox::followColours()
 {
     const QColor base = palette().color(QPalette::Base);
     const bool dark = base.lightness() < 128;
-    m_gutter->background = dark ? base.lighter(180) : base.darker(107);
+    m_gutter->background = dark ? QColor(0x24, 0x24, 0x24) : base.darker(107);
     m_gutter->number = dark ? QColor(0x8c, 0x8c, 0x8c) : QColor(0x80, 0x80, 0x80);
     m_gutter->currentNumber = palette().color(QPalette::Text);
     m_caretLine = dark ? QColor(0x2a, 0x2e, 0x3a) : QColor(0xfd, 0xf6, 0xd8);

@@ -150,17 +150,27 @@ struct CheckCase {
 
 const CheckCase kCheckCases[] = {
     {"unclosed and mismatched",
-     "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n<p><b>bold <i>both</b></i>\n</body></html>",
-     {3, 3, 3}, "NON_MATCHING_ENDTAG", "Mismatched tags"},
+     "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n<p><b>bold "
+     "<i>both</b></i>\n</body></html>",
+     {3, 3, 3},
+     "NON_MATCHING_ENDTAG",
+     "Mismatched tags"},
     {"end tag with no start",
-     "<html><head><title>t</title></head><body>\n<p>x</p>\n</div>\n</body></html>", {1, 3},
-     "DISCARDING_UNEXPECTED", "</div> is an end tag with no start tag <div>"},
+     "<html><head><title>t</title></head><body>\n<p>x</p>\n</div>\n</body></html>",
+     {1, 3},
+     "DISCARDING_UNEXPECTED",
+     "</div> is an end tag with no start tag <div>"},
     {"unknown attribute",
      "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n\t<img src=\"a.gif\" alt=\"\" "
      "foo=\"1\">\n</body></html>",
-     {3}, "PROPRIETARY_ATTRIBUTE", "The <img> tag has an attribute \"foo\""},
-    {"clean page", "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n<p>x</p>\n</body></html>",
-     {}, "", ""},
+     {3},
+     "PROPRIETARY_ATTRIBUTE",
+     "The <img> tag has an attribute \"foo\""},
+    {"clean page",
+     "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n<p>x</p>\n</body></html>",
+     {},
+     "",
+     ""},
 };
 
 TEST(PageCheckTest, ReportsLinesKindsAndPlainWords)
