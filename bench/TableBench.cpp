@@ -10,7 +10,6 @@
 // busy machine slows both sides alike. Memory rows run each side in a child process of its own
 // and read its peak resident size (VmHWM).
 #include "app/Composition.h"
-#include "editor/HtmlHighlighter.h"
 #include "editor/SourceWindow.h"
 #include "platform/ScriptedPlatform.h"
 
@@ -296,12 +295,6 @@ struct PaintCounter : QObject {
 int paints()
 {
     Window win;
-    if (qEnvironmentVariableIsSet("X_NOHL"))
-        QObject::disconnect(win.w().Text1->document(), &QTextDocument::contentsChange,
-                            win.w().Text1->highlighter(), nullptr);
-    if (qEnvironmentVariableIsSet("X_NOSEL"))
-        QObject::disconnect(win.w().Text1, &QPlainTextEdit::cursorPositionChanged, win.w().Text1,
-                            nullptr);
     win.w().Text1->setText(pageOf(10 * kKB));
     win.w().Text1->setSelStart(2000);
     settle();

@@ -64,8 +64,8 @@ private:
     int m_scheme = 0; // changes with the colours; lines coloured under an older one are redone
     bool m_busy = false;
     bool m_changed = false; // an edit came that is not coloured yet
-    int m_gateEnd = -1; // the last line that may be coloured in the present pass
-    int m_clean = 0;    // end states of lines [0, m_clean) are right for the text as it is
+    int m_gateEnd = -1;     // the last line that may be coloured in the present pass
+    int m_clean = 0;        // end states of lines [0, m_clean) are right for the text as it is
     // After an edit, the states that were known past it stay right from the first unchanged line
     // that ends in the state it ended in before.
     int m_resyncAfter = -1; // the last line the edit touched
