@@ -2,6 +2,7 @@
 
 #include "commands/BlockCommands.h"
 #include "commands/EditCommands.h"
+#include "commands/CheckCommands.h"
 #include "commands/FontToolbar.h"
 #include "commands/FormCommands.h"
 #include "commands/TagCommands.h"
@@ -17,6 +18,7 @@ CommandFamilies installCommands(SourceWindow& w)
     families.forms = new FormCommands(w);
     families.fonts = new FontToolbar(w);
     families.edits = new EditCommands(w);
+    families.check = new CheckCommands(w);
     return families;
 }
 

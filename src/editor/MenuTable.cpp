@@ -129,6 +129,7 @@ constexpr std::array kMenu = {
     MenuEntry{"mnutmpclip", "mnualphasort", "Alphabetical Sorting", "", true, true},
     MenuEntry{"mnuoptions", "mnubookmarks", "Bookmarks"},
     MenuEntry{"mnuoptions", "mnupageproperties", "Page Properties"},
+    MenuEntry{"mnuoptions", "mnucheckpage", "Check Page", "F7"},
 
     MenuEntry{"", "help", "&Help"},
     MenuEntry{"help", "helpa", "Help", "F1"},

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace orvel {
 
@@ -228,6 +229,16 @@ void SourceWindow::buildControls()
     for (int i = 0; i < 2; ++i) {
         Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
         nooflines[i]->setObjectName(QStringLiteral("nooflines(%1)").arg(i));
+    }
+    // The captions change with every key. Sized for the longest number and painting their own
+    // background, a new caption repaints only itself: no layout pass, nothing behind it.
+    for (QLabel* l : {Label1[0], Label1[1], nooflines[0], nooflines[1]}) {
+        const bool caret = l == Label1[0] || l == Label1[1];
+        const QString widest =
+            (caret ? QStringLiteral("Character ") : QStringLiteral("Number of lines: ")) +
+            QString::number(std::numeric_limits<int>::max());
+        l->setFixedSize(l->fontMetrics().horizontalAdvance(widest) + 4, l->sizeHint().height());
+        l->setAutoFillBackground(true);
     }
 
     // The form itself and the editor show the ready text.
@@ -437,11 +448,23 @@ void SourceWindow::countLines()
     state.lineCount = Text1->lineCount();
 }
 
+namespace {
+
+// A caption is written only when its text changes: a key refreshes the captions when it goes
+// down, when it changes the page and when it comes up, and mostly only one of these is news.
+void setCaptionText(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+} // namespace
+
 void SourceWindow::refreshCaret()
 {
     const QString caret = QStringLiteral("Character ") + QString::number(Text1->selStart());
     for (QLabel* l : Label1)
-        l->setText(caret);
+        setCaptionText(l, caret);
 }
 
 void SourceWindow::refreshStatus()
@@ -450,7 +473,7 @@ void SourceWindow::refreshStatus()
     countLines();
     const QString lines = QStringLiteral("Number of lines: ") + QString::number(state.lineCount);
     for (QLabel* l : nooflines)
-        l->setText(lines);
+        setCaptionText(l, lines);
 }
 
 void SourceWindow::toggleButtons()

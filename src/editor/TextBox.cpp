@@ -1,5 +1,7 @@
 #include "editor/TextBox.h"
 
+#include "editor/HtmlHighlighter.h"
+#include "editor/LineGutter.h"
 #include "markup/Common.h"
 #include "markup/LineEnds.h"
 
@@ -8,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalBlocker>
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -25,13 +28,137 @@ QString withCrLf(const QString& s)
         return s;
     return withCrLfEnds(s);
 }
+
+// The toolkit's plain-text layout takes a line whose colours changed (reported as its whole text
+// removed and added again) for a change running into the lines after it: it adds the two lengths,
+// drops those lines' layouts and repaints the whole view, on every key. A change that stays in one
+// line, with the number of lines unchanged, is relaid and repainted as that one line.
+class LineLayout : public QPlainTextDocumentLayout {
+public:
+    explicit LineLayout(QTextDocument* doc) : QPlainTextDocumentLayout(doc) {}
+
+    void documentChanged(int from, int removed, int added) override
+    {
+        QTextDocument* doc = document();
+        const int blocks = doc->blockCount();
+        const int changed = std::max(removed, added);
+        if (removed > 0 && added > 0 && blocks == m_blocks &&
+            doc->findBlock(from) == doc->findBlock(from + changed - 1)) {
+            removed = 0;
+            added = changed;
+        }
+        m_blocks = blocks;
+        QPlainTextDocumentLayout::documentChanged(from, removed, added);
+    }
+
+private:
+    int m_blocks = 1;
+};
+
 } // namespace
 
 TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent)
 {
+    auto* doc = new QTextDocument(this);
+    doc->setDocumentLayout(new LineLayout(doc));
+    setDocument(doc);
     viewport()->setMouseTracking(true);
     setMouseTracking(true);
-    connect(this, &QPlainTextEdit::textChanged, this, &TextBox::changed);
+    m_highlighter = new HtmlHighlighter(this, [this] { return firstVisibleBlock(); });
+    // The highlighter marking lines for repainting is no change of the text.
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_highlighter->isFormatting())
+            emit changed();
+    });
+    m_gutter = new LineGutter(this);
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &TextBox::fitGutter);
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+        if (dy != 0)
+            m_gutter->scroll(0, dy);
+        else
+            m_gutter->update(0, rect.y(), m_gutter->width(), rect.height());
+    });
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TextBox::markCaretLine);
+    fitGutter();
+    followColours();
+}
+
+void TextBox::fitGutter()
+{
+    const int width = m_gutter->sizeHint().width();
+    if (width == viewportMargins().left())
+        return;
+    setViewportMargins(width, 0, 0, 0);
+    const QRect area = contentsRect();
+    m_gutter->setGeometry(area.left(), area.top(), width, area.height());
+}
+
+void TextBox::resizeEvent(QResizeEvent* e)
+{
+    QPlainTextEdit::resizeEvent(e);
+    const QRect area = contentsRect();
+    m_gutter->setGeometry(area.left(), area.top(), viewportMargins().left(), area.height());
+    m_highlighter->refreshView();
+}
+
+void TextBox::changeEvent(QEvent* e)
+{
+    QPlainTextEdit::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange)
+        followColours();
+    else if (e->type() == QEvent::FontChange)
+        fitGutter();
+}
+
+void TextBox::followColours()
+{
+    const QColor base = palette().color(QPalette::Base);
+    const bool dark = base.lightness() < 128;
+    m_gutter->background = dark ? QColor(0x24, 0x24, 0x24) : base.darker(107);
+    m_gutter->number = dark ? QColor(0x8c, 0x8c, 0x8c) : QColor(0x80, 0x80, 0x80);
+    m_gutter->currentNumber = palette().color(QPalette::Text);
+    m_caretLine = dark ? QColor(0x2a, 0x2e, 0x3a) : QColor(0xfd, 0xf6, 0xd8);
+    m_gutter->update();
+    if (m_highlighter->isDark() != dark)
+        m_highlighter->setDark(dark);
+    markCaretLine();
+}
+
+void TextBox::markCaretLine()
+{
+    QTextEdit::ExtraSelection line;
+    line.format.setBackground(m_caretLine);
+    line.format.setProperty(QTextFormat::FullWidthSelection, true);
+    line.cursor = textCursor();
+    line.cursor.clearSelection();
+    setExtraSelections({line});
+    // The gutter shows the caret's line number in the text colour.
+    const int number = line.cursor.blockNumber();
+    if (number != m_caretLineNumber) {
+        m_caretLineNumber = number;
+        m_gutter->update();
+    }
+}
+
+void TextBox::paintGutter(QPaintEvent* e, int padding)
+{
+    QPainter p(m_gutter);
+    p.fillRect(e->rect(), m_gutter->background);
+    QTextBlock block = firstVisibleBlock();
+    int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
+    const int caretLine = textCursor().blockNumber();
+    const int lineHeight = fontMetrics().height();
+    const int right = m_gutter->width() - padding;
+    while (block.isValid() && top <= e->rect().bottom()) {
+        const int bottom = top + qRound(blockBoundingRect(block).height());
+        if (block.isVisible() && bottom >= e->rect().top()) {
+            const int number = block.blockNumber();
+            p.setPen(number == caretLine ? m_gutter->currentNumber : m_gutter->number);
+            p.drawText(0, top, right, lineHeight, Qt::AlignRight, QString::number(number + 1));
+        }
+        block = block.next();
+        top = bottom;
+    }
 }
 
 QString TextBox::normalizeLineEnds(const QString& text)

@@ -9,6 +9,9 @@
 
 namespace orvel {
 
+class HtmlHighlighter;
+class LineGutter;
+
 // The document box: the text model on a plain text widget. The widget stores a line end as one
 // character; the model counts it as CR LF. Line ends of any kind that come in (typed, pasted, set
 // by a command) are line ends of the model.
@@ -55,6 +58,11 @@ public:
     // change signal fires once, at the end.
     void loadText(const QString& text,
                   const std::function<void(qsizetype, qsizetype)>& step = nullptr);
+    // The source view: colours, line numbers and the mark of the caret's line; all follow the
+    // box's colours (the contrast button).
+    HtmlHighlighter* highlighter() const { return m_highlighter; }
+    LineGutter* gutter() const { return m_gutter; }
+    void paintGutter(QPaintEvent* e, int padding);
 
     // Key sequences that belong to the window's menus even while the caret is in the box.
     void setClaimedShortcuts(const QList<QKeySequence>& keys);
@@ -76,6 +84,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void insertFromMimeData(const QMimeData* source) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     // Model start of the line at `blockNumber`.
@@ -88,6 +98,9 @@ private:
     // the same place, and with what the change pass adds on it.
     void typeKey(QKeyEvent* e);
     void restore(bool undo);
+    void fitGutter();
+    void followColours();
+    void markCaretLine();
 
     int m_groupDepth = 0;
     bool m_groupStarted = false;
@@ -97,6 +110,10 @@ private:
     int m_runPos = -1;
 
     QList<QKeySequence> m_claimed;
+    HtmlHighlighter* m_highlighter = nullptr;
+    LineGutter* m_gutter = nullptr;
+    QColor m_caretLine;
+    int m_caretLineNumber = -1;
 };
 
 } // namespace orvel

@@ -1,0 +1,340 @@
+// The benchmark table: each figure of the source window beside its baseline, measured in the
+// same run on the same generated pages, with the ratio and the target.
+//
+//   cmake --build build --target bench_table
+//   build/bench/bench_table            (all rows; about two minutes, most of it the 100 MB page)
+//   build/bench/bench_table --quick    (10 KB and 10 MB only)
+//   build/bench/bench_table --paints   (which widgets a typed key repaints, and how much of them)
+//
+// Times are medians of interleaved rounds (the window, then its baseline, then again), so that a
+// busy machine slows both sides alike. Memory rows run each side in a child process of its own
+// and read its peak resident size (VmHWM).
+#include "app/Composition.h"
+#include "editor/SourceWindow.h"
+#include "platform/ScriptedPlatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace orvel;
+
+namespace {
+
+constexpr qsizetype kKB = 1024;
+constexpr qsizetype kMB = 1024 * 1024;
+
+// A hand-written page of about `bytes` characters: tags, attributes, entities, comments, a
+// script and a style block, CR LF line ends.
+QString pageOf(qsizetype bytes)
+{
+    const QString head = QStringLiteral(
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">\r\n<HTML>\r\n<HEAD>\r\n"
+        "\t<TITLE>My web page!</TITLE>\r\n<style>\r\np { color: navy; margin: 0 }\r\n</style>\r\n"
+        "<script>\r\nfunction go(x) { return \"page\" + x; } // jump\r\n</script>\r\n</HEAD>\r\n"
+        "<body  text=\"black\" bgcolor=\"white\">\r\n");
+    const QString lines[] = {
+        QStringLiteral("<p class=\"note\">Some <b>paragraph</b> text &amp; a "
+                       "<a href=\"page.html\">link</a>.</p>\r\n"),
+        QStringLiteral("<!-- a comment about the next table row -->\r\n"),
+        QStringLiteral("<TR><TD align=\"left\">cell</TD><TD>&nbsp;</TD></TR>\r\n"),
+        QStringLiteral("<IMG SRC=\"pic.gif\" ALT=\"A picture\" WIDTH=\"40\" HEIGHT=\"30\">\r\n"),
+    };
+    QString page = head;
+    page.reserve(bytes + 200);
+    for (int i = 0; page.size() < bytes; ++i)
+        page += lines[i % 4];
+    page += QStringLiteral("</BODY>\r\n</HTML>\r\n");
+    return page;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+double msOf(const std::function<void()>& f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+struct Row {
+    QString what, page, unit;
+    double orvel = 0, base = 0, target = 0;
+};
+std::vector<Row> g_rows;
+
+void print(const Row& r)
+{
+    const double ratio = r.base > 0 ? r.orvel / r.base : 0;
+    std::printf("| %s | %s | %.3f %s | %.3f %s | %.2fx | <= %.1fx | %s |\n", qPrintable(r.what),
+                qPrintable(r.page), r.orvel, qPrintable(r.unit), r.base, qPrintable(r.unit), ratio,
+                r.target, ratio <= r.target ? "met" : "MISSED");
+    std::fflush(stdout);
+}
+
+QString sizeName(qsizetype bytes)
+{
+    return bytes >= kMB ? QStringLiteral("%1 MB").arg(bytes / kMB)
+                        : QStringLiteral("%1 KB").arg(bytes / kKB);
+}
+
+// A composed window on the scripted platform.
+struct Window {
+    ScriptedPlatform ui;
+    SourceWindowParts parts;
+    Window()
+    {
+        setPlatform(&ui);
+        parts = buildSourceWindow();
+        parts.window->show();
+        settle();
+    }
+    ~Window()
+    {
+        parts.window.reset();
+        setPlatform(nullptr);
+    }
+    SourceWindow& w() { return *parts.window; }
+};
+
+// The bare widget, the size of the page box.
+struct Bare {
+    QPlainTextEdit box;
+    explicit Bare(QSize size)
+    {
+        box.resize(size);
+        box.show();
+        settle();
+    }
+};
+
+constexpr int kKeysPerRound = 200;
+
+void typingRow(qsizetype bytes)
+{
+    const QString page = pageOf(bytes);
+    Window win;
+    win.w().Text1->setText(page);
+    win.w().Text1->setSelStart(int(page.size() / 2));
+    win.w().Text1->setFocus();
+    Bare bare(win.w().Text1->size());
+    bare.box.setPlainText(page);
+    QTextCursor c = bare.box.textCursor();
+    c.setPosition(int(page.size() / 2));
+    bare.box.setTextCursor(c);
+    settle();
+
+    auto type = [](QWidget* target) {
+        return msOf([target] {
+                   for (int i = 0; i < kKeysPerRound / 2; ++i) {
+                       QTest::keyClick(target, Qt::Key_X);
+                       QCoreApplication::processEvents();
+                       QTest::keyClick(target, Qt::Key_Backspace);
+                       QCoreApplication::processEvents();
+                   }
+               }) /
+               kKeysPerRound;
+    };
+    std::vector<double> o, b;
+    for (int round = 0; round < 7; ++round) {
+        win.w().activateWindow();
+        o.push_back(type(win.w().Text1));
+        bare.box.activateWindow();
+        b.push_back(type(&bare.box));
+    }
+    Row r{QStringLiteral("typed character + paint"),
+          sizeName(bytes),
+          QStringLiteral("ms"),
+          median(o),
+          median(b),
+          1.3};
+    print(r);
+    g_rows.push_back(r);
+}
+
+void openSaveRows(qsizetype bytes, int rounds, const QString& dir)
+{
+    const QString path = dir + QStringLiteral("/page%1.html").arg(bytes);
+    const QString page = pageOf(bytes);
+    const QByteArray utf8 = page.toUtf8();
+    {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(utf8);
+    }
+    std::vector<double> openO, openB, saveO, saveB;
+    for (int round = 0; round < rounds; ++round) {
+        {
+            Window win;
+            win.ui.answerFile(path);
+            openO.push_back(msOf([&] {
+                win.w().menuAction(QStringLiteral("open"))->trigger();
+                settle();
+            }));
+            const QString out = dir + QStringLiteral("/saved.html");
+            win.w().saveme->setText(out);
+            saveO.push_back(msOf([&] { win.w().menuAction(QStringLiteral("save"))->trigger(); }));
+        }
+        {
+            Bare bare(QSize(990, 300));
+            openB.push_back(msOf([&] {
+                QFile f(path);
+                f.open(QIODevice::ReadOnly);
+                bare.box.setPlainText(QString::fromUtf8(f.readAll()));
+                settle();
+            }));
+            saveB.push_back(msOf([&] {
+                QSaveFile f(dir + QStringLiteral("/saved.html"));
+                f.open(QIODevice::WriteOnly);
+                f.write(utf8);
+                f.commit();
+            }));
+        }
+    }
+    for (Row r : {Row{QStringLiteral("File > Open until shown"), sizeName(bytes),
+                      QStringLiteral("ms"), median(openO), median(openB), 1.3},
+                  Row{QStringLiteral("File > Save"), sizeName(bytes), QStringLiteral("ms"),
+                      median(saveO), median(saveB), 1.5}}) {
+        print(r);
+        g_rows.push_back(r);
+    }
+}
+
+double childPeakMB(const QString& side, const QString& path)
+{
+    QProcess p;
+    p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), side, path});
+    p.waitForFinished(-1);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed().toDouble() / 1024.0;
+}
+
+void memoryRow(qsizetype bytes, const QString& dir)
+{
+    const QString path = dir + QStringLiteral("/page%1.html").arg(bytes);
+    Row r{QStringLiteral("peak memory after opening"),
+          sizeName(bytes),
+          QStringLiteral("MB"),
+          childPeakMB(QStringLiteral("orvel"), path),
+          childPeakMB(QStringLiteral("bare"), path),
+          1.2};
+    print(r);
+    g_rows.push_back(r);
+}
+
+long peakKB()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    f.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+// One side of a memory row: opens the page, shows it, and prints the peak.
+int child(const QString& side, const QString& path)
+{
+    if (side == QStringLiteral("orvel")) {
+        Window win;
+        win.ui.answerFile(path);
+        win.w().menuAction(QStringLiteral("open"))->trigger();
+        settle();
+        std::printf("%ld\n", peakKB());
+    } else {
+        Bare bare(QSize(990, 300));
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        bare.box.setPlainText(QString::fromUtf8(f.readAll()));
+        settle();
+        std::printf("%ld\n", peakKB());
+    }
+    return 0;
+}
+
+// Which widgets paint while typing, and how often: where a typed key's time goes.
+struct PaintCounter : QObject {
+    QMap<QString, int> counts;
+    QMap<QString, long> areas;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            const QRect r = static_cast<QPaintEvent*>(e)->rect();
+            const QString name =
+                QString::fromUtf8(o->metaObject()->className()) + u' ' + o->objectName();
+            ++counts[name];
+            areas[name] += r.width() * r.height();
+        }
+        return false;
+    }
+};
+
+int paints()
+{
+    Window win;
+    win.w().Text1->setText(pageOf(10 * kKB));
+    win.w().Text1->setSelStart(2000);
+    settle();
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(win.w().Text1, i % 2 ? Qt::Key_Backspace : Qt::Key_X);
+        QCoreApplication::processEvents();
+    }
+    qApp->removeEventFilter(&counter);
+    std::printf("paints  mean area  widget\n");
+    for (auto it = counter.counts.begin(); it != counter.counts.end(); ++it)
+        std::printf("%6d %10ld  %s\n", it.value(), counter.areas[it.key()] / it.value(),
+                    qPrintable(it.key()));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args[1] == QStringLiteral("--child"))
+        return child(args[2], args[3]);
+    if (args.contains(QStringLiteral("--paints")))
+        return paints();
+    const bool quick = args.contains(QStringLiteral("--quick"));
+
+    QTemporaryDir dir;
+    std::printf("| Measure | Page | Orvel | Baseline | Ratio | Target | |\n"
+                "|---|---|---|---|---|---|---|\n");
+    typingRow(10 * kKB);
+    typingRow(10 * kMB);
+    openSaveRows(10 * kMB, 5, dir.path());
+    if (!quick)
+        openSaveRows(100 * kMB, 2, dir.path());
+    memoryRow(10 * kMB, dir.path());
+    if (!quick)
+        memoryRow(100 * kMB, dir.path());
+    return 0;
+}

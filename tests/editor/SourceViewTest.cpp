@@ -1,0 +1,241 @@
+// The source view: colours that carry across lines, never touch the text, and reach lines that
+// scroll into view; the line-number gutter; Check Page.
+#include "commands/CheckCommands.h"
+#include "editor/CheckPanel.h"
+#include "editor/HtmlHighlighter.h"
+#include "editor/LineGutter.h"
+#include "editor/PageCheck.h"
+#include "editor/TextBox.h"
+#include "support/Fixtures.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTreeWidget>
+
+using namespace orvel;
+using orvel::test::crlf;
+
+namespace {
+
+// The colour the box shows at column `col` of line `line` (0-based); invalid when uncoloured.
+QColor colourAt(TextBox& box, int line, int col)
+{
+    const QTextBlock block = box.document()->findBlockByNumber(line);
+    for (const QTextLayout::FormatRange& r : block.layout()->formats())
+        if (col >= r.start && col < r.start + r.length)
+            return r.format.foreground().color();
+    return {};
+}
+
+struct ColourCase {
+    const char* name;
+    const char* page;
+    int line, col;
+    std::optional<HtmlKind> kind; // none: plain text
+};
+
+const ColourCase kColourCases[] = {
+    {"comment over lines", "<p>\n<!-- one\ntwo <b>\nthree --> <i>", 2, 4, HtmlKind::Comment},
+    {"after the comment", "<p>\n<!-- one\ntwo <b>\nthree --> <i>", 3, 10, HtmlKind::Tag},
+    {"script over lines", "<script>\nif (a) {\n  s = 'x';\n}\n</script>\nif", 1, 0,
+     HtmlKind::ScriptKeyword},
+    {"script string", "<script>\nif (a) {\n  s = 'x';\n}\n</script>\nif", 2, 6,
+     HtmlKind::ScriptString},
+    {"text after script", "<script>\nif (a) {\n  s = 'x';\n}\n</script>\nif", 5, 0, {}},
+    {"tag over lines", "<img\n  src=\"a.gif\"\n  alt=x>", 2, 2, HtmlKind::AttrName},
+    {"unclosed quote runs on", "<a href=\"one\ntwo\">x</a>", 1, 0, HtmlKind::AttrValue},
+    {"quote closed next line", "<a href=\"one\ntwo\">x</a>", 1, 4, HtmlKind::Tag},
+    {"style property", "<style>\np { color: red; }\n</style>", 1, 4, HtmlKind::CssProperty},
+    {"style value", "<style>\np { color: red; }\n</style>", 1, 11, HtmlKind::CssValue},
+    {"entity", "a &amp; b", 0, 3, HtmlKind::Entity},
+    {"doctype", "<!DOCTYPE html>\n<p>", 0, 3, HtmlKind::Doctype},
+};
+
+class SourceViewTest : public test::SourceWindowTest {};
+
+TEST_F(SourceViewTest, ColoursFollowStatesAcrossLines)
+{
+    TextBox& box = *w->Text1;
+    for (const ColourCase& c : kColourCases) {
+        box.setText(crlf(c.page));
+        const QColor want = c.kind ? box.highlighter()->colour(*c.kind) : QColor();
+        EXPECT_EQ(colourAt(box, c.line, c.col), want) << c.name;
+    }
+}
+
+TEST_F(SourceViewTest, AnEditReColoursTheLinesItsStateRunsInto)
+{
+    TextBox& box = *w->Text1;
+    setPage(crlf("<p>\n<b>\n<i>"), 3);
+    QTest::keyClicks(&box, "<!--");
+    EXPECT_EQ(colourAt(box, 2, 1), box.highlighter()->colour(HtmlKind::Comment));
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    EXPECT_EQ(colourAt(box, 2, 1), box.highlighter()->colour(HtmlKind::Tag));
+}
+
+TEST_F(SourceViewTest, ColouringNeverChangesTheTextThePositionsOrTheChangePass)
+{
+    TextBox& box = *w->Text1;
+    QString page;
+    for (int i = 0; i < 3000; ++i)
+        page += QStringLiteral("<p class=\"x\">line %1 &amp; <!-- c -->\r\n").arg(i);
+    setPage(page, 1234, 5);
+    int changes = 0;
+    QObject::connect(&box, &TextBox::changed, [&changes] { ++changes; });
+    const QString before = w->caption();
+    box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum() / 2);
+    box.highlighter()->finishStates();
+    box.highlighter()->refreshView();
+    w->pictcontrast_Click();
+    w->pictcontrast_Click();
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(box.text(), page);
+    EXPECT_EQ(box.selStart(), 1234);
+    EXPECT_EQ(box.selLength(), 5);
+    EXPECT_EQ(w->caption(), before);
+}
+
+TEST_F(SourceViewTest, LinesScrolledIntoViewAreColoured)
+{
+    TextBox& box = *w->Text1;
+    QString page = QStringLiteral("<!-- opened\r\n");
+    for (int i = 0; i < 5000; ++i)
+        page += QStringLiteral("<b>%1</b>\r\n").arg(i);
+    page += QStringLiteral("--> <i>\r\n");
+    setPage(page);
+    // Far lines have no colours until they are shown.
+    EXPECT_FALSE(colourAt(box, 4000, 0).isValid());
+    box.setSelStart(page.size() - 4);
+    QCoreApplication::processEvents();
+    const int last = box.blockCount() - 2;
+    EXPECT_EQ(colourAt(box, last, 0), box.highlighter()->colour(HtmlKind::Comment));
+    EXPECT_EQ(colourAt(box, last, 4), box.highlighter()->colour(HtmlKind::Tag));
+    EXPECT_EQ(colourAt(box, last - 1, 0), box.highlighter()->colour(HtmlKind::Comment));
+}
+
+TEST_F(SourceViewTest, ContrastSwapsTheColourScheme)
+{
+    TextBox& box = *w->Text1;
+    setPage(QStringLiteral("<b>x</b>"));
+    const QColor light = colourAt(box, 0, 0);
+    w->pictcontrast_Click();
+    EXPECT_TRUE(box.highlighter()->isDark());
+    EXPECT_NE(colourAt(box, 0, 0), light);
+    w->pictcontrast_Click();
+    EXPECT_EQ(colourAt(box, 0, 0), light);
+}
+
+TEST(LineGutterTest, WideEnoughForTheLastLineNumber)
+{
+    const QFontMetrics fm(QFont(QStringLiteral("DejaVu Sans Mono")));
+    const int digit = fm.horizontalAdvance(u'9');
+    const int one = LineGutter::widthFor(9, fm);
+    EXPECT_EQ(LineGutter::widthFor(1, fm), one);
+    EXPECT_EQ(LineGutter::widthFor(10, fm), one + digit);
+    EXPECT_EQ(LineGutter::widthFor(99, fm), one + digit);
+    EXPECT_EQ(LineGutter::widthFor(99999, fm), one + 4 * digit);
+    EXPECT_EQ(LineGutter::widthFor(100000, fm), one + 5 * digit);
+}
+
+struct CheckCase {
+    const char* name;
+    const char* page;
+    std::vector<int> lines; // of the problems, in order
+    const char* key;        // one of the problems is of this kind
+    const char* plainStart; // and its plain words begin so
+};
+
+const CheckCase kCheckCases[] = {
+    {"unclosed and mismatched",
+     "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n<p><b>bold "
+     "<i>both</b></i>\n</body></html>",
+     {3, 3, 3},
+     "NON_MATCHING_ENDTAG",
+     "Mismatched tags"},
+    {"end tag with no start",
+     "<html><head><title>t</title></head><body>\n<p>x</p>\n</div>\n</body></html>",
+     {1, 3},
+     "DISCARDING_UNEXPECTED",
+     "</div> is an end tag with no start tag <div>"},
+    {"unknown attribute",
+     "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n\t<img src=\"a.gif\" alt=\"\" "
+     "foo=\"1\">\n</body></html>",
+     {3},
+     "PROPRIETARY_ATTRIBUTE",
+     "The <img> tag has an attribute \"foo\""},
+    {"clean page",
+     "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n<p>x</p>\n</body></html>",
+     {},
+     "",
+     ""},
+};
+
+TEST(PageCheckTest, ReportsLinesKindsAndPlainWords)
+{
+    for (const CheckCase& c : kCheckCases) {
+        const QString page = crlf(c.page);
+        const QList<PageProblem> found = checkPage(page);
+        std::vector<int> lines;
+        for (const PageProblem& p : found)
+            lines.push_back(p.line);
+        EXPECT_EQ(lines, c.lines) << c.name;
+        for (const PageProblem& p : found) {
+            EXPECT_EQ(p.position, positionOf(page, p.line, p.column));
+            if (p.key == QString::fromUtf8(c.key)) {
+                EXPECT_TRUE(p.plain.startsWith(QString::fromUtf8(c.plainStart)))
+                    << p.plain.toStdString();
+            }
+        }
+        const bool hasKey = std::any_of(found.begin(), found.end(), [&c](const PageProblem& p) {
+            return p.key == QString::fromUtf8(c.key);
+        });
+        EXPECT_EQ(hasKey, *c.key != 0) << c.name;
+    }
+}
+
+TEST(PageCheckTest, PositionsCountCrLfTabsAndSurrogatePairs)
+{
+    const QString page = QStringLiteral("ab\r\n\t\U0001F600<b>\r\nx");
+    EXPECT_EQ(positionOf(page, 1, 1), 0);
+    EXPECT_EQ(positionOf(page, 2, 1), 4);
+    EXPECT_EQ(positionOf(page, 2, 3), 7); // after the tab and the two-unit character
+    EXPECT_EQ(positionOf(page, 3, 1), 12);
+    EXPECT_EQ(positionOf(page, 9, 9), page.size());
+}
+
+TEST_F(SourceViewTest, CheckPageListsJumpsAndLeavesThePageAlone)
+{
+    const QString page =
+        crlf("<html><head><title>t</title></head><body>\n<A HREF=\"x.html\">x\n</body></html>");
+    setPage(page, 5);
+    int changes = 0;
+    QObject::connect(w->Text1, &TextBox::changed, [&changes] { ++changes; });
+    int opened = 0;
+    commands.check->smartCorrect = [&opened] { ++opened; };
+    w->menuAction(QStringLiteral("mnucheckpage"))->trigger();
+    CheckPanel* panel = commands.check->panel();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_GE(panel->checkList->topLevelItemCount(), 1);
+    EXPECT_EQ(w->Text1->text(), page);
+
+    // The link is never closed: the problem stands at its tag, which Smart Correct knows.
+    int row = -1;
+    for (int i = 0; i < panel->checkList->topLevelItemCount(); ++i)
+        if (panel->checkList->topLevelItem(i)->text(0) == QStringLiteral("2"))
+            row = i;
+    ASSERT_GE(row, 0);
+    panel->choose(row);
+    EXPECT_EQ(w->Text1->mid(w->Text1->selStart() - 1, 3), QStringLiteral("<A "));
+    EXPECT_TRUE(panel->checkSmart->isVisibleTo(panel));
+    panel->checkSmart->click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(w->Text1->text(), page);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(w->menuAction(QStringLiteral("mnucheckpage"))->shortcut(),
+              QKeySequence(QStringLiteral("F7")));
+}
+
+} // namespace
