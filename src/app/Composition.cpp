@@ -4,6 +4,7 @@
 #include "assist/AidCommands.h"
 #include "assist/AssistCommands.h"
 #include "assist/Assistant.h"
+#include "commands/CheckCommands.h"
 #include "commands/Install.h"
 #include "composer/ComposerWindow.h"
 #include "editor/SourceWindow.h"
@@ -38,6 +39,10 @@ SourceWindowParts buildSourceWindow()
     installActions(*parts.window, *parts.assist, AssistCommands::actions());
     parts.aids = new AidCommands(*parts.window, parts.commands);
     installActions(*parts.window, *parts.aids, AidCommands::actions());
+    // Check Page offers Smart Correct's dialog for a problem at a tag it knows.
+    parts.commands.check->smartCorrect = [w = parts.window.get()] {
+        w->menuAction(QStringLiteral("mnutruecorrect"))->trigger();
+    };
     fillChangePass(*parts.window);
     SourceLinks& links = parts.window->links;
     links.showPreview = [](const QString& path) { SideWindows::instance().showPreview(path); };

@@ -2,6 +2,7 @@
 
 #include "composer/ComposerMarkup.h"
 #include "composer/EditControl.h"
+#include "editor/Find.h"
 #include "editor/PageFile.h"
 #include "editor/SourceWindow.h"
 #include "platform/Icons.h"
@@ -416,6 +417,23 @@ bool ComposerWindow::eventFilter(QObject* watched, QEvent* e)
     return QMainWindow::eventFilter(watched, e);
 }
 
+namespace {
+
+// The old generator line, where the page has one, names this program instead.
+bool replaceGenerator(TextModel& text)
+{
+    const int at = findForward(text, ComposerWindow::kGeneratorOld, 0, Qt::CaseSensitive);
+    if (at < 0)
+        return false;
+    text.setSelStart(at);
+    text.setSelLength(int(ComposerWindow::kGeneratorOld.size()));
+    text.setSelText(ComposerWindow::kGeneratorNew);
+    text.setSelStart(0);
+    return true;
+}
+
+} // namespace
+
 // The switches ----------------------------------------------------------------------------------
 
 void ComposerWindow::mnuhtml_Click()
@@ -437,24 +455,21 @@ void ComposerWindow::mnuhtml_Click()
     if (!save_Click())
         return;
     const QString path = saveme->text();
-    const PageRead page = readPage(path);
-    if (!page.ok) {
-        fileError(QStringLiteral("read"), path, page.error);
-        return;
-    }
     SourceWindow* w = links.sourceWindow ? links.sourceWindow(true) : nullptr;
     if (!w)
         return;
+    // The source window reads the file as File > Open does: its encoding and line ends are kept
+    // for the way back.
     w->show();
-    QString text = page.text;
-    text.replace(kGeneratorOld, kGeneratorNew);
-    w->Text1->setText(text);
+    if (!w->openPage(path)) {
+        w->hide();
+        return;
+    }
+    // The old generator line is replaced without an undo step; the way back then writes it.
+    m_generatorReplaced = replaceGenerator(*w->Text1);
     w->Text1->document()->clearUndoRedoStacks();
     w->setModified(false);
     w->setCaption(kComposerCaption + path);
-    m_handedText = text;
-    // The file as it is on disk, line ends included, unless the generator line was replaced.
-    m_handedVerbatim = text == page.text;
     area->setFocus();
     hide();
     w->activateWindow();
@@ -466,16 +481,11 @@ void ComposerWindow::mnucomposer_Click()
     SourceWindow* w = existingSource();
     const QString path = saveme->text();
     if (w && !path.isEmpty()) {
-        // Text the source window did not change is on disk already, byte for byte.
-        const QString text = w->Text1->text();
-        if (!(m_handedVerbatim && text == m_handedText && QFile::exists(path))) {
-            const PageWrite written = writePage(path, text);
-            if (!written.ok) {
-                fileError(QStringLiteral("save"), path, written.error);
-                return;
-            }
-        }
-        m_handedVerbatim = false;
+        // A page the source window did not change is on disk already, byte for byte; a changed
+        // one is saved as File > Save saves it, in its own encoding and line ends.
+        if ((w->isModified() || m_generatorReplaced || !QFile::exists(path)) && !w->savePage())
+            return;
+        m_generatorReplaced = false;
     }
     if (w)
         w->hide();

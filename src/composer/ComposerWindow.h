@@ -112,8 +112,8 @@ private:
     QHash<QString, QMenu*> m_menus;
     // The text handed to the source window and whether it is the file's text unchanged: a page
     // that comes back as it went is not written again.
-    QString m_handedText;
-    bool m_handedVerbatim = false;
+    // The source window's page had the old generator line replaced: the way back writes it.
+    bool m_generatorReplaced = false;
 };
 
 } // namespace orvel

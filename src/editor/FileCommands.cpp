@@ -298,49 +298,55 @@ void SourceWindow::open_Click()
         Text1->setFocus();
         return;
     }
-    if (CommonDialog1.showOpen()) {
-        const QString path = CommonDialog1.fileName;
-        PageRead page;
-        m_busy = true;
-        busyClock().start();
-        runBusy(QFileInfo(path).size(), [&page, &path] { page = readPage(path); });
-        setProgress(0, -1);
-        m_busy = false;
-        if (!page.ok) {
-            showFileError(QStringLiteral("open"), path, page.error);
-        } else if (page.format.readOnly &&
-                   platform().ask(kAssistantTitle,
-                                  shownPath(path) +
-                                      QStringLiteral(" does not look like a text page: it holds "
-                                                     "NUL or control bytes. Open it read-only "
-                                                     "anyway?"),
-                                  MsgAnswer::No, MsgIcon::Exclamation) != MsgAnswer::Yes) {
-            // Left alone.
-        } else {
-            m_busy = true;
-            takePage(page, false);
-            m_busy = false;
-            setModified(false);
-            setCaption(caption::opened(path, star->text()));
-            saveme->setText(path);
-            menuAction(QStringLiteral("preview"))->setEnabled(true);
-            pictprev->setVisible(true);
-            emit pageOpened();
-            if (page.badBytes > 0) {
-                platform().message(
-                    shownPath(path) +
-                        QStringLiteral(" is not all UTF-8: %1 byte(s) could not be read, the "
-                                       "first at line %2, column %3. They are shown as "
-                                       "stand-in characters and saved back unchanged unless you "
-                                       "edit them.")
-                            .arg(page.badBytes)
-                            .arg(page.firstBad.line + 1)
-                            .arg(page.firstBad.column + 1),
-                    MsgIcon::Exclamation, kAssistantTitle);
-            }
-        }
-    }
+    if (CommonDialog1.showOpen())
+        openPage(CommonDialog1.fileName);
     Text1->setFocus();
+}
+
+bool SourceWindow::openPage(const QString& path)
+{
+    if (m_busy)
+        return false;
+    PageRead page;
+    m_busy = true;
+    busyClock().start();
+    runBusy(QFileInfo(path).size(), [&page, &path] { page = readPage(path); });
+    setProgress(0, -1);
+    m_busy = false;
+    if (!page.ok) {
+        showFileError(QStringLiteral("open"), path, page.error);
+        return false;
+    }
+    if (page.format.readOnly &&
+        platform().ask(kAssistantTitle,
+                       shownPath(path) + QStringLiteral(" does not look like a text page: it holds "
+                                                        "NUL or control bytes. Open it read-only "
+                                                        "anyway?"),
+                       MsgAnswer::No, MsgIcon::Exclamation) != MsgAnswer::Yes) {
+        return false; // left alone
+    }
+    m_busy = true;
+    takePage(page, false);
+    m_busy = false;
+    setModified(false);
+    setCaption(caption::opened(path, star->text()));
+    saveme->setText(path);
+    menuAction(QStringLiteral("preview"))->setEnabled(true);
+    pictprev->setVisible(true);
+    emit pageOpened();
+    if (page.badBytes > 0) {
+        platform().message(
+            shownPath(path) +
+                QStringLiteral(" is not all UTF-8: %1 byte(s) could not be read, the "
+                               "first at line %2, column %3. They are shown as "
+                               "stand-in characters and saved back unchanged unless you "
+                               "edit them.")
+                    .arg(page.badBytes)
+                    .arg(page.firstBad.line + 1)
+                    .arg(page.firstBad.column + 1),
+            MsgIcon::Exclamation, kAssistantTitle);
+    }
+    return true;
 }
 
 bool SourceWindow::savePage(SaveBy by)

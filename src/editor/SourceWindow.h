@@ -126,6 +126,10 @@ public:
     enum class SaveBy { User, AutoSave };
     // File > Save. AutoSave never overwrites a file another program changed; it says so once.
     bool savePage(SaveBy by = SaveBy::User);
+    // File > Open once the path is chosen: reads it with its encoding and line ends, says what
+    // needs saying (not text, bytes that are not UTF-8) and makes it the page. False when the page
+    // was left as it was.
+    bool openPage(const QString& path);
     // Reads the page's file again in `e`, as one undo step.
     void reloadAs(Encoding e);
     // The next save writes `e` (a charset declaration in the page follows), as one undo step.

@@ -104,7 +104,7 @@ const Typed kTyped[] = {
     {"<B>", "<B>|~~"},
     {"<FONT C", "<FONT C|~~"},
     {"BGC", "BGC|~~"},
-    {"<a name=\"", "<a name=\"|~~"}, // no bookmark command to run
+    {"<a name=\"", "|~~"}, // the bookmark command's name box, cancelled
 };
 
 TEST_F(AutoCompleteTest, TypedTriggers)
@@ -239,13 +239,11 @@ TEST_F(AutoCompleteTest, AssistantQuestions)
 // its place.
 TEST_F(AutoCompleteTest, TypedAnchorNameRunsTheBookmarkCommand)
 {
-    InstalledAction bookmark;
-    bookmark.menu = QStringLiteral("mnubookmark");
-    installAction(*w, bookmark,
-                  [this] { w->Text1->setSelText(QStringLiteral("<a name=\"top\">Start</a>")); });
-    ui.answer(MsgAnswer::No);
-    EXPECT_EQ(typeIn(QStringLiteral("<a name=\"")), QStringLiteral("<a name=\"top\">Start</a>|~~"));
-    EXPECT_EQ(ui.prompts.size(), 1);
+    ui.answer(MsgAnswer::No).answer(QStringLiteral("top"));
+    EXPECT_EQ(typeIn(QStringLiteral("<a name=\"")),
+              QStringLiteral("<a name=\"top\">Start from here</a>|~~"));
+    ASSERT_EQ(ui.prompts.size(), 2);
+    EXPECT_EQ(ui.lastPrompt().text, QStringLiteral("Enter the name of the bookmark"));
 }
 
 TEST_F(AutoCompleteTest, SwitchingAutoCompleteOffAndOn)

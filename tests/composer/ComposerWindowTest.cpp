@@ -154,7 +154,7 @@ TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
     EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(c->isVisible());
     EXPECT_EQ(w->Text1->text(), q("<html><head>\r\n") + ComposerWindow::kGeneratorNew +
-                                    q("\r\n</head>\r\n<body><p>Hello</p></body></html>\r\n"));
+                                    q("\r\n</head>\r\n<body><p>Hello</p></body></html>"));
     EXPECT_EQ(w->star->text(), QString());
     EXPECT_EQ(w->windowTitle(), q("Orvel Composer: ") + path);
 
@@ -182,8 +182,8 @@ TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
     w->Text1->setText(q("<html><body><p>Edited</p></body></html>"));
     w->menuAction(q("mnucomposer"))->trigger();
     ASSERT_TRUE(waitLoaded(c->area));
-    EXPECT_EQ(fileBytes(path), QByteArray("<html><body><p>Edited</p></body></html>\r\n"));
-    EXPECT_EQ(c->area->bodyHtml(), q("<p>Edited</p>\n"));
+    EXPECT_EQ(fileBytes(path), QByteArray("<html><body><p>Edited</p></body></html>"));
+    EXPECT_EQ(c->area->bodyHtml(), q("<p>Edited</p>"));
 }
 
 // Cancelling a file dialog or failing to write keeps the page and its path, and says why.
