@@ -27,13 +27,14 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
-# The fuzz targets: built apart with clang and the sanitizers, each run for FUZZ_SECONDS (40 by
+# The fuzz targets: built apart with clang and the sanitizers, each run for FUZZ_SECONDS (25 by
 # default) from its seed corpus in fuzz/corpus/<target>; what it finds goes into build-fuzz/.
 fuzz() {
-    local fuzzbuild="$root/build-fuzz" seconds=${FUZZ_SECONDS:-40}
+    local fuzzbuild="$root/build-fuzz" seconds=${FUZZ_SECONDS:-25}
     CC=clang-14 CXX=clang++-14 cmake -S "$root/fuzz" -B "$fuzzbuild" -G Ninja
     cmake --build "$fuzzbuild"
-    for target in codec lineends fonttag tagatcaret rename smartselect; do
+    for target in codec lineends fonttag tagatcaret rename smartselect autodelete tagfields find \
+        transforms; do
         local work="$fuzzbuild/corpus/$target"
         mkdir -p "$work"
         echo "fuzz_$target: ${seconds}s"
