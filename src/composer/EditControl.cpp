@@ -1,6 +1,7 @@
 #include "composer/EditControl.h"
 
 #include "composer/EditScript.h"
+#include "markup/LineEnds.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -179,7 +180,25 @@ EditResult EditControl::saveDocument(const QString& path)
         const QString html = documentHtml();
         if (html.isEmpty())
             return {false, tr("the editor did not hand over the page")};
-        bytes = (html + QStringLiteral("\r\n")).toUtf8();
+        // The browser hands back the line ends it was given and joins its own parts with CR LF;
+        // the page is written with one style, the one its file had (CR LF for a new page).
+        const LineEnd style =
+            m_hasPristine ? scanLineEnds(QString::fromUtf8(m_pristine)).style : LineEnd::CrLf;
+        const QString end = style == LineEnd::Lf   ? QStringLiteral("\n")
+                            : style == LineEnd::Cr ? QStringLiteral("\r")
+                                                   : QStringLiteral("\r\n");
+        QString out;
+        out.reserve(html.size() + html.size() / 16 + 2);
+        for (qsizetype i = 0; i < html.size(); ++i) {
+            if (!isLineBreak(html[i].unicode())) {
+                out += html[i];
+                continue;
+            }
+            if (html[i] == u'\r' && i + 1 < html.size() && html[i + 1] == u'\n')
+                ++i;
+            out += end;
+        }
+        bytes = (out + end).toUtf8();
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
