@@ -10,7 +10,9 @@
 // busy machine slows both sides alike. Memory rows run each side in a child process of its own
 // and read its peak resident size (VmHWM).
 #include "app/Composition.h"
+#include "editor/Find.h"
 #include "editor/SourceWindow.h"
+#include "editor/StringText.h"
 #include "platform/ScriptedPlatform.h"
 
 #include <QAction>
@@ -224,6 +226,63 @@ void openSaveRows(qsizetype bytes, int rounds, const QString& dir)
     }
 }
 
+// Replace All and Find Next on a 10 MB page: the one-pass Replace All against a plain one-pass
+// rebuild of the same string (QString::indexOf to each match, the pieces appended), and Find Next
+// to the only match, at the page's end, against QString::indexOf.
+void serviceRows()
+{
+    const QString cat = QStringLiteral("cat");
+    const QString kitten = QStringLiteral("kitten");
+    const QString filler = QStringLiteral("<p>The quick brown fox jumps over the lazy dog &amp; ") +
+                           QStringLiteral("then rests a little while</p>\r\n");
+    QString page;
+    page.reserve(10 * kMB + 200);
+    for (int line = 0; page.size() < 10 * kMB; ++line)
+        page += (line < 100000 ? cat : QString()) + filler;
+    std::vector<double> o, b;
+    int count = 0;
+    for (int round = 0; round < 5; ++round) {
+        o.push_back(msOf([&] { replaceAll(page, cat, kitten, Qt::CaseSensitive, &count); }));
+        b.push_back(msOf([&] {
+            QString out;
+            out.reserve(page.size());
+            qsizetype from = 0;
+            for (qsizetype i = page.indexOf(cat); i >= 0; i = page.indexOf(cat, from)) {
+                out.append(QStringView(page).mid(from, i - from));
+                out.append(kitten);
+                from = i + cat.size();
+            }
+            out.append(QStringView(page).mid(from));
+        }));
+    }
+    Row r{QStringLiteral("Replace All, %1 matches").arg(count),
+          sizeName(10 * kMB),
+          QStringLiteral("ms"),
+          median(o),
+          median(b),
+          3.0};
+    print(r);
+    g_rows.push_back(r);
+
+    const QString needle = QStringLiteral("needle in the haystack");
+    const QString once = QString(page).replace(cat, QStringLiteral("dog")) + needle;
+    const StringText text(once);
+    o.clear();
+    b.clear();
+    for (int round = 0; round < 7; ++round) {
+        o.push_back(msOf([&] { findForward(text, needle, 0, Qt::CaseSensitive); }));
+        b.push_back(msOf([&] { (void)once.indexOf(needle, 0, Qt::CaseSensitive); }));
+    }
+    Row f{QStringLiteral("Find Next to the page's end"),
+          sizeName(10 * kMB),
+          QStringLiteral("ms"),
+          median(o),
+          median(b),
+          2.0};
+    print(f);
+    g_rows.push_back(f);
+}
+
 double childPeakMB(const QString& side, const QString& path)
 {
     QProcess p;
@@ -331,6 +390,7 @@ int main(int argc, char** argv)
     typingRow(10 * kKB);
     typingRow(10 * kMB);
     openSaveRows(10 * kMB, 5, dir.path());
+    serviceRows();
     if (!quick)
         openSaveRows(100 * kMB, 2, dir.path());
     memoryRow(10 * kMB, dir.path());
