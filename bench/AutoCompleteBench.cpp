@@ -8,7 +8,6 @@
 #include "assist/AutoComplete.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -66,12 +65,3 @@ void BM_ChecksAtCaret(benchmark::State& state)
 BENCHMARK(BM_ChecksAtCaret)->Arg(4 << 10)->Arg(10 << 20);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

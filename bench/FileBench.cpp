@@ -8,7 +8,6 @@
 #include "editor/SourceWindow.h"
 #include "platform/ScriptedPlatform.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -118,12 +117,3 @@ BENCHMARK(BM_BareOpen)->Arg(10 << 20)->Arg(100 << 20)->Unit(benchmark::kMillisec
 BENCHMARK(BM_PageOpen)->Arg(10 << 20)->Arg(100 << 20)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_BareSave)->Arg(10 << 20)->Arg(100 << 20)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_PageSave)->Arg(10 << 20)->Arg(100 << 20)->Unit(benchmark::kMillisecond)->Iterations(5);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

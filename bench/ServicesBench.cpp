@@ -8,7 +8,6 @@
 #include "editor/StringText.h"
 #include "editor/TextBox.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 using namespace orvel;
@@ -122,12 +121,3 @@ void BM_PageBoxText(benchmark::State& state)
 BENCHMARK(BM_PageBoxText)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "PageFixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -102,12 +101,3 @@ void BM_CommandCodeInPage(benchmark::State& state)
 BENCHMARK(BM_CommandCodeInPage)->Arg(4 << 10)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
