@@ -1,7 +1,6 @@
 #include "composer/ComposerDialogs.h"
 
 #include "composer/ComposerMarkup.h"
-#include "platform/Platform.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,13 +45,10 @@ ComposerTableDialog::ComposerTableDialog(const DialogTarget& target) : TableCrea
 
 void ComposerTableDialog::createrower()
 {
-    const int rows = boxNumber(i->text());
-    const int cols = boxNumber(j->text());
-    if (tableTooLarge(rows, cols)) {
-        platform().messageBox(
-            {kAssistantTitle, kTableTooLarge, MsgButtons::Ok, MsgIcon::Exclamation, MsgAnswer::Ok});
+    const auto size = tableSize();
+    if (!size)
         return;
-    }
+    const auto [rows, cols] = *size;
     if (!txtcaption->text().isEmpty())
         txtcaption->setText(QStringLiteral("<CAPTION>") + txtcaption->text() +
                             QStringLiteral("</CAPTION>"));

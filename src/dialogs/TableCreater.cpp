@@ -121,15 +121,24 @@ bool TableCreaterDialog::tableMode() const
     return !rowUpDown->isHidden();
 }
 
-void TableCreaterDialog::createrower()
+std::optional<std::pair<int, int>> TableCreaterDialog::tableSize()
 {
     const int rows = boxNumber(i->text());
     const int cols = boxNumber(j->text());
     if (tableTooLarge(rows, cols)) {
         platform().messageBox(
             {kAssistantTitle, kTableTooLarge, MsgButtons::Ok, MsgIcon::Exclamation, MsgAnswer::Ok});
-        return;
+        return std::nullopt;
     }
+    return std::pair{rows, cols};
+}
+
+void TableCreaterDialog::createrower()
+{
+    const auto size = tableSize();
+    if (!size)
+        return;
+    const auto [rows, cols] = *size;
 
     TextModel* text = target().text;
     QString markup;

@@ -2,6 +2,9 @@
 
 #include "dialogs/DialogBase.h"
 
+#include <optional>
+#include <utility>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -34,6 +37,10 @@ public:
 
     // Inserts the markup in place of the target's current selection and unloads.
     void createrower();
+
+protected:
+    // The typed rows and columns; nothing, after telling the user, when the table is too large.
+    std::optional<std::pair<int, int>> tableSize();
 };
 
 } // namespace orvel
