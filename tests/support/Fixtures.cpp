@@ -2,6 +2,7 @@
 
 #include "app/Composition.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace orvel::test {
@@ -35,6 +36,16 @@ void SourceWindowTest::TearDown()
 void SourceWindowTest::setPage(const QString& text, int start, int length)
 {
     w->Text1->setText(text);
+    w->Text1->setSelStart(start);
+    w->Text1->setSelLength(length);
+}
+
+void SourceWindowTest::openPage(const QByteArray& bytes, int start, int length)
+{
+    QFile f(pages.filePath(QStringLiteral("page%1.html").arg(++m_opened)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    f.close();
+    ASSERT_TRUE(w->openPage(f.fileName()));
     w->Text1->setSelStart(start);
     w->Text1->setSelLength(length);
 }

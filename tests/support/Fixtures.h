@@ -5,6 +5,7 @@
 #include "platform/ScriptedPlatform.h"
 
 #include <QString>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -39,13 +40,19 @@ protected:
 
     // Puts `text` in the page and selects [start, start + length), as a user would have.
     void setPage(const QString& text, int start = 0, int length = 0);
+    // Reads `bytes` as File > Open reads a file, and selects [start, start + length).
+    void openPage(const QByteArray& bytes, int start = 0, int length = 0);
     // Text with a "|" marking the caret, or "[" "]" marking the selection.
     QString marked() const;
 
     std::unique_ptr<SourceWindow> w;
+    QTemporaryDir pages;
     CommandFamilies commands; // children of `w`
     int endProgramCalls = 0;
     QStringList previewPaths;
+
+private:
+    int m_opened = 0;
 };
 
 // A page in the model's notation: "\n" becomes CR LF.
