@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -74,8 +73,12 @@ HtmlHighlighter::HtmlHighlighter(QPlainTextEdit* box, std::function<QTextBlock()
                SLOT(_q_reformatBlocks(int, int, int)));
     connect(doc, &QTextDocument::contentsChange, this, &HtmlHighlighter::contentsChange);
     connect(doc, &QTextDocument::contentsChanged, this, &HtmlHighlighter::contentsChanged);
-    connect(box->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &HtmlHighlighter::refreshView);
+    // Every scroll of the view, the box's own included: moving the caret off the screen (Page
+    // Down, a search, a jump) scrolls with the scroll bar's signals blocked.
+    connect(box, &QPlainTextEdit::updateRequest, this, [this](const QRect&, int dy) {
+        if (dy != 0)
+            refreshView();
+    });
     m_blocks = doc->blockCount();
     m_idle.setSingleShot(true);
     m_idle.setInterval(0);

@@ -202,7 +202,7 @@ void SourceWindow::buildControls()
         tagFlow->addWidget(w);
     column->addWidget(tags);
 
-    Text1 = new TextBox(central);
+    Text1 = new TextBox(central, TextBox::View::Source);
     Text1->setObjectName(QStringLiteral("Text1"));
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setStyleHint(QFont::Monospace);

@@ -9,8 +9,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QSignalBlocker>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -57,19 +57,25 @@ private:
 
 } // namespace
 
-TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent)
+TextBox::TextBox(QWidget* parent, View view) : QPlainTextEdit(parent)
 {
     auto* doc = new QTextDocument(this);
     doc->setDocumentLayout(new LineLayout(doc));
     setDocument(doc);
     viewport()->setMouseTracking(true);
     setMouseTracking(true);
-    m_highlighter = new HtmlHighlighter(this, [this] { return firstVisibleBlock(); });
-    // The highlighter marking lines for repainting is no change of the text.
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_highlighter->isFormatting())
+        // The highlighter marking lines for repainting is no change of the text.
+        if (!m_highlighter || !m_highlighter->isFormatting())
             emit changed();
     });
+    if (view == View::Source)
+        showSource();
+}
+
+void TextBox::showSource()
+{
+    m_highlighter = new HtmlHighlighter(this, [this] { return firstVisibleBlock(); });
     m_gutter = new LineGutter(this);
     connect(this, &QPlainTextEdit::blockCountChanged, this, &TextBox::fitGutter);
     connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
@@ -85,6 +91,8 @@ TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent)
 
 void TextBox::fitGutter()
 {
+    if (!m_gutter)
+        return;
     const int width = m_gutter->sizeHint().width();
     if (width == viewportMargins().left())
         return;
@@ -96,6 +104,8 @@ void TextBox::fitGutter()
 void TextBox::resizeEvent(QResizeEvent* e)
 {
     QPlainTextEdit::resizeEvent(e);
+    if (!m_gutter)
+        return;
     const QRect area = contentsRect();
     m_gutter->setGeometry(area.left(), area.top(), viewportMargins().left(), area.height());
     m_highlighter->refreshView();
@@ -104,6 +114,8 @@ void TextBox::resizeEvent(QResizeEvent* e)
 void TextBox::changeEvent(QEvent* e)
 {
     QPlainTextEdit::changeEvent(e);
+    if (!m_gutter)
+        return;
     if (e->type() == QEvent::PaletteChange)
         followColours();
     else if (e->type() == QEvent::FontChange)
@@ -255,6 +267,12 @@ void TextBox::loadText(const QString& text, const std::function<void(qsizetype, 
         }
         doc->setUndoRedoEnabled(true);
         setTextCursor(QTextCursor(doc));
+    }
+    // The view's own signals were quiet: the gutter still has the old page's width and numbers.
+    if (m_gutter) {
+        fitGutter();
+        m_gutter->update();
+        markCaretLine();
     }
     emit changed();
 }

@@ -21,7 +21,9 @@ class LineGutter;
 class TextBox : public QPlainTextEdit, public TextModel {
     Q_OBJECT
 public:
-    explicit TextBox(QWidget* parent = nullptr);
+    // The page box is a source view; the text boxes of dialogs are plain.
+    enum class View { Plain, Source };
+    explicit TextBox(QWidget* parent = nullptr, View view = View::Plain);
 
     QString text() const override;
     void setText(const QString& text) override;
@@ -59,7 +61,7 @@ public:
     void loadText(const QString& text,
                   const std::function<void(qsizetype, qsizetype)>& step = nullptr);
     // The source view: colours, line numbers and the mark of the caret's line; all follow the
-    // box's colours (the contrast button).
+    // box's colours (the contrast button). Null in a plain box.
     HtmlHighlighter* highlighter() const { return m_highlighter; }
     LineGutter* gutter() const { return m_gutter; }
     void paintGutter(QPaintEvent* e, int padding);
@@ -98,6 +100,7 @@ private:
     // the same place, and with what the change pass adds on it.
     void typeKey(QKeyEvent* e);
     void restore(bool undo);
+    void showSource();
     void fitGutter();
     void followColours();
     void markCaretLine();

@@ -1,8 +1,10 @@
 // The form list dialog and the bullets and numbering dialog.
 #include "DialogTest.h"
 #include "dialogs/BulNumCreater.h"
+#include "dialogs/Fonty.h"
 #include "dialogs/ListBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
 #include <QRadioButton>
@@ -219,6 +221,25 @@ TEST_F(ListDialogsTest, CountBeyondTheCounterIsRefused)
                           MsgIcon::Exclamation}}));
     ASSERT_FALSE(unloaded(d));
     EXPECT_TRUE(d->isVisible());
+}
+
+// Only the page box is a source view: the text boxes of the dialogs show no line numbers, no
+// colours and no band on the caret's line.
+TEST_F(ListDialogsTest, OnlyThePageBoxIsASourceView)
+{
+    openAs(true);
+    open<FontyDialog>();
+    QList<TextBox*> boxes;
+    for (QWidget* widget : QApplication::allWidgets())
+        if (auto* box = qobject_cast<TextBox*>(widget))
+            boxes << box;
+    ASSERT_EQ(boxes.size(), 4);
+    for (TextBox* box : boxes) {
+        const bool page = box == w->Text1;
+        EXPECT_EQ(box->gutter() != nullptr, page) << box->objectName().toStdString();
+        EXPECT_EQ(box->highlighter() != nullptr, page);
+        EXPECT_EQ(box->extraSelections().isEmpty(), !page);
+    }
 }
 
 } // namespace

@@ -9,7 +9,9 @@
 #include "support/Fixtures.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -114,6 +116,45 @@ TEST_F(SourceViewTest, LinesScrolledIntoViewAreColoured)
     EXPECT_EQ(colourAt(box, last, 0), box.highlighter()->colour(HtmlKind::Comment));
     EXPECT_EQ(colourAt(box, last, 4), box.highlighter()->colour(HtmlKind::Tag));
     EXPECT_EQ(colourAt(box, last - 1, 0), box.highlighter()->colour(HtmlKind::Comment));
+}
+
+// Page Down, a search or a jump scrolls the view with the scroll bar's signals blocked; the lines
+// they bring into view are coloured all the same, after the page's states are all known.
+TEST_F(SourceViewTest, LinesAKeyScrollsIntoViewAreColoured)
+{
+    QByteArray page;
+    for (int i = 0; i < 3000; ++i)
+        page += "<b>" + QByteArray::number(i) + "</b> &amp; x\r\n";
+    openPage(page);
+    TextBox& box = *w->Text1;
+    for (int i = 0; i < 1000 && box.highlighter()->knownStates() < box.blockCount(); ++i)
+        QCoreApplication::processEvents();
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    QCoreApplication::processEvents();
+    const int top = box.cursorForPosition(QPoint(0, 0)).blockNumber();
+    ASSERT_GT(top, 50);
+    for (int line = top; line < top + 10; ++line)
+        EXPECT_EQ(colourAt(box, line, 0), box.highlighter()->colour(HtmlKind::Tag)) << line;
+}
+
+// The gutter is as wide as the last line's number and shows the lines the page has: what is on
+// the screen is what the gutter paints now.
+TEST_F(SourceViewTest, GutterFollowsAnOpenedPage)
+{
+    TextBox& box = *w->Text1;
+    LineGutter& gutter = *box.gutter();
+    for (const int lines : {21612, 4}) {
+        openPage(QByteArray("<p>x</p>\r\n").repeated(lines - 1) + "end");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(gutter.width(), LineGutter::widthFor(lines, box.fontMetrics()));
+        const QImage onScreen = w->screen()
+                                    ->grabWindow(w->winId())
+                                    .toImage()
+                                    .copy(QRect(gutter.mapTo(w.get(), QPoint()), gutter.size()))
+                                    .convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(onScreen, gutter.grab().toImage().convertToFormat(QImage::Format_RGB32)) << lines;
+    }
 }
 
 TEST_F(SourceViewTest, ContrastSwapsTheColourScheme)
