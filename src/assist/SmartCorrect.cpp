@@ -39,9 +39,7 @@ bool selectTag(TextModel& text, int p, Kind kind)
         const bool caps = correct::capitalised(kind);
         platform().message(caps ? kTagEndCorrectedMessage : kTagEndCorrectedLower,
                            MsgIcon::Exclamation, caps ? kAssistantTitle : kAssistantTitleLower);
-        text.setSelStart(text.length());
-        text.setSelText(QStringLiteral(">"));
-        text.setSelStart(p);
+        text.replaceAt({text.length()}, 0, QStringLiteral(">"));
         return false;
     }
     text.setSelLength(end + 1 - p);

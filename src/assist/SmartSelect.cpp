@@ -22,7 +22,10 @@ void smartSelect(TextModel& text)
     }
     platform().messageBox({kAssistantTitle, kEndTagAddedMessage, MsgButtons::Ok,
                            MsgIcon::Information, MsgAnswer::Ok});
-    text.setText(text.text() + u'>');
+    // The caret goes to the start of the page, as a whole new text would leave it; the page
+    // changes by its one added character.
+    text.setSelStart(0);
+    text.replaceAt({text.length()}, 0, QStringLiteral(">"));
 }
 
 } // namespace orvel

@@ -181,15 +181,17 @@ void FindReplaceDialog::btnReplace_Click()
 
 void FindReplaceDialog::btnReplaceAll_Click()
 {
-    const QString what = txtfind->currentText();
     TextModel& text = *target().text;
-    int count = 0;
-    const QString replaced =
-        replaceAll(text.text(), what, txtReplace->currentText(), caseRule(), &count);
-    // One change of the page, one undo step, however many matches.
-    if (count > 0) {
+    const QString what = txtfind->currentText();
+    const QList<int> matches = matchesOf(text.text(), what, caseRule());
+    if (!matches.isEmpty()) {
+        // The caret goes to the start of the page, as a new text would put it, before the change:
+        // the change pass must not complete what a replacement leaves before the caret.
         EditGroup group(text);
-        text.setText(replaced);
+        text.setSelStart(0);
+        // Only the matches change, in one change of the page, however many.
+        text.replaceAt(matches, int(what.size()), txtReplace->currentText());
+        text.setSelStart(0);
     }
     hide();
 }

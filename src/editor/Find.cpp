@@ -68,31 +68,15 @@ int nextMatch(const TextModel& text, const QString& what, Direction direction, i
     return at + 1;
 }
 
-QString replaceAll(const QString& text, const QString& what, const QString& with,
-                   Qt::CaseSensitivity cs, int* count)
+QList<int> matchesOf(QStringView text, const QString& what, Qt::CaseSensitivity cs)
 {
-    int replaced = 0;
-    if (what.isEmpty()) {
-        if (count)
-            *count = 0;
-        return text;
-    }
-    const QStringView source(text);
+    QList<int> at;
+    if (what.isEmpty())
+        return at;
     const QStringMatcher matcher(what, cs);
-    QString out;
-    out.reserve(text.size());
-    qsizetype from = 0;
-    for (qsizetype at = matcher.indexIn(source, from); at >= 0;
-         at = matcher.indexIn(source, from)) {
-        out.append(source.mid(from, at - from));
-        out.append(with);
-        from = at + what.size();
-        ++replaced;
-    }
-    out.append(source.mid(from));
-    if (count)
-        *count = replaced;
-    return out;
+    for (qsizetype i = matcher.indexIn(text, 0); i >= 0; i = matcher.indexIn(text, i + what.size()))
+        at << int(i);
+    return at;
 }
 
 } // namespace orvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace orvel {
@@ -24,10 +25,8 @@ enum class Direction { Down, Up };
 int nextMatch(const TextModel& text, const QString& what, Direction direction, int last,
               Qt::CaseSensitivity cs);
 
-// `text` with every occurrence of `what` replaced by `with`, scanning from the start; the text
-// between the matches is kept exactly. One pass over the text. `count` receives the number of
-// replacements when given.
-QString replaceAll(const QString& text, const QString& what, const QString& with,
-                   Qt::CaseSensitivity cs, int* count = nullptr);
+// Where Replace All replaces: every occurrence of `what` in `text`, scanning from the start, a
+// match never overlapping the one before it. One pass over the text.
+QList<int> matchesOf(QStringView text, const QString& what, Qt::CaseSensitivity cs);
 
 } // namespace orvel

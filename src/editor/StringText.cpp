@@ -57,6 +57,40 @@ void StringText::setSelText(const QString& text)
     changed();
 }
 
+void StringText::replaceAt(const QList<int>& starts, int length, const QString& with)
+{
+    if (starts.isEmpty())
+        return;
+    const QString inserted = withCrLf(with);
+    const int grows = int(inserted.size()) - length;
+    // Where a position goes: past a replaced span it moves by what the span grew; inside one, to
+    // the end of its new text; a caret at an insertion point ends after the inserted text.
+    const auto moved = [&](int pos) {
+        int shift = 0;
+        for (const int at : starts) {
+            if (pos >= at + length && (length > 0 || pos >= at))
+                shift += grows;
+            else if (pos > at)
+                return at + shift + int(inserted.size());
+        }
+        return pos + shift;
+    };
+    const int start = moved(m_start), end = moved(m_start + m_length);
+    QString out;
+    out.reserve(m_text.size() + starts.size() * grows);
+    int from = 0;
+    for (const int at : starts) {
+        out += QStringView(m_text).mid(from, at - from);
+        out += inserted;
+        from = at + length;
+    }
+    out += QStringView(m_text).mid(from);
+    m_text = out;
+    m_start = start;
+    m_length = end - start;
+    changed();
+}
+
 QString StringText::mid(int start, int count) const
 {
     start = std::clamp(start, 0, length());

@@ -25,6 +25,7 @@ public:
     void setSelLength(int length) override;
     QString selText() const override { return m_text.mid(m_start, m_length); }
     void setSelText(const QString& text) override;
+    void replaceAt(const QList<int>& starts, int length, const QString& with) override;
     int length() const override { return int(m_text.size()); }
     QString mid(int start, int count) const override;
     int lineCount() const override;

@@ -379,6 +379,26 @@ void TextBox::setSelText(const QString& text)
     ensureCursorVisible();
 }
 
+void TextBox::replaceAt(const QList<int>& starts, int length, const QString& with)
+{
+    if (starts.isEmpty())
+        return;
+    const QString inserted = normalizeLineEnds(with);
+    const int last = document()->characterCount() - 1;
+    QTextCursor c(document());
+    beginChange(c);
+    for (auto at = starts.crbegin(); at != starts.crend(); ++at) {
+        int end = toDoc(*at + length);
+        // An end between CR and LF takes the whole line end.
+        if (end < last && toModel(end) < *at + length)
+            ++end;
+        c.setPosition(toDoc(*at));
+        c.setPosition(end, QTextCursor::KeepAnchor);
+        c.insertText(inserted);
+    }
+    c.endEditBlock(); // the change signal fires here, once
+}
+
 QString TextBox::mid(int start, int count) const
 {
     const int len = length();

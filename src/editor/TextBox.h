@@ -34,6 +34,7 @@ public:
     QString selText() const override;
     // The change signal fires before this returns, with the caret already after the new text.
     void setSelText(const QString& text) override;
+    void replaceAt(const QList<int>& starts, int length, const QString& with) override;
     int length() const override;
     QString mid(int start, int count) const override;
     int lineCount() const override;

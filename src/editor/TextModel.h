@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace orvel {
@@ -27,6 +28,10 @@ public:
     virtual void setSelLength(int length) = 0;
     virtual QString selText() const = 0;
     virtual void setSelText(const QString& text) = 0;
+    // Replaces the `length` characters at each of `starts` (ascending, never overlapping) with
+    // `with`, as one change: the rest of the text, each line's end included, stays as it is, and
+    // the caret and the selection move with the text around them. An empty `length` inserts.
+    virtual void replaceAt(const QList<int>& starts, int length, const QString& with);
 
     // Characters of the model (line ends count two).
     virtual int length() const = 0;
@@ -47,6 +52,24 @@ public:
     // Gives the box the keyboard focus, where it has one to take.
     virtual void focus() {}
 };
+
+inline void TextModel::replaceAt(const QList<int>& starts, int length, const QString& with)
+{
+    // From the last to the first, so that the positions before each stay good.
+    const int start = selStart(), selected = selLength();
+    int shift = 0;
+    beginEditGroup();
+    for (auto at = starts.crbegin(); at != starts.crend(); ++at) {
+        setSelStart(*at);
+        setSelLength(length);
+        setSelText(with);
+        if (*at < start)
+            shift += int(with.size()) - length;
+    }
+    endEditGroup();
+    setSelStart(start + shift);
+    setSelLength(selected);
+}
 
 // One command, one undo step: everything the command changes while this lives.
 class EditGroup {

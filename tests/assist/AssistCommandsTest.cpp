@@ -1,12 +1,15 @@
 // The Options-menu commands of the typing aids, through the source window's menu.
 #include "assist/PageProperties.h"
 #include "assist/SmartSelect.h"
+#include "dialogs/FindReplace.h"
 #include "dialogs/PageProps.h"
 #include "dialogs/Rollover.h"
 #include "editor/DefaultPage.h"
 #include "support/Fixtures.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -66,6 +69,40 @@ TEST_F(AssistCommandsTest, PagePropertiesWithoutBodyOrHead)
     EXPECT_EQ(ui.promptTexts(), QStringList({kBodyMissingMessage, kHeadMissingMessage}));
     EXPECT_EQ(shownPageProps(), nullptr);
     EXPECT_EQ(w->Text1->text(), QStringLiteral("<HTML>\r\n<P>x</HTML>"));
+}
+
+// A command changes only the characters it means to change: on a page whose lines end in CR LF,
+// LF and CR, the saved file is the opened one with just those characters changed.
+TEST_F(AssistCommandsTest, CommandsKeepEachLinesEnd)
+{
+    const QByteArray page = "<html>\r\n<B>cat</B>\n<p>cat</p>\rcat\r\n<BODY x=\"cat\"";
+    const QByteArray closed = page + ">";
+    const struct {
+        const char* entry;
+        const char* caretAfter; // the caret goes after the last occurrence of this
+        QByteArray saved;
+    } cases[] = {
+        {"mnusmartselect", "<BODY x", closed},
+        {"mnuautodel", "<BODY x", closed},
+        {"mnutruecorrect", "<BODY x", closed},
+        {"mnupageproperties", "cat\r\n", closed},
+        {"mnuReplace", "", QByteArray(page).replace("cat", "dog")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry);
+        openPage(page, int(page.lastIndexOf(c.caretAfter) + qstrlen(c.caretAfter)));
+        choose(c.entry);
+        if (auto* d = w->findChild<FindReplaceDialog*>(); d && d->isVisible()) {
+            d->txtfind->setEditText(QStringLiteral("cat"));
+            d->txtReplace->setEditText(QStringLiteral("dog"));
+            QTest::mouseClick(d->btnReplaceAll, Qt::LeftButton);
+        }
+        ASSERT_TRUE(w->savePage());
+        QFile saved(w->saveme->text());
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromLatin1(saved.readAll()), QString::fromLatin1(c.saved));
+        ui.prompts.clear();
+    }
 }
 
 } // namespace

@@ -100,9 +100,11 @@ TEST(FindTest, ReplaceAllKeepsTheTextBetweenMatches)
         {"abc", "b", "", Qt::CaseSensitive, "ac", 1},
     };
     for (const auto& r : rows) {
-        int count = -1;
-        EXPECT_EQ(replaceAll(u(r.text), u(r.what), u(r.with), r.cs, &count), u(r.out)) << r.text;
-        EXPECT_EQ(count, r.count) << r.text;
+        StringText t(u(r.text));
+        const QList<int> at = matchesOf(t.text(), u(r.what), r.cs);
+        t.replaceAt(at, int(qstrlen(r.what)), u(r.with));
+        EXPECT_EQ(t.text(), u(r.out)) << r.text;
+        EXPECT_EQ(at.size(), r.count) << r.text;
     }
 }
 
