@@ -22,6 +22,28 @@ namespace {
 
 using correct::Kind;
 
+// The dialogs one Smart Correct has filled so far. Each starts from its own defaults: one still
+// open from an earlier use (the image dialog stays open after its OK) would keep that use's
+// values in the fields the tag does not carry. A mail link fills the link dialog twice.
+class Filled {
+public:
+    explicit Filled(const DialogTarget& target) : m_target(target) {}
+    template <class D> D* dialog()
+    {
+        if (!m_started.contains(&D::staticMetaObject)) {
+            m_started << &D::staticMetaObject;
+            for (QObject* child : m_target.window->children())
+                if (auto* old = qobject_cast<D*>(child))
+                    old->unload();
+        }
+        return dialogFor<D>(m_target);
+    }
+
+private:
+    const DialogTarget& m_target;
+    QList<const QMetaObject*> m_started;
+};
+
 void present(QWidget* dialog)
 {
     dialog->show();
@@ -46,10 +68,10 @@ bool selectTag(TextModel& text, int p, Kind kind)
     return true;
 }
 
-void openImage(const DialogTarget& target, const QString& tag)
+void openImage(Filled& filled, const QString& tag)
 {
     const correct::ImageValues v = correct::readImage(tag);
-    ImagerDialog* d = dialogFor<ImagerDialog>(target);
+    ImagerDialog* d = filled.dialog<ImagerDialog>();
     d->imageurl->setText(v.url);
     d->txtheight->setText(v.height);
     d->txtwidth->setText(v.width);
@@ -61,10 +83,10 @@ void openImage(const DialogTarget& target, const QString& tag)
     present(d);
 }
 
-void openFont(const DialogTarget& target, const QString& tag)
+void openFont(Filled& filled, const QString& tag)
 {
     const correct::FontValues v = correct::readFont(tag);
-    FontyDialog* d = dialogFor<FontyDialog>(target);
+    FontyDialog* d = filled.dialog<FontyDialog>();
     // The dialog's OK writes its own copy over the selection: with the tag in it, OK keeps the
     // tag (as edited there) instead of deleting it.
     d->Text1->setText(tag);
@@ -80,10 +102,10 @@ void openFont(const DialogTarget& target, const QString& tag)
     present(d);
 }
 
-void openRule(const DialogTarget& target, const QString& tag)
+void openRule(Filled& filled, const QString& tag)
 {
     const correct::RuleValues v = correct::readRule(tag);
-    HruleDialog* d = dialogFor<HruleDialog>(target);
+    HruleDialog* d = filled.dialog<HruleDialog>();
     if (!v.align.isEmpty()) {
         // An alignment the list does not offer leaves nothing chosen, which writes no align.
         const QList<QListWidgetItem*> found = d->Align->findItems(v.align, Qt::MatchFixedString);
@@ -108,10 +130,10 @@ void leaveLinkText(LinkCompleteDialog* d)
     d->txttodisplay->clear();
 }
 
-void openMail(const DialogTarget& target, const QString& tag, int& correctState)
+void openMail(Filled& filled, const QString& tag, int& correctState)
 {
     const correct::MailValues v = correct::readMail(tag);
-    LinkCompleteDialog* d = dialogFor<LinkCompleteDialog>(target);
+    LinkCompleteDialog* d = filled.dialog<LinkCompleteDialog>();
     present(d);
     d->Option2->setChecked(true);
     if (!v.address.isEmpty()) {
@@ -129,10 +151,10 @@ void openMail(const DialogTarget& target, const QString& tag, int& correctState)
         d->mailid->setText(d->mailid->text().left(subject));
 }
 
-void openLink(const DialogTarget& target, const QString& tag)
+void openLink(Filled& filled, const QString& tag)
 {
     const correct::LinkValues v = correct::readLink(tag);
-    LinkCompleteDialog* d = dialogFor<LinkCompleteDialog>(target);
+    LinkCompleteDialog* d = filled.dialog<LinkCompleteDialog>();
     if (!v.url.isEmpty()) {
         leaveLinkText(d);
         d->linkurl->setText(v.url);
@@ -159,6 +181,7 @@ void trueAutoCorrect(const DialogTarget& target, int& correctState)
 {
     TextModel& text = *target.text;
     const int p = text.selStart();
+    Filled filled(target);
     for (const Kind kind : correct::kinds()) {
         // Each kind looks at the selection the kinds before it left.
         if (!correct::isKind(kind, text.selText()) || !selectTag(text, p, kind))
@@ -166,19 +189,19 @@ void trueAutoCorrect(const DialogTarget& target, int& correctState)
         const QString tag = text.selText();
         switch (kind) {
         case Kind::Image:
-            openImage(target, tag);
+            openImage(filled, tag);
             break;
         case Kind::Font:
-            openFont(target, tag);
+            openFont(filled, tag);
             break;
         case Kind::Rule:
-            openRule(target, tag);
+            openRule(filled, tag);
             break;
         case Kind::MailLink:
-            openMail(target, tag, correctState);
+            openMail(filled, tag, correctState);
             break;
         case Kind::Hyperlink:
-            openLink(target, tag);
+            openLink(filled, tag);
             break;
         }
     }

@@ -185,4 +185,23 @@ TEST_F(SmartCorrectTest, OkReplacesTheTag)
     EXPECT_EQ(w->Text1->text(), crlf("x<font size=\"2\">a</font>"));
 }
 
+// The image dialog stays open after its OK; Smart Correct on the next image starts it from its
+// defaults, so a field that image does not carry never gets the last image's value.
+TEST_F(SmartCorrectTest, FieldsATagLacksGetTheDialogsDefaults)
+{
+    const QString page = crlf("<P>\n<IMG SRC=\"a.gif\" ALT=\"Cat\" HSPACE=0>\n<IMG SRC=\"b.gif\">");
+    openPage(page.toUtf8(), 8);
+    w->menuAction(QStringLiteral("mnutruecorrect"))->trigger();
+    auto* d = w->findChild<ImagerDialog*>();
+    ASSERT_TRUE(d && d->isVisible());
+    d->horispace->setText(QStringLiteral("7"));
+    QTest::mouseClick(d->OKButton, Qt::LeftButton);
+    w->Text1->setSelStart(int(w->Text1->text().lastIndexOf(QStringLiteral("b.gif"))));
+    w->menuAction(QStringLiteral("mnutruecorrect"))->trigger();
+    d = w->findChild<ImagerDialog*>();
+    ASSERT_TRUE(d && d->isVisible());
+    EXPECT_EQ(openDialog(), QStringLiteral("imager|b.gif|800|600|off|Images not available|Left|0"));
+    EXPECT_EQ(d->horispace->text(), QStringLiteral("0"));
+}
+
 } // namespace
