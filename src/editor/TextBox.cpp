@@ -55,6 +55,11 @@ private:
     int m_blocks = 1;
 };
 
+bool isCtrlY(const QKeyEvent* e)
+{
+    return e->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+}
+
 } // namespace
 
 TextBox::TextBox(QWidget* parent, View view) : QPlainTextEdit(parent)
@@ -433,6 +438,10 @@ QString TextBox::mid(int start, int count) const
 
 bool TextBox::event(QEvent* e)
 {
+    if (e->type() == QEvent::ShortcutOverride && isCtrlY(static_cast<QKeyEvent*>(e))) {
+        e->accept(); // the box's own key, before any shortcut of the window
+        return true;
+    }
     if (e->type() == QEvent::ShortcutOverride) {
         // Keys the program claims as menu shortcuts must reach the menus, not the built-in
         // editing commands (copy, paste, select all, ...). The key press itself still counts
@@ -457,10 +466,12 @@ void TextBox::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
-    if (e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo)) {
-        ++m_restoring;
-        QPlainTextEdit::keyPressEvent(e);
-        --m_restoring;
+    // Ctrl+Y redoes as Ctrl+Shift+Z does, whatever keys the desktop gives undo and redo.
+    const bool redo = e->matches(QKeySequence::Redo) || isCtrlY(e);
+    if (redo || e->matches(QKeySequence::Undo)) {
+        if (!isReadOnly())
+            restore(!redo);
+        e->accept();
         return;
     }
     const Qt::KeyboardModifiers typing = e->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -226,6 +227,20 @@ TEST_F(ShortcutTest, MenuKeysWithoutACommandYetLeaveThePageAlone)
     w->menuAction(QStringLiteral("mnuselectall"))->setEnabled(false);
     press("Ctrl+A");
     EXPECT_EQ(marked(), QStringLiteral("he|llo world"));
+}
+
+// Ctrl+Z takes the typing back; Ctrl+Y brings it again, as Ctrl+Shift+Z does.
+TEST_F(ShortcutTest, UndoAndRedoKeys)
+{
+    ASSERT_EQ(QApplication::focusWidget(), w->Text1);
+    w->Text1->document()->clearUndoRedoStacks();
+    QTest::keyClicks(w->Text1, "abc");
+    for (const char* redo : {"Ctrl+Y", "Ctrl+Shift+Z"}) {
+        press("Ctrl+Z");
+        EXPECT_EQ(marked(), QStringLiteral("hello world|")) << redo;
+        press(redo);
+        EXPECT_EQ(marked(), QStringLiteral("hello abc|")) << redo;
+    }
 }
 
 // Keys refresh the caret and line captions, a click only the caret's.
