@@ -254,6 +254,7 @@ void SourceWindow::buildPageFormatMenu()
 void SourceWindow::takePage(PageRead& page, bool undoable)
 {
     QTextDocument* doc = Text1->document();
+    Text1->setReadOnly(false); // the page read now decides
     const PageFormat before = pageFormat;
     if (undoable) {
         EditGroup group(*Text1);
@@ -523,7 +524,7 @@ bool SourceWindow::updateCharsetDeclaration(Encoding e)
 
 void SourceWindow::setPageEncoding(Encoding e)
 {
-    if (m_busy || e == pageFormat.encoding)
+    if (m_busy || e == pageFormat.encoding || refusesChange())
         return;
     const PageFormat before = pageFormat;
     EditGroup group(*Text1);
@@ -552,6 +553,10 @@ void SourceWindow::convertLineEnds(LineEnd e)
     const PageFormat before = pageFormat;
     if (!before.ends.mixed() && before.ends.style == e) {
         showPageFormat();
+        return;
+    }
+    if (refusesChange()) {
+        showPageFormat(); // the entry chosen is not the page's
         return;
     }
     QTextDocument* doc = Text1->document();

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -74,6 +75,9 @@ SourceWindow::SourceWindow(QWidget* parent) : QMainWindow(parent)
     Text1->setText(defaultPage());
     Text1->document()->clearUndoRedoStacks();
     connect(Text1, &TextBox::changed, this, &SourceWindow::Text1_Change);
+    connect(Text1, &TextBox::refused, this, [this] {
+        platform().message(readOnlyMessage(), MsgIcon::Exclamation, kAssistantTitle);
+    });
     Form_Load();
 }
 
@@ -414,6 +418,21 @@ void SourceWindow::Form_Load()
 void SourceWindow::Text1_Change()
 {
     changePass.run();
+}
+
+QString SourceWindow::readOnlyMessage() const
+{
+    return QStringLiteral("\"%1\" was opened read-only because it is not a text page. It "
+                          "cannot be changed.")
+        .arg(QDir::toNativeSeparators(saveme->text()));
+}
+
+bool SourceWindow::refusesChange()
+{
+    if (!Text1->isReadOnly())
+        return false;
+    platform().message(readOnlyMessage(), MsgIcon::Exclamation, kAssistantTitle);
+    return true;
 }
 
 void SourceWindow::setModified(bool modified)

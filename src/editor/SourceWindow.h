@@ -97,6 +97,11 @@ public:
     void setCaption(const QString& caption);
     const QString& caption() const { return m_caption; }
 
+    // A page opened read-only (not text) refuses every change, with this message once a command.
+    QString readOnlyMessage() const;
+    // True, after the message, when the page is read-only: for changes that are not of its text.
+    bool refusesChange();
+
     // The page was edited since the last New, Open or Save (the `star` marker shows it).
     bool isModified() const { return m_modified; }
     void setModified(bool modified);

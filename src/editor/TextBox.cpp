@@ -231,12 +231,29 @@ void TextBox::beginJoinedEditGroup()
 
 void TextBox::endEditGroup()
 {
+    if (m_groupDepth > 0 && --m_groupDepth == 0 && m_groupRefused) {
+        m_groupRefused = false;
+        emit refused();
+    }
+}
+
+bool TextBox::refuse()
+{
+    // A read-only page takes no change from anybody; a read-only box of a dialog shows what its
+    // dialog writes there.
+    if (!isReadOnly() || !isSourceView())
+        return false;
     if (m_groupDepth > 0)
-        --m_groupDepth;
+        m_groupRefused = true;
+    else
+        emit refused();
+    return true;
 }
 
 void TextBox::setText(const QString& text)
 {
+    if (refuse())
+        return;
     QTextCursor c(document());
     beginChange(c);
     c.select(QTextCursor::Document);
@@ -374,6 +391,8 @@ void TextBox::setSelLength(int length)
 
 void TextBox::setSelText(const QString& text)
 {
+    if (refuse())
+        return;
     // The widget's own cursor follows the edit made through its copy, so the caret is after the
     // new text already while the change signal runs (at the end of the edit block). Setting the
     // copy back afterwards would undo what a nested change did to the caret.
@@ -386,7 +405,7 @@ void TextBox::setSelText(const QString& text)
 
 void TextBox::replaceAt(const QList<int>& starts, int length, const QString& with)
 {
-    if (starts.isEmpty())
+    if (starts.isEmpty() || refuse())
         return;
     const QString inserted = normalizeLineEnds(with);
     const int last = document()->characterCount() - 1;
@@ -469,7 +488,7 @@ void TextBox::keyPressEvent(QKeyEvent* e)
     // Ctrl+Y redoes as Ctrl+Shift+Z does, whatever keys the desktop gives undo and redo.
     const bool redo = e->matches(QKeySequence::Redo) || isCtrlY(e);
     if (redo || e->matches(QKeySequence::Undo)) {
-        if (!isReadOnly())
+        if (!isReadOnly()) // keys change nothing on a read-only page, and say nothing
             restore(!redo);
         e->accept();
         return;
@@ -512,6 +531,8 @@ void TextBox::typeKey(QKeyEvent* e)
 
 void TextBox::restore(bool undo)
 {
+    if (refuse())
+        return;
     ++m_restoring;
     if (undo)
         QPlainTextEdit::undo();

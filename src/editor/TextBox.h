@@ -77,6 +77,9 @@ signals:
     void keyUp(int key);
     // A click of the mouse in the box (on release, after the caret has moved).
     void clicked();
+    // A change of a read-only box was refused: once for an edit group (a command), however many
+    // changes it tried.
+    void refused();
     void mouseMoved();
 
 protected:
@@ -101,13 +104,17 @@ private:
     // the same place, and with what the change pass adds on it.
     void typeKey(QKeyEvent* e);
     void restore(bool undo);
+    // True (and `refused` said, or kept for the end of the group) when the box is read-only.
+    bool refuse();
     void showSource();
+    bool isSourceView() const { return m_gutter != nullptr; }
     void fitGutter();
     void followColours();
     void markCaretLine();
 
     int m_groupDepth = 0;
     bool m_groupStarted = false;
+    bool m_groupRefused = false;
     int m_restoring = 0;
     // Where the last typed key left the document and the caret; -1: no typing run to join.
     int m_runRevision = -1;

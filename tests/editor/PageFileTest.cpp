@@ -3,15 +3,18 @@
 // hold, files changed by another program, and saves that fail or are cut short.
 #include "support/Fixtures.h"
 
+#include "dialogs/Hrule.h"
 #include "editor/PageFile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextDocument>
 
 #include <csignal>
@@ -187,6 +190,42 @@ TEST_F(PageFileTest, AFileThatIsNotTextOpensOnlyReadOnlyAndIsNeverWritten)
     EXPECT_EQ(readBytes(file), binary);
     w->new_Click();
     EXPECT_FALSE(w->Text1->isReadOnly());
+}
+
+// Every command refuses to change a read-only page, with one message however many changes it
+// tries, as typing changes nothing; the page is not marked changed.
+TEST_F(PageFileTest, CommandsRefuseToChangeAReadOnlyPage)
+{
+    const QString file = path();
+    ASSERT_TRUE(writeFile(file, QByteArray("<p>one\0two</p>\r\n<b>x</b>\r\n", 21)));
+    ui.answerFile(file).answer(MsgAnswer::Yes); // open it read-only
+    w->open_Click();
+    ASSERT_TRUE(w->Text1->isReadOnly());
+    const QString page = w->Text1->text();
+    ui.clipboard = QStringLiteral("pasted");
+    ui.prompts.clear();
+    const char* entries[] = {"quickformata",     "bolda",    "mnuUcase",
+                             "mnutabby",         "mnupaste", "mnubookmark",
+                             "mnusaveinutf16le", "mnuendlf", "hra"};
+    for (const char* entry : entries) {
+        w->Text1->setSelStart(3);
+        w->Text1->setSelLength(3);
+        ui.answer(QStringLiteral("top")); // the bookmark's name; the other boxes take their own
+        w->menuAction(QString::fromUtf8(entry))->trigger();
+        if (auto* rule = w->findChild<HruleDialog*>())
+            rule->OKButton_Click();
+        EXPECT_EQ(w->Text1->text(), page) << entry;
+        EXPECT_EQ(w->star->text(), QString()) << entry;
+        EXPECT_EQ(messages(), QStringList{w->readOnlyMessage()}) << entry;
+        ui.prompts.clear();
+    }
+    EXPECT_TRUE(w->menuAction(QStringLiteral("mnuendcrlf"))->isChecked());
+    QTest::keyClicks(QApplication::focusWidget(), "typed");
+    EXPECT_EQ(w->Text1->text(), page);
+    EXPECT_TRUE(ui.prompts.isEmpty());
+    EXPECT_EQ(w->readOnlyMessage(), QStringLiteral("\"") + QDir::toNativeSeparators(file) +
+                                        QStringLiteral("\" was opened read-only because it is "
+                                                       "not a text page. It cannot be changed."));
 }
 
 // A Windows-1252 page keeps its bytes; a character it cannot hold is named, and the page goes
