@@ -67,6 +67,9 @@ void BookeeperDialog::List1_Click()
 void BookeeperDialog::OKButton_Click()
 {
     TextModel& text = *target().text;
+    // The keyboard goes back to the page, whose window comes to the front: typing goes on there.
+    target().window->activateWindow();
+    target().window->raise();
     text.focus();
     const QListWidgetItem* chosen = List2->currentItem();
     // With nothing chosen the empty anchor is found at the start of the page.

@@ -8,6 +8,7 @@
 #include "dialogs/TempClip.h"
 #include "editor/TempClipboard.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
@@ -405,6 +406,26 @@ TEST_F(EditCommandsTest, BookmarksAreListedScannedAndGoneAfterOpen)
     press("open");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(edits().bookeeper(), nullptr);
+}
+
+// Go hands the keyboard back to the page: what is typed next goes in at the bookmark.
+TEST_F(EditCommandsTest, GoGivesThePageTheKeyboard)
+{
+    openPage("<P>one</P>\r\n<P>two</P>", 12);
+    ui.answer(q("two"));
+    press("mnubookmark");
+    w->Text1->setSelStart(0);
+    press("mnubookmarks");
+    BookeeperDialog* d = edits().bookeeper();
+    // Offscreen, a window takes the keyboard only once it is exposed.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([d] { return QApplication::activeWindow() == d; }));
+    d->List1->setCurrentRow(0);
+    QTest::mouseClick(d->OKButton, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w.get(); }));
+    QTest::keyClicks(QApplication::focusWidget(), "X");
+    EXPECT_EQ(w->Text1->text(), q("<P>one</P>\r\nX<a name=\"two\">Start from here</a><P>two</P>"));
 }
 
 } // namespace
