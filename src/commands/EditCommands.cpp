@@ -171,6 +171,7 @@ void EditCommands::mnufind_Click()
     FindReplaceDialog* d = dialogFor<FindReplaceDialog>({&m_w, &text});
     d->txtfind->setEditText(text.selText());
     present(d);
+    d->focusFindText();
 }
 
 void EditCommands::mnuReplace_Click()

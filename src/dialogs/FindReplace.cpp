@@ -11,9 +11,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace orvel {
@@ -44,6 +46,7 @@ FindReplaceDialog::FindReplaceDialog(const DialogTarget& target)
     lblreplink->setForegroundRole(QPalette::Link);
     lblreplink->setCursor(Qt::PointingHandCursor);
     lblreplink->installEventFilter(this);
+    txtfind->installEventFilter(this);
 
     FrameRep = new QGroupBox(this);
     FrameRep->setObjectName(QStringLiteral("FrameRep"));
@@ -94,6 +97,10 @@ FindReplaceDialog::FindReplaceDialog(const DialogTarget& target)
 
 bool FindReplaceDialog::eventFilter(QObject* watched, QEvent* e)
 {
+    if (watched == txtfind && e->type() == QEvent::FocusIn && m_selectOnFocus) {
+        m_selectOnFocus = false;
+        txtfind->lineEdit()->selectAll();
+    }
     if (watched == lblreplink && e->type() == QEvent::MouseButtonRelease)
         lblreplink_Click();
     else if (watched == this && e->type() == QEvent::MouseMove)
@@ -125,6 +132,17 @@ void FindReplaceDialog::lblreplink_Click()
     m_replaceLook = true;
     adjustSize();
     setWindowTitle(QStringLiteral("Replace"));
+    focusFindText();
+}
+
+void FindReplaceDialog::focusFindText()
+{
+    // A look starts in its first field, whatever had the focus when the dialog last hid (Find
+    // Next, after a search): the text to find, selected, so that typing replaces it.
+    txtfind->setFocus();
+    txtfind->lineEdit()->selectAll();
+    // The window may take the keyboard only later, and its activation drops the selection.
+    m_selectOnFocus = !txtfind->hasFocus();
 }
 
 void FindReplaceDialog::btnfind_Click()

@@ -43,6 +43,8 @@ public:
     Qt::CaseSensitivity caseRule() const;
 
     void lblreplink_Click();
+    // The keyboard to the text to find.
+    void focusFindText();
     void btnfind_Click();
     void btnReplace_Click();
     void btnReplaceAll_Click();
@@ -54,6 +56,7 @@ protected:
 
 private:
     bool m_replaceLook = false;
+    bool m_selectOnFocus = false;
 };
 
 } // namespace orvel

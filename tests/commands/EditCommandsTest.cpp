@@ -57,6 +57,17 @@ protected:
         r.answers.clear();
         run(r);
     }
+    // Offscreen, a window a command showed takes the keyboard only once it is exposed, and one
+    // shown again over a focus that never left it takes it only through another window.
+    void activate(QWidget* d)
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this, d] {
+            if (QGuiApplication::focusWindow() == d->windowHandle())
+                w->activateWindow();
+            d->activateWindow();
+            return QApplication::activeWindow() == d;
+        }));
+    }
     static QStringList items(const QComboBox* c)
     {
         QStringList list;
@@ -417,15 +428,29 @@ TEST_F(EditCommandsTest, GoGivesThePageTheKeyboard)
     w->Text1->setSelStart(0);
     press("mnubookmarks");
     BookeeperDialog* d = edits().bookeeper();
-    // Offscreen, a window takes the keyboard only once it is exposed.
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
-    d->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([d] { return QApplication::activeWindow() == d; }));
+    activate(d);
     d->List1->setCurrentRow(0);
     QTest::mouseClick(d->OKButton, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w.get(); }));
     QTest::keyClicks(QApplication::focusWidget(), "X");
     EXPECT_EQ(w->Text1->text(), q("<P>one</P>\r\nX<a name=\"two\">Start from here</a><P>two</P>"));
+}
+
+// After a Find, the dialog opened again in its Replace look takes typing in its first field.
+TEST_F(FindTest, TheReplaceLookStartsInItsFirstField)
+{
+    openPage("one two two");
+    press("mnufind");
+    FindReplaceDialog* d = edits().findreplace();
+    activate(d);
+    QTest::keyClicks(QApplication::focusWidget(), "two");
+    QTest::mouseClick(d->btnfind, Qt::LeftButton);
+    EXPECT_EQ(marked(), q("one [two] two"));
+    EXPECT_FALSE(d->isVisible());
+    press("mnuReplace");
+    activate(d);
+    QTest::keyClicks(QApplication::focusWidget(), "three");
+    EXPECT_EQ(d->txtfind->currentText(), q("three"));
 }
 
 } // namespace
