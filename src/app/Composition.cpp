@@ -46,7 +46,7 @@ SourceWindowParts buildSourceWindow()
     fillChangePass(*parts.window);
     SourceLinks& links = parts.window->links;
     links.showPreview = [](const QString& path) { SideWindows::instance().showPreview(path); };
-    links.showHelp = [] { SideWindows::instance().showHelp(); };
+    links.showHelp = [](const QString& topic) { SideWindows::instance().showHelp(topic); };
     links.showAbout = [] { SideWindows::instance().showAbout(); };
     return parts;
 }

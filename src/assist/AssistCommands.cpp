@@ -70,7 +70,10 @@ void AssistCommands::mnusmartselect_Click()
 
 void AssistCommands::mnupageproperties_Click()
 {
-    openPageProperties({&m_w, m_w.Text1});
+    openPageProperties({&m_w, m_w.Text1}, [this] {
+        if (m_w.links.showHelp)
+            m_w.links.showHelp(QStringLiteral("Page Properties"));
+    });
 }
 
 } // namespace orvel

@@ -37,11 +37,12 @@ bool readyForPageProperties(TextModel& text)
     return true;
 }
 
-void openPageProperties(const DialogTarget& target)
+void openPageProperties(const DialogTarget& target, std::function<void()> help)
 {
     if (!readyForPageProperties(*target.text))
         return;
     PagePropsDialog* d = dialogFor<PagePropsDialog>(target);
+    d->setHelp(std::move(help));
     d->show();
     d->raise();
     d->activateWindow();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace orvel {
 
@@ -15,8 +16,8 @@ struct DialogTarget;
 bool readyForPageProperties(TextModel& text);
 
 // Options > Page Properties: readies the page and shows the dialog, the hidden one of an earlier
-// opening with its settings if there is one.
-void openPageProperties(const DialogTarget& target);
+// opening with its settings if there is one; its help button runs `help`.
+void openPageProperties(const DialogTarget& target, std::function<void()> help);
 
 inline const QString kBodyMissingMessage = QStringLiteral("The body tag is missing");
 inline const QString kHeadMissingMessage = QStringLiteral(

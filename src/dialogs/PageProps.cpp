@@ -147,11 +147,15 @@ void PagePropsDialog::buildControls()
 
     btnRollover =
         pushButton(this, QStringLiteral("btnRollover"), QStringLiteral("Rollover effects"));
-    // The help window is not part of the program yet.
+    // Enabled once the opener gives the dialog its help (setHelp).
     picthelpfile = new QToolButton(this);
     picthelpfile->setObjectName(QStringLiteral("picthelpfile"));
     picthelpfile->setIcon(buttonIcon(QStringLiteral("help-browser"), QStringLiteral("?")));
     picthelpfile->setEnabled(false);
+    connect(picthelpfile, &QToolButton::clicked, this, [this] {
+        if (m_help)
+            m_help();
+    });
     OKButton = pushButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnRollover);
@@ -250,6 +254,12 @@ QMimeData* PagePropsDialog::colourDrag() const
     auto* data = new QMimeData;
     data->setData(kColourFormat, Combo2->currentText().toUtf8());
     return data;
+}
+
+void PagePropsDialog::setHelp(std::function<void()> help)
+{
+    m_help = std::move(help);
+    picthelpfile->setEnabled(bool(m_help));
 }
 
 void PagePropsDialog::Check1_Click()

@@ -6,6 +6,7 @@
 
 #include <QPoint>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -66,6 +67,8 @@ public:
     // What a drag from the colour list carries.
     QMimeData* colourDrag() const;
 
+    // What `picthelpfile` shows: the help on page properties.
+    void setHelp(std::function<void()> help);
     void Check1_Click();
     void Command1_Click();
     void Command2_Click();
@@ -86,6 +89,7 @@ private:
 
     QPoint m_pressedAt;
     bool m_pressed = false;
+    std::function<void()> m_help;
 };
 
 } // namespace orvel

@@ -594,7 +594,7 @@ void SourceWindow::preview_Click()
 void SourceWindow::helpa_Click()
 {
     if (links.showHelp)
-        links.showHelp();
+        links.showHelp({});
 }
 
 void SourceWindow::about_Click()

@@ -43,8 +43,8 @@ struct SourceLinks {
     std::function<QString()> composerPagePath;
     // Shows the preview window on `path`.
     std::function<void(const QString& path)> showPreview;
-    // Shows the help window, and the about box.
-    std::function<void()> showHelp;
+    // Shows the help window on `topic` (its welcome text when empty), and the about box.
+    std::function<void(const QString& topic)> showHelp;
     std::function<void()> showAbout;
     // Ends the program at once, without asking any window.
     std::function<void()> endProgram;

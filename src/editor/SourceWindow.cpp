@@ -53,7 +53,7 @@ SourceWindow::SourceWindow(QWidget* parent) : QMainWindow(parent)
 
     links.composerPagePath = [this] { return saveme->text(); };
     links.showPreview = [](const QString&) {};
-    links.showHelp = [] {};
+    links.showHelp = [](const QString&) {};
     links.showAbout = [] {};
     links.endProgram = [] { QCoreApplication::exit(0); };
     links.closeBox = [this] { exit_Click(); };

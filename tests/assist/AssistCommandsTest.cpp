@@ -5,6 +5,7 @@
 #include "dialogs/PageProps.h"
 #include "dialogs/Rollover.h"
 #include "editor/DefaultPage.h"
+#include "help/Manual.h"
 #include "support/Fixtures.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 using namespace orvel;
 using namespace orvel::test;
@@ -103,6 +105,20 @@ TEST_F(AssistCommandsTest, CommandsKeepEachLinesEnd)
         EXPECT_EQ(QString::fromLatin1(saved.readAll()), QString::fromLatin1(c.saved));
         ui.prompts.clear();
     }
+}
+
+// The dialog's help button shows the help on page properties.
+TEST_F(AssistCommandsTest, PagePropertiesHelpButton)
+{
+    QStringList topics;
+    w->links.showHelp = [&topics](const QString& topic) { topics << topic; };
+    openPage(defaultPage().toUtf8());
+    choose("mnupageproperties");
+    PagePropsDialog* d = shownPageProps();
+    ASSERT_TRUE(d);
+    QTest::mouseClick(d->picthelpfile, Qt::LeftButton);
+    EXPECT_EQ(topics, QStringList{QStringLiteral("Page Properties")});
+    EXPECT_TRUE(Manual::builtIn().topic(topics.value(0)));
 }
 
 } // namespace
