@@ -103,7 +103,8 @@ EditCommands::EditCommands(SourceWindow& w)
         if (BookeeperDialog* d = bookeeper())
             d->unload();
     });
-    w.centralWidget()->installEventFilter(this);
+    m_form = w.centralWidget();
+    m_form->installEventFilter(this);
 
     // The main window's combo shows the main list; its edit text stays what it was.
     QComboBox* combo = w.tmpcmb;
@@ -152,10 +153,11 @@ BookeeperDialog* EditCommands::bookeeper() const
     return loaded<BookeeperDialog>(m_w);
 }
 
-// A click on the bare form brings the bookmarks window to the front.
+// A click on the bare form brings the bookmarks window to the front. The form's events go on while
+// the window is being destroyed: nothing of the window is asked before the event is a click.
 bool EditCommands::eventFilter(QObject* watched, QEvent* e)
 {
-    if (watched == m_w.centralWidget() && e->type() == QEvent::MouseButtonRelease) {
+    if (e->type() == QEvent::MouseButtonRelease && watched == m_form) {
         if (BookeeperDialog* d = bookeeper(); d && d->isVisible())
             present(d);
     }

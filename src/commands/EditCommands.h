@@ -6,6 +6,7 @@
 #include <array>
 
 class QAction;
+class QWidget;
 
 namespace orvel {
 
@@ -82,6 +83,7 @@ private:
     QAction* action(const char* name) const;
 
     SourceWindow& m_w;
+    QWidget* m_form = nullptr; // the window's bare form
     std::array<QString, 3> m_restore;
     TempClipboard* m_clipboard;
     QPointer<TempClipDialog> m_tempclip;

@@ -313,4 +313,14 @@ TEST_F(SourceWindowTest, TheCloseBoxDoesNotCloseTheWindowWithoutTheExitPath)
               QStringList{QStringLiteral("Are you sure you want to exit without saving?")});
 }
 
+// Run under a memory checker by the editor_memcheck test: the window and the side windows of its
+// commands, shown and then destroyed with it.
+TEST_F(SourceWindowTest, ShownWithItsWindowsAndClosed)
+{
+    for (const char* entry : {"mnubookmarks", "mnuMaster", "mnufind"})
+        w->menuAction(QString::fromUtf8(entry))->trigger();
+    QTest::mouseClick(w->centralWidget(), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_TRUE(w->isVisible());
+}
+
 } // namespace
