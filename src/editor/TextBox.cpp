@@ -55,11 +55,6 @@ private:
     int m_blocks = 1;
 };
 
-bool isCtrlY(const QKeyEvent* e)
-{
-    return e->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
-}
-
 } // namespace
 
 TextBox::TextBox(QWidget* parent, View view) : QPlainTextEdit(parent)
@@ -457,9 +452,12 @@ QString TextBox::mid(int start, int count) const
 
 bool TextBox::event(QEvent* e)
 {
-    if (e->type() == QEvent::ShortcutOverride && isCtrlY(static_cast<QKeyEvent*>(e))) {
-        e->accept(); // the box's own key, before any shortcut of the window
-        return true;
+    if (e->type() == QEvent::ShortcutOverride) {
+        const QKeySequence key(static_cast<QKeyEvent*>(e)->keyCombination());
+        if (undoKeys().contains(key) || redoKeys().contains(key)) {
+            e->accept(); // the box's own keys, before any shortcut of the window
+            return true;
+        }
     }
     if (e->type() == QEvent::ShortcutOverride) {
         // Keys the program claims as menu shortcuts must reach the menus, not the built-in
@@ -485,9 +483,9 @@ void TextBox::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
-    // Ctrl+Y redoes as Ctrl+Shift+Z does, whatever keys the desktop gives undo and redo.
-    const bool redo = e->matches(QKeySequence::Redo) || isCtrlY(e);
-    if (redo || e->matches(QKeySequence::Undo)) {
+    const QKeySequence key(e->keyCombination());
+    const bool redo = redoKeys().contains(key) || e->matches(QKeySequence::Redo);
+    if (redo || undoKeys().contains(key) || e->matches(QKeySequence::Undo)) {
         if (!isReadOnly()) // keys change nothing on a read-only page, and say nothing
             restore(!redo);
         e->accept();
@@ -539,6 +537,17 @@ void TextBox::restore(bool undo)
     else
         QPlainTextEdit::redo();
     --m_restoring;
+}
+
+QList<QKeySequence> TextBox::undoKeys()
+{
+    return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+}
+
+QList<QKeySequence> TextBox::redoKeys()
+{
+    // Ctrl+Y as well as Ctrl+Shift+Z, whatever the desktop gives redo (X11 desktops: no Ctrl+Y).
+    return {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
 }
 
 void TextBox::undo()

@@ -47,6 +47,9 @@ public:
     // text back, `restoring()` is true: the typing aids leave that change as it is.
     void undo();
     void redo();
+    // The box's own keys for them, beside any the desktop adds; no menu entry has them.
+    static QList<QKeySequence> undoKeys();
+    static QList<QKeySequence> redoKeys();
     bool restoring() const { return m_restoring > 0; }
 
     // Position conversions between the model and the underlying document. A model position

@@ -36,7 +36,7 @@ const HelpCategory kCategories[] = {
      "Others",
      {"Align", "Special", "Temporary Clipboard", "Auto Complete", "Assistant", "Auto Delete",
       "Smart Correct", "Smart Select", "VuxCmd", "Restore Points", "Auto Save", "Page Properties",
-      "Quick Format", "Shortcuts", "Breaks"}},
+      "Quick Format", "Shortcuts", "Breaks", "Check Page", "Encoding and Line Ends"}},
     {"Misc",
      "Misc.",
      {"Insert Applets", "Frames", "Scripts", "Style Sheets", "Address", "File upload/Browse",
