@@ -6,6 +6,7 @@
 #include "markup/LineEnds.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -587,8 +588,31 @@ void TextBox::mouseReleaseEvent(QMouseEvent* e)
 
 void TextBox::mouseMoveEvent(QMouseEvent* e)
 {
-    QPlainTextEdit::mouseMoveEvent(e);
+    // A move that leaves the box with the button down starts the toolkit's drag of the selection
+    // and, once that drag is over, its timer that scrolls while selecting. The drag took the
+    // button's release (on X11 its icon window holds the pointer and the release never comes
+    // back to the box), so the timer went on sending moves "with the button down", each starting
+    // a new drag that no release would end: keys ignored, every click dropping again. A move that
+    // says the button is down when it is not ends the press instead.
+    const auto pressOver = [e] {
+        return (e->buttons() & Qt::LeftButton) &&
+               !(QGuiApplication::mouseButtons() & Qt::LeftButton);
+    };
+    if (!pressOver())
+        QPlainTextEdit::mouseMoveEvent(e);
+    if (pressOver())
+        endPress(e);
     emit mouseMoved();
+}
+
+void TextBox::endPress(const QMouseEvent* e)
+{
+    // The caret and the selection stay where the drag left them.
+    const QTextCursor kept = textCursor();
+    QMouseEvent release(QEvent::MouseButtonRelease, e->position(), e->globalPosition(),
+                        Qt::LeftButton, Qt::NoButton, e->modifiers());
+    QPlainTextEdit::mouseReleaseEvent(&release);
+    setTextCursor(kept);
 }
 
 void TextBox::insertFromMimeData(const QMimeData* source)

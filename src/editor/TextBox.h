@@ -107,6 +107,8 @@ private:
     // the same place, and with what the change pass adds on it.
     void typeKey(QKeyEvent* e);
     void restore(bool undo);
+    // Ends a press whose release the box never got (a drag took it).
+    void endPress(const QMouseEvent* e);
     // True (and `refused` said, or kept for the end of the group) when the box is read-only.
     bool refuse();
     void showSource();

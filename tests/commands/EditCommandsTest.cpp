@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QChildEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QGroupBox>
@@ -451,6 +452,44 @@ TEST_F(FindTest, TheReplaceLookStartsInItsFirstField)
     activate(d);
     QTest::keyClicks(QApplication::focusWidget(), "three");
     EXPECT_EQ(d->txtfind->currentText(), q("three"));
+}
+
+// A selection dragged out of the page in one quick move starts one drag. The drag takes the
+// release (on X11 its icon window holds the pointer, so the page never gets it back); the page's
+// scrolling while selecting then went on "with the button down", starting drag after drag that no
+// release would end: keys ignored, every click dropping again.
+TEST_F(EditCommandsTest, AQuickDragOutOfThePageStartsOneDrag)
+{
+    openPage("<p>alpha beta</p>", 3, 5);
+    QWidget* page = w->Text1->viewport();
+    QTextCursor inside = w->Text1->textCursor();
+    inside.setPosition(5);
+    const QPoint press = w->Text1->cursorRect(inside).center();
+    QWidget elsewhere;
+    elsewhere.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&elsewhere));
+    // Each drag the box starts is a new object of its own: count them as they come.
+    struct Drags : QObject {
+        int started = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::ChildAdded &&
+                !static_cast<QChildEvent*>(e)->child()->isWidgetType())
+                ++started;
+            return false;
+        }
+    } drags;
+    w->Text1->installEventFilter(&drags);
+    page->installEventFilter(&drags);
+    QTest::mousePress(page, Qt::LeftButton, {}, press);
+    QTest::mouseMove(page, QPoint(press.x(), -200));
+    // Offscreen a drag ends at once; the release comes after it, elsewhere, as X11 sends it.
+    QTest::mouseRelease(&elsewhere, Qt::LeftButton);
+    QTest::qWait(500);
+    w->Text1->removeEventFilter(&drags);
+    page->removeEventFilter(&drags);
+    EXPECT_EQ(drags.started, 1);
+    EXPECT_EQ(w->Text1->selText(), q("alpha"));
 }
 
 } // namespace
