@@ -314,7 +314,7 @@ void EditCommands::Timer1_Timer()
 {
     // While a Save dialog (of an earlier tick or the user's) or any other box waits for its
     // answer, a tick neither opens another on top of it nor saves behind it.
-    if (m_saving || QApplication::activeModalWidget())
+    if (m_saving || QApplication::activeModalWidget() || platform().answerPending())
         return;
     const QScopedValueRollback<bool> saving(m_saving, true);
     m_w.savePage(SourceWindow::SaveBy::AutoSave);

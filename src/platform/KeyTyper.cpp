@@ -1,5 +1,7 @@
 #include "platform/KeyTyper.h"
 
+#include "platform/Platform.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
@@ -32,7 +34,7 @@ void KeyTyper::schedule()
     QTimer::singleShot(0, this, [this] {
         m_scheduled = false;
         // Keys wait while a modal box is up, as typed-ahead keys would wait for it to close.
-        if (QApplication::activeModalWidget()) {
+        if (QApplication::activeModalWidget() || platform().answerPending()) {
             QTimer::singleShot(20, this, [this] { schedule(); });
             return;
         }

@@ -60,6 +60,8 @@ public:
     // Types `text` into `target` after the current handler has returned, one character at a time
     // through the same path as a real key press.
     virtual void sendKeys(QWidget* target, const QString& text) = 0;
+    // A message or input box waits for its answer (the rest of the program is held meanwhile).
+    virtual bool answerPending() const { return false; }
 
     // Shorthands for the common shapes.
     void message(const QString& text, MsgIcon icon = MsgIcon::None,

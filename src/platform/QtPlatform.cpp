@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QInputDialog>
@@ -65,12 +66,29 @@ QMessageBox::StandardButtons toQt(MsgButtons buttons)
 
 } // namespace
 
+void QtPlatform::ask(QDialog& box)
+{
+    // Not modal to the toolkit: a modal box makes it throw away the keys typed ahead into the
+    // window below before anything of the program sees them. The guard holds the other windows.
+    box.setWindowModality(Qt::NonModal);
+    const TypeAhead guard(&box, m_clock);
+    ++m_asking;
+    QEventLoop loop;
+    QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
+    box.show();
+    box.raise();
+    box.activateWindow();
+    loop.exec(QEventLoop::DialogExec);
+    --m_asking;
+}
+
 MsgAnswer QtPlatform::messageBox(const MessageRequest& request)
 {
     QMessageBox box(toQt(request.icon), request.title, request.text, toQt(request.buttons),
                     QApplication::activeWindow());
     box.setDefaultButton(toQt(request.defaultButton));
-    switch (box.exec()) {
+    ask(box);
+    switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Cancel:
         return MsgAnswer::Cancel;
     case QMessageBox::Yes:
@@ -90,11 +108,12 @@ MsgAnswer QtPlatform::messageBox(const MessageRequest& request)
 
 QString QtPlatform::inputBox(const InputRequest& request)
 {
-    bool ok = false;
-    QString text =
-        QInputDialog::getText(QApplication::activeWindow(), request.title, request.prompt,
-                              QLineEdit::Normal, request.defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(request.title);
+    box.setLabelText(request.prompt);
+    box.setTextValue(request.defaultText);
+    ask(box);
+    return box.result() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 std::optional<QString> QtPlatform::fileDialog(const FileDialogRequest& request)

@@ -2,6 +2,9 @@
 
 #include "platform/KeyTyper.h"
 #include "platform/Platform.h"
+#include "platform/TypeAhead.h"
+
+class QDialog;
 
 namespace orvel {
 
@@ -15,9 +18,15 @@ public:
     QString clipboardText() override;
     void setClipboardText(const QString& text) override;
     void sendKeys(QWidget* target, const QString& text) override;
+    bool answerPending() const override { return m_asking > 0; }
 
 private:
+    // Shows `box` and waits for its answer, the rest of the program held as a modal box holds it.
+    void ask(QDialog& box);
+
     KeyTyper m_typer;
+    KeyClock m_clock;
+    int m_asking = 0;
 };
 
 } // namespace orvel

@@ -1,9 +1,16 @@
 // Simulated typing and the scripted platform the other tests stand on.
 #include "editor/TextBox.h"
 #include "platform/CommonDialog.h"
+#include "platform/QtPlatform.h"
 #include "support/Fixtures.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 using namespace orvel;
 using orvel::test::crlf;
@@ -82,6 +89,56 @@ TEST_F(ScriptedPlatformTest, CommonDialogKeepsItsNameWhenCancelled)
     EXPECT_EQ(d.fileName, QStringLiteral("/a.html"));
     // The preset name goes to the dialog.
     EXPECT_EQ(ui.prompts[1].file.fileName, QStringLiteral("/a.html"));
+}
+
+// A key typed ahead of the Assistant's question, pressed before the box was on screen, neither
+// answers it nor vanishes: it goes into the page once the question is answered. A key pressed
+// after the question showed answers it.
+TEST(TypeAheadTest, KeysTypedBeforeAQuestionShowsGoToThePage)
+{
+    QtPlatform desktop;
+    Platform* previous = setPlatform(&desktop);
+    QPlainTextEdit page;
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    struct LastStamp : QObject {
+        ulong at = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::KeyPress)
+                at = static_cast<QKeyEvent*>(e)->timestamp();
+            return false;
+        }
+    } stamp;
+    page.installEventFilter(&stamp);
+    for (const char c : {'<', 'a', ' '})
+        QTest::keyClick(page.windowHandle(), c);
+    const ulong pressed = stamp.at; // the space that set the question off
+    const auto key = [](QWindow* to, Qt::Key k, const char* text, ulong at) {
+        for (const QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent e(t, k, Qt::NoModifier, QString::fromLatin1(text));
+            e.setTimestamp(at);
+            QCoreApplication::sendEvent(to, &e);
+        }
+    };
+    QTimer::singleShot(0, [&] {
+        QMessageBox* box = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&box] {
+            box = qobject_cast<QMessageBox*>(QApplication::activeWindow());
+            return box && box->windowHandle()->isExposed();
+        }));
+        // Pressed right after the space: one reached the page's window, one the box.
+        key(page.windowHandle(), Qt::Key_H, "h", pressed + 1);
+        key(box->windowHandle(), Qt::Key_N, "n", pressed + 2);
+        // Pressed once the question could be read.
+        key(box->windowHandle(), Qt::Key_Y, "y", pressed + 60000);
+    });
+    EXPECT_EQ(platform().ask(kAssistantTitle, QStringLiteral("This looks like an anchor tag."),
+                             MsgAnswer::Yes, MsgIcon::None),
+              MsgAnswer::Yes);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page.toPlainText(), QStringLiteral("<a hn"));
+    setPlatform(previous);
 }
 
 } // namespace
