@@ -116,6 +116,12 @@ EditResult EditControl::loadDocument(const QString& path)
         return {false, file.errorString()};
     m_pristine = bytes;
     m_hasPristine = true;
+    const Detection found = detectEncoding(bytes);
+    m_encoding = found.encoding;
+    m_bomLength = found.bomLength;
+    m_original = decodeText(QByteArrayView(bytes).sliced(found.bomLength), found.encoding).text;
+    m_source.reset();
+    m_loaded.reset();
     m_loading = true;
     m_page->interceptor->allowRemote = false;
     m_page->load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
@@ -174,31 +180,17 @@ void EditControl::afterLoad(bool ok)
 EditResult EditControl::saveDocument(const QString& path)
 {
     QByteArray bytes;
+    QString text;
     if (m_hasPristine && (m_loading || !isEdited())) {
         bytes = m_pristine;
     } else {
-        const QString html = documentHtml();
-        if (html.isEmpty())
+        text = editedText();
+        if (text.isEmpty())
             return {false, tr("the editor did not hand over the page")};
-        // The browser hands back the line ends it was given and joins its own parts with CR LF;
-        // the page is written with one style, the one its file had (CR LF for a new page).
-        const LineEnd style =
-            m_hasPristine ? scanLineEnds(QString::fromUtf8(m_pristine)).style : LineEnd::CrLf;
-        const QString end = style == LineEnd::Lf   ? QStringLiteral("\n")
-                            : style == LineEnd::Cr ? QStringLiteral("\r")
-                                                   : QStringLiteral("\r\n");
-        QString out;
-        out.reserve(html.size() + html.size() / 16 + 2);
-        for (qsizetype i = 0; i < html.size(); ++i) {
-            if (!isLineBreak(html[i].unicode())) {
-                out += html[i];
-                continue;
-            }
-            if (html[i] == u'\r' && i + 1 < html.size() && html[i + 1] == u'\n')
-                ++i;
-            out += end;
-        }
-        bytes = (out + end).toUtf8();
+        const Encoding e = m_hasPristine ? m_encoding : Encoding::Utf8;
+        bytes =
+            encodeText(text, EncodeOptions(e, m_hasPristine && m_bomLength > 0), scanLineEnds(text))
+                .bytes;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -211,9 +203,75 @@ EditResult EditControl::saveDocument(const QString& path)
     // What is on disk now is the page as it stands.
     m_pristine = bytes;
     m_hasPristine = true;
-    if (!m_loading)
+    if (!text.isNull())
+        markSaved(text);
+    else if (!m_loading)
         call(QStringLiteral("mark"));
     return {true, {}};
+}
+
+QString EditControl::serializedText()
+{
+    const QString html = documentHtml();
+    if (html.isEmpty())
+        return {};
+    // The browser hands back the line ends it was given and joins its own parts with CR LF;
+    // the page is written with one style, the one its file had (CR LF for a new page).
+    const LineEnd style = m_hasPristine ? scanLineEnds(m_original).style : LineEnd::CrLf;
+    const QString end = style == LineEnd::Lf   ? QStringLiteral("\n")
+                        : style == LineEnd::Cr ? QStringLiteral("\r")
+                                               : QStringLiteral("\r\n");
+    QString out;
+    out.reserve(html.size() + html.size() / 16 + 2);
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        if (!isLineBreak(html[i].unicode())) {
+            out += html[i];
+            continue;
+        }
+        if (html[i] == u'\r' && i + 1 < html.size() && html[i + 1] == u'\n')
+            ++i;
+        out += end;
+    }
+    return out + end;
+}
+
+QString EditControl::editedText()
+{
+    m_spliceStats = {};
+    if (!m_hasPristine)
+        return serializedText();
+    auto edited = std::make_unique<PageNode>();
+    if (!readPageTree(call(QStringLiteral("tree")), *edited)) {
+        m_spliceStats.fallbacks = 1;
+        m_spliceStats.reasons << QStringLiteral("page: the editor handed over no tree");
+        return serializedText();
+    }
+    if (!m_source) {
+        m_source = std::make_unique<PageSource>(m_original);
+        if (!m_loaded) {
+            // The tree the browser built when it loaded the page, kept by the helpers.
+            auto loaded = std::make_unique<PageNode>();
+            if (readPageTree(evaluate(QStringLiteral("orvel.loadedTree")).toString(), *loaded))
+                m_loaded = std::move(loaded);
+        }
+        if (m_loaded)
+            m_source->setLoaded(*m_loaded);
+    }
+    SpliceResult r = m_source->splice(*edited);
+    m_spliceStats = r.stats;
+    m_lastEdited = std::move(edited);
+    return r.text;
+}
+
+// The page's text is now `text`, and the document as it stands is what the browser would read
+// from it.
+void EditControl::markSaved(const QString& text)
+{
+    m_original = text;
+    m_source.reset();
+    m_loaded = std::move(m_lastEdited);
+    if (!m_loading)
+        call(QStringLiteral("mark"), QStringLiteral("false"));
 }
 
 QVariant EditControl::evaluate(const QString& script)
@@ -224,7 +282,7 @@ QVariant EditControl::evaluate(const QString& script)
         QEventLoop loop;
     };
     auto wait = std::make_shared<Wait>();
-    m_page->runJavaScript(kEditHelpers + script, QWebEngineScript::ApplicationWorld,
+    m_page->runJavaScript(kEditHelpers + kTreeHelpers + script, QWebEngineScript::ApplicationWorld,
                           [wait](const QVariant& v) {
                               wait->result = v;
                               wait->done = true;
@@ -315,9 +373,9 @@ bool EditControl::execCommand(int command)
     case DECMD_OUTDENT:
         return exec("outdent");
     case DECMD_ORDERLIST:
-        return exec("insertOrderedList");
+        return call(QStringLiteral("list"), QStringLiteral("'insertOrderedList'")) == u"true";
     case DECMD_UNORDERLIST:
-        return exec("insertUnorderedList");
+        return call(QStringLiteral("list"), QStringLiteral("'insertUnorderedList'")) == u"true";
     case DECMD_JUSTIFYLEFT:
         return exec("justifyLeft");
     case DECMD_JUSTIFYCENTER:

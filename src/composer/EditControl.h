@@ -1,5 +1,8 @@
 #pragma once
 
+#include "markup/PageSource.h"
+#include "markup/TextCodec.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
@@ -83,6 +86,11 @@ public:
 
     // The page's markup as it would be saved, and whether it changed since it was loaded.
     QString documentHtml();
+    // The page's text as edited: the text it was loaded from with only the edited parts changed
+    // (see PageSource); a page not read from a file is serialized whole.
+    QString editedText();
+    // What the last editedText() could not splice and wrote anew.
+    const SpliceStats& spliceStats() const { return m_spliceStats; }
     bool isEdited();
     bool isLoading() const { return m_loading; }
     // The body's markup (the side control's fragment).
@@ -103,12 +111,22 @@ private:
     void afterLoad(bool ok);
     void applyModes();
     QString call(const QString& function, const QString& argument = {});
+    QString serializedText();
+    void markSaved(const QString& text);
 
     QWebEngineProfile* m_profile = nullptr;
     class Page;
     Page* m_page = nullptr;
     QByteArray m_pristine; // the bytes the page was loaded from, while it has not been edited
     bool m_hasPristine = false;
+    // The page's text as read (until the page seam hands it over decoded) and how it was read.
+    QString m_original;
+    Encoding m_encoding = Encoding::Utf8;
+    qsizetype m_bomLength = 0;
+    std::unique_ptr<PageSource> m_source; // m_original parsed, made at the first splice
+    std::unique_ptr<PageNode> m_loaded;   // the browser's tree of m_original, where known
+    std::unique_ptr<PageNode> m_lastEdited;
+    SpliceStats m_spliceStats;
     bool m_loading = false;
     bool m_showDetails = false;
     bool m_browseMode = false;
