@@ -120,8 +120,11 @@ EditResult EditControl::loadDocument(const QString& path)
     m_encoding = found.encoding;
     m_bomLength = found.bomLength;
     m_original = decodeText(QByteArrayView(bytes).sliced(found.bomLength), found.encoding).text;
-    m_source.reset();
-    m_loaded.reset();
+    if (m_preparing.valid())
+        m_preparing.wait();
+    m_preparing = {};
+    m_prepared = {};
+    ++m_generation;
     m_loading = true;
     m_page->interceptor->allowRemote = false;
     m_page->load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
@@ -174,6 +177,17 @@ void EditControl::afterLoad(bool ok)
     m_fragment.reset();
     applyModes();
     call(QStringLiteral("mark"));
+    if (m_hasPristine) {
+        // The browser's tree of the page is kept by the helpers; it is read with the page's text
+        // while the user looks at the page.
+        const int generation = m_generation;
+        m_page->runJavaScript(
+            kEditHelpers + kTreeHelpers + QStringLiteral("orvel.loadedTree"),
+            QWebEngineScript::ApplicationWorld, [this, generation](const QVariant& v) {
+                if (generation == m_generation && !m_prepared.source && !m_preparing.valid())
+                    prepareSplice(v.toString());
+            });
+    }
     emit loaded(ok);
 }
 
@@ -235,43 +249,64 @@ QString EditControl::serializedText()
     return out + end;
 }
 
+// The page's text read for the splice, and the browser's tree of it: read from `json` after a
+// load; after a save, the tree saved (whose unchanged parts stand for those of `savedFrom`).
+EditControl::Prepared
+EditControl::readForSplice(QString text, QString json, std::unique_ptr<PageNode> saved,
+                           [[maybe_unused]] std::shared_ptr<const PageNode> savedFrom)
+{
+    Prepared p;
+    p.source = std::make_unique<PageSource>(std::move(text));
+    auto marked = std::make_shared<PageNode>();
+    if (saved)
+        *marked = materialized(*saved);
+    else if (json.isEmpty() || !readPageTree(json, *marked))
+        return p;
+    p.source->setLoaded(*marked);
+    p.elements = markElements(*marked);
+    p.marked = std::move(marked);
+    return p;
+}
+
+void EditControl::prepareSplice(const QString& loadedJson)
+{
+    m_preparing = std::async(std::launch::async, readForSplice, m_original, loadedJson,
+                             std::move(m_lastEdited), m_prepared.marked);
+}
+
 QString EditControl::editedText()
 {
     m_spliceStats = {};
     if (!m_hasPristine)
         return serializedText();
+    if (!m_prepared.source) {
+        if (!m_preparing.valid())
+            prepareSplice(evaluate(QStringLiteral("orvel.loadedTree")).toString());
+        m_prepared = m_preparing.get();
+    }
     auto edited = std::make_unique<PageNode>();
-    if (!readPageTree(call(QStringLiteral("tree")), *edited)) {
+    // Only what changed since the page was marked comes over; the rest is the marked tree's.
+    if (!readPageTree(call(QStringLiteral("tree")), *edited, &m_prepared.elements) &&
+        !readPageTree(call(QStringLiteral("tree"), QStringLiteral("true")), *edited)) {
         m_spliceStats.fallbacks = 1;
         m_spliceStats.reasons << QStringLiteral("page: the editor handed over no tree");
         return serializedText();
     }
-    if (!m_source) {
-        m_source = std::make_unique<PageSource>(m_original);
-        if (!m_loaded) {
-            // The tree the browser built when it loaded the page, kept by the helpers.
-            auto loaded = std::make_unique<PageNode>();
-            if (readPageTree(evaluate(QStringLiteral("orvel.loadedTree")).toString(), *loaded))
-                m_loaded = std::move(loaded);
-        }
-        if (m_loaded)
-            m_source->setLoaded(*m_loaded);
-    }
-    SpliceResult r = m_source->splice(*edited);
+    SpliceResult r = m_prepared.source->splice(*edited);
     m_spliceStats = r.stats;
     m_lastEdited = std::move(edited);
     return r.text;
 }
 
 // The page's text is now `text`, and the document as it stands is what the browser would read
-// from it.
+// from it: both are read for the next splice while the user goes on.
 void EditControl::markSaved(const QString& text)
 {
     m_original = text;
-    m_source.reset();
-    m_loaded = std::move(m_lastEdited);
     if (!m_loading)
         call(QStringLiteral("mark"), QStringLiteral("false"));
+    prepareSplice(QString());
+    m_prepared = {};
 }
 
 QVariant EditControl::evaluate(const QString& script)

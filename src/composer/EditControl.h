@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 #include <QWebEngineView>
+#include <future>
 #include <memory>
 
 class QTemporaryFile;
@@ -113,6 +114,9 @@ private:
     QString call(const QString& function, const QString& argument = {});
     QString serializedText();
     void markSaved(const QString& text);
+    // Reads the page's text and the browser's tree of it on a worker thread, ready for the next
+    // splice (`loadedJson` "" where the control already holds the tree).
+    void prepareSplice(const QString& loadedJson);
 
     QWebEngineProfile* m_profile = nullptr;
     class Page;
@@ -123,8 +127,18 @@ private:
     QString m_original;
     Encoding m_encoding = Encoding::Utf8;
     qsizetype m_bomLength = 0;
-    std::unique_ptr<PageSource> m_source; // m_original parsed, made at the first splice
-    std::unique_ptr<PageNode> m_loaded;   // the browser's tree of m_original, where known
+    // m_original read as the browser reads it, with the browser's tree of it (as marked) and that
+    // tree's elements in order; made off the window's thread after each load and save.
+    struct Prepared {
+        std::unique_ptr<PageSource> source;
+        std::shared_ptr<const PageNode> marked;
+        MarkedTree elements;
+    };
+    static Prepared readForSplice(QString text, QString json, std::unique_ptr<PageNode> saved,
+                                  std::shared_ptr<const PageNode> savedFrom);
+    Prepared m_prepared;
+    std::future<Prepared> m_preparing;
+    int m_generation = 0; // of loads, so a late answer for an earlier page is dropped
     std::unique_ptr<PageNode> m_lastEdited;
     SpliceStats m_spliceStats;
     bool m_loading = false;

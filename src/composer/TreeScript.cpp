@@ -8,20 +8,82 @@ namespace orvel {
 const QString kTreeHelpers = QStringLiteral(R"JS(
 if (window.orvel && !window.orvel.tree) (function (o) {
   const DETAILS = '__orvel_details__';
+  const skip = n => n.nodeType === 1 && n.id === DETAILS && n.localName === 'style';
+  const within = n => (n.localName === 'template' && n.content ? n.content : n);
+  // Each element's place in document order when the page was marked unedited, the place of the
+  // element after it among its siblings, and for each other node the place of the element it
+  // followed; the nodes changed since. An element neither changed nor holding a change is written
+  // as [0, place, 1], and a run of such siblings with the unchanged nodes between them, as they
+  // stood, as [0, first place, elements].
+  let places = new WeakMap(), nexts = new WeakMap(), after = new WeakMap();
+  let changed = new Set(), touched = null;
+  const watch = new MutationObserver(records => note(records));
+  function note(records) { for (const r of records) changed.add(r.target); }
+  function count(n, next) {
+    let prev = null;
+    for (let c = within(n).firstChild; c; c = c.nextSibling) {
+      if (c.nodeType !== 1) {
+        after.set(c, prev ? places.get(prev) : -1);
+        continue;
+      }
+      if (skip(c)) continue;
+      places.set(c, next);
+      if (prev) nexts.set(prev, next);
+      prev = c;
+      next = count(c, next + 1);
+    }
+    return next;
+  }
+  function taint() {
+    note(watch.takeRecords());
+    const t = new Set();
+    for (let n of changed) {
+      if (n.nodeType !== 1) n = n.parentNode;
+      for (; n && !t.has(n); n = n.parentNode) t.add(n);
+    }
+    return t;
+  }
+  const same = n => n.nodeType === 1 && touched && !touched.has(n) && places.has(n) && !skip(n);
+  function kids(p) {
+    const out = [];
+    let run = null, last = null, between = [];
+    const add = n => { const k = node(n); if (k !== undefined) out.push(k); };
+    const close = () => {
+      if (run) out.push(run);
+      between.forEach(add);
+      run = last = null;
+      between = [];
+    };
+    for (let c = within(p).firstChild; c; c = c.nextSibling) {
+      if (same(c)) {
+        const at = places.get(c);
+        if (run && nexts.get(last) === at &&
+            between.every(k => after.get(k) === places.get(last) && !changed.has(k))) {
+          ++run[2];
+          between = [];
+        } else {
+          close();
+          run = [0, at, 1];
+        }
+        last = c;
+      } else if (run && c.nodeType !== 1) {
+        between.push(c);
+      } else {
+        close();
+        add(c);
+      }
+    }
+    close();
+    return out;
+  }
   // [tag, [name, value, ...], [children]], a text as its string, [8, comment], [10, doctype].
   function node(n) {
     switch (n.nodeType) {
     case 1: {
-      if (n.id === DETAILS && n.localName === 'style') return undefined;
+      if (skip(n)) return undefined;
       const attrs = [];
       for (const a of n.attributes) attrs.push(a.name, a.value);
-      const kids = [];
-      const from = n.localName === 'template' && n.content ? n.content : n;
-      for (let c = from.firstChild; c; c = c.nextSibling) {
-        const k = node(c);
-        if (k !== undefined) kids.push(k);
-      }
-      return [n.localName, attrs, kids];
+      return [n.localName, attrs, kids(n)];
     }
     case 3: case 4: return n.data;
     case 8: return [8, n.data];
@@ -29,13 +91,29 @@ if (window.orvel && !window.orvel.tree) (function (o) {
     }
     return undefined;
   }
-  o.tree = () => JSON.stringify(Array.from(document.childNodes, node).filter(k => k !== undefined));
-  // After a load the tree is kept as the browser read the page; after a save the control keeps
-  // the tree it saved, and asks for none.
+  // The whole tree, or (`whole` false) the tree with its unchanged elements as their places.
+  o.tree = (whole) => {
+    touched = whole ? null : taint();
+    try {
+      return JSON.stringify(kids(document));
+    } finally {
+      touched = null;
+    }
+  };
+  // After a load the whole tree is kept as the browser read the page; after a save the control
+  // keeps the tree it saved, and asks for none.
   const mark = o.mark;
   o.mark = (keep) => {
-    o.loadedTree = keep === false ? undefined : o.tree();
-    return mark();
+    const done = mark();
+    watch.disconnect();
+    places = new WeakMap();
+    nexts = new WeakMap();
+    after = new WeakMap();
+    changed = new Set();
+    count(document, 0);
+    watch.observe(document, {subtree: true, childList: true, attributes: true, characterData: true});
+    o.loadedTree = keep === false ? undefined : o.tree(true);
+    return done;
   };
   // The engine puts a list made in a paragraph inside it (<p><ul>), which no page can hold: the
   // list goes after the paragraph's part before it, and the part after it follows as a paragraph

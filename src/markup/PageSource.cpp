@@ -207,6 +207,8 @@ private:
                               GUMBO_INSERTION_RECONSTRUCTED_FORMATTING_ELEMENT |
                               GUMBO_INSERTION_ADOPTION_AGENCY_CLONED | GUMBO_INSERTION_FROM_IMAGE;
         n.irregular = (g->parse_flags & made) != 0;
+        n.borrowed = g->parse_flags & (GUMBO_INSERTION_RECONSTRUCTED_FORMATTING_ELEMENT |
+                                       GUMBO_INSERTION_ADOPTION_AGENCY_CLONED);
         const Span open = span(e.original_tag);
         const bool converted = g->parse_flags & GUMBO_INSERTION_CONVERTED_FROM_END_TAG;
         if (open.valid() && !(g->parse_flags & (made & ~GUMBO_INSERTION_CONVERTED_FROM_END_TAG)) &&
@@ -246,9 +248,13 @@ private:
     // last text, across the tags: the part after them is the page's trailing text, apart.
     void splitTrailing(PageNode& body, qsizetype from)
     {
-        PageNode& last = body.children.back();
-        if (!last.isText() || last.trailing || last.open.start >= from || last.open.end <= from)
+        auto at =
+            std::find_if(body.children.begin(), body.children.end(), [from](const PageNode& k) {
+                return k.isText() && !k.trailing && k.open.start < from && k.open.end > from;
+            });
+        if (at == body.children.end())
             return;
+        PageNode& last = *at;
         qsizetype chars = 0;
         for (qsizetype i = last.open.start; i < from; ++i, ++chars) {
             const QChar c = m_text[i];
@@ -270,7 +276,7 @@ private:
         t.trailing = true;
         last.data.truncate(chars);
         last.open.end = from;
-        body.children.push_back(std::move(t));
+        body.children.insert(at + 1, std::move(t));
     }
 
     void node(const GumboNode* g, PageNode& n, int depth)
@@ -351,6 +357,8 @@ public:
         findTrailing(m_d.tree);
         measure(m_d.tree);
         std::sort(m_d.atomStarts.begin(), m_d.atomStarts.end());
+        std::sort(m_d.lenders.begin(), m_d.lenders.end());
+        findLenders(m_d.tree);
         seal(m_d.tree);
         readStyle(m_d.tree, nullptr, QString(), false);
         finishStyle();
@@ -378,8 +386,41 @@ private:
         n.extent.end = std::max(n.extent.end, s.end);
     }
 
+    static bool isFormattingTag(QStringView tag)
+    {
+        for (const char* t : {"a", "b", "big", "code", "em", "font", "i", "nobr", "s", "small",
+                              "strike", "strong", "tt", "u"}) {
+            if (tag == QLatin1String(t))
+                return true;
+        }
+        return false;
+    }
+
+    // A copy of a formatting element borrows from the nearest unclosed one of its tag before it.
+    void findLenders(PageNode& n)
+    {
+        if (n.borrowed && n.irregular && n.extent.valid()) {
+            const auto& l = m_d.lenders;
+            auto it = std::lower_bound(l.begin(), l.end(), std::pair(n.extent.start, QString()));
+            while (it != l.begin()) {
+                --it;
+                if (it->second == n.name) {
+                    n.lentFrom = it->first;
+                    break;
+                }
+            }
+        }
+        for (PageNode& k : n.children) {
+            if (k.borrowed)
+                findLenders(k);
+        }
+    }
+
     void measure(PageNode& n)
     {
+        if (n.isElement() && n.open.valid() && !n.close.valid() && !n.irregular &&
+            isFormattingTag(n.name))
+            m_d.lenders.push_back({n.open.start, n.name});
         if (n.isText() && !n.pieces.empty()) {
             for (const Span& p : n.pieces)
                 atom(n, p);
@@ -389,6 +430,7 @@ private:
         atom(n, n.close);
         for (PageNode& k : n.children) {
             measure(k);
+            n.borrowed = n.borrowed || k.borrowed;
             if (k.trailing || !k.extent.valid()) {
                 n.atoms += k.trailing ? 0 : k.atoms;
                 continue;
@@ -398,33 +440,25 @@ private:
                 n.extent.start = k.extent.start;
             n.extent.end = std::max(n.extent.end, k.extent.end);
         }
-        n.linear = isLinear(n);
-    }
-
-    static bool isLinear(const PageNode& n)
-    {
-        qsizetype at = n.open.valid() ? n.open.end : 0;
-        for (const PageNode& k : n.children) {
-            if (k.trailing || !k.extent.valid())
-                continue;
-            if (k.extent.start < at)
-                return false;
-            at = k.extent.end;
-        }
-        return !n.close.valid() || at <= n.close.start;
     }
 
     void seal(PageNode& n)
     {
-        if (n.extent.valid()) {
+        if (n.kind == PageNode::Kind::Document) {
+            // The page holds everything: written anew, it is written whole.
+            n.extent = {0, m_d.text.size()};
+            n.sealed = true;
+        } else if (n.extent.valid()) {
             const auto& a = m_d.atomStarts;
             const auto from = std::lower_bound(a.begin(), a.end(), n.extent.start);
             const auto to = std::lower_bound(from, a.end(), n.extent.end);
             int own = n.atoms;
             const PageNode* t = m_d.trailing;
-            if (t && (n.is("body") || n.is("html") || n.kind == PageNode::Kind::Document) &&
-                t->open.start >= n.extent.start && t->open.start < n.extent.end)
-                own += t->atoms;
+            if (t && (n.is("body") || n.is("html"))) {
+                const std::vector<Span> one{t->open};
+                for (const Span& p : t->pieces.empty() ? one : t->pieces)
+                    own += p.start >= n.extent.start && p.start < n.extent.end;
+            }
             n.sealed = to - from == own;
         }
         for (PageNode& k : n.children)
@@ -445,7 +479,10 @@ private:
                     indent.startsWith(parentIndent))
                     ++m_steps[indent.mid(parentIndent.size())];
             }
-            if (isBlockTag(n.name) && parent && !n.is("html") && !n.is("head") && !n.is("body"))
+            // Cells and options sit in rows and lists of their own making; the page's other
+            // blocks show how it lays out blocks.
+            if (isBlockTag(n.name) && parent && !n.is("html") && !n.is("head") && !n.is("body") &&
+                !n.is("td") && !n.is("th") && !n.is("option"))
                 (startsLine ? m_blocksOwn : m_blocksInline)++;
             countLayout(n);
         }

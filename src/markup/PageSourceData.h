@@ -46,8 +46,11 @@ struct PageSource::Data {
     QString text;
     PageNode tree;
     PageStyle style;
-    std::vector<qsizetype> atomStarts;          // every tag and run, sorted
-    const PageNode* trailing = nullptr;         // the white space after the body's end tag
+    std::vector<qsizetype> atomStarts;  // every tag and run, sorted
+    const PageNode* trailing = nullptr; // the white space after the body's end tag
+    // Start tags of formatting elements never closed, whose formatting the parser may carry over
+    // into later parts (PageNode::borrowed); sorted.
+    std::vector<std::pair<qsizetype, QString>> lenders;
     QSet<SpliceOp> loadedOps;                   // the splice from this reading to the browser's
     mutable QHash<QString, QString> references; // character references read so far
     struct {
@@ -78,9 +81,10 @@ public:
     // A node that has no counterpart in the page, its block children on lines of their own
     // (indented one level beyond `indent`) where the page lays out such an element that way.
     QString write(const PageNode& node, const QString& indent, const PageNode* parent) const;
-    // `edited` in place of `original`: unchanged parts that stand alone in the page are copied.
+    // `edited` in place of `original`: unchanged parts that stand alone in the page are copied
+    // (but for parts with borrowed formatting, unless `copyBorrowed`).
     QString rewrite(const PageNode& original, const PageNode& edited, const QString& indent,
-                    const PageNode* parent) const;
+                    const PageNode* parent, bool copyBorrowed = true) const;
     QString startTag(const PageNode& element) const;
     QString endTag(const PageNode& element) const;
     QString tagName(const PageNode& element) const;
@@ -88,6 +92,10 @@ public:
     QString attrValue(const QString& value, char16_t quote) const;
     QString text(QStringView data, TextContext context, const QString& eol) const;
     bool ownLines(const PageNode& element) const;
+
+    // Parts an edit removed, by hash: what it puts back unchanged elsewhere (a paragraph made a
+    // list item, a moved row) is copied from the page rather than written anew.
+    const QHash<quint64, const PageNode*>* donors = nullptr;
 
 private:
     const PageSource::Data& m_d;

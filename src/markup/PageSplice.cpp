@@ -208,7 +208,7 @@ std::vector<const PageNode*> editedChildren(const PageSource::Data& d, const Pag
     Nodes out;
     out.reserve(edited.children.size());
     for (const PageNode& k : edited.children)
-        out.push_back(&k);
+        out.push_back(&k.real());
     const PageNode* t = d.trailing;
     if (!t || !original.is("body") || original.children.empty() || &original.children.back() != t ||
         out.empty() || !out.back()->isText() || !out.back()->data.endsWith(t->data))
@@ -323,6 +323,10 @@ private:
 
     void op(qsizetype start, qsizetype end, QString text, QString reason = {})
     {
+        const auto& l = m_d.lenders;
+        for (auto it = std::lower_bound(l.begin(), l.end(), std::pair(start, QString()));
+             it != l.end() && it->first < end; ++it)
+            m_lost.insert(it->first);
         m_ops.push_back({start, end, std::move(text), std::move(reason)});
     }
 
@@ -457,52 +461,143 @@ private:
 
     bool text(const PageNode& o, const PageNode& e, const PageNode* parent)
     {
-        const TextContext context = textContext(parent);
-        std::vector<TextUnit> units;
-        if (!m_d.units(o, context, units)) {
-            if (!o.pieces.empty() || !o.open.valid())
-                return fail("a text read from several places");
-            op(o.open.start, o.open.end, m_w.text(e.data, context, m_d.eolNear(o.open.start)),
-               QStringLiteral("a text whose characters do not read back as it"));
-            return true;
-        }
-        const QStringView was(o.data), now(e.data);
-        qsizetype p = 0;
-        while (p < was.size() && p < now.size() && was[p] == now[p])
-            ++p;
-        qsizetype s = 0;
-        while (s < was.size() - p && s < now.size() - p &&
-               was[was.size() - 1 - s] == now[now.size() - 1 - s])
-            ++s;
-        qsizetype q = was.size() - s;
-        // Widen the changed characters to whole units: a reference or a line end is replaced
-        // whole or not at all.
-        qsizetype first = -1, lastUnit = -1, c = 0, at = -1;
-        for (size_t i = 0; i < units.size(); ++i) {
-            const TextUnit& u = units[i];
-            if (u.chars > 0 && at < 0 && c >= p)
-                at = qsizetype(i);
-            if (u.chars > 0 && c + u.chars > p && c < q) {
-                if (first < 0) {
-                    first = qsizetype(i);
-                    p = std::min(p, c);
-                }
-                lastUnit = qsizetype(i);
-                q = std::max(q, c + u.chars);
+        return inlineSplice(*parent, nullptr, {&o}, {&e}, nullptr);
+    }
+
+    // Where character `at` of a text starts in the page, moved back to the start of the unit it
+    // falls in (a reference or a line end is replaced whole or not at all).
+    static qsizetype sourceFrom(const std::vector<TextUnit>& units, qsizetype& at)
+    {
+        qsizetype c = 0;
+        for (const TextUnit& u : units) {
+            if (u.chars > 0 && c + u.chars > at) {
+                at = c;
+                return u.source;
             }
             c += u.chars;
         }
-        qsizetype start, end;
-        if (first >= 0) {
-            start = units[size_t(first)].source;
-            end = units[size_t(lastUnit)].source + units[size_t(lastUnit)].length;
-        } else {
-            const TextUnit& u = at >= 0 ? units[size_t(at)] : units.back();
-            start = end = at >= 0 ? u.source : u.source + u.length;
+        return units.back().source + units.back().length;
+    }
+
+    // Where the characters of a text from `at` on start, `at` moved forward past the unit it falls
+    // in.
+    static qsizetype sourceUpTo(const std::vector<TextUnit>& units, qsizetype& at)
+    {
+        qsizetype c = 0;
+        for (const TextUnit& u : units) {
+            if (u.chars > 0 && c + u.chars > at) {
+                if (c < at) {
+                    at = c + u.chars;
+                    return u.source + u.length;
+                }
+                return u.source;
+            }
+            c += u.chars;
         }
-        const QStringView added = now.mid(p, now.size() - (was.size() - q) - p);
-        op(start, end, m_w.text(added, context, m_d.eolNear(start)));
+        return units.back().source + units.back().length;
+    }
+
+    // Texts and inline elements changed together (a word made bold, a fragment put into a text,
+    // formatting removed): the characters the first and last texts keep at their ends stay as
+    // they are in the page; what lies between is written anew.
+    bool inlineSplice(const PageNode& o, const PageNode* prev, const Nodes& was, const Nodes& now,
+                      const PageNode* next)
+    {
+        Nodes placed;
+        for (const PageNode* n : was) {
+            if (n->extent.valid())
+                placed.push_back(n);
+        }
+        if (placed.empty() || now.empty())
+            return hunk(o, prev, placed, now, next);
+        const PageNode* first = placed.front();
+        const PageNode* last = placed.back();
+        const TextContext context = textContext(&o);
+        qsizetype start = first->extent.start, end = last->extent.end;
+        qsizetype keepStart = 0, keepEnd = 0;
+        QString reason;
+        std::vector<TextUnit> units;
+        const PageNode* head = now.front();
+        const PageNode* tail = now.back();
+        if (first->isText() && head->isText()) {
+            if (m_d.units(*first, context, units)) {
+                const QStringView a(first->data), b(head->data);
+                while (keepStart < a.size() && keepStart < b.size() && a[keepStart] == b[keepStart])
+                    ++keepStart;
+                start = sourceFrom(units, keepStart);
+            } else {
+                reason = QStringLiteral("a text whose characters do not read back as it");
+            }
+        }
+        if (last->isText() && tail->isText()) {
+            if (m_d.units(*last, context, units)) {
+                const QStringView a(last->data), b(tail->data);
+                qsizetype limit = std::min(a.size(), b.size());
+                if (first == last)
+                    limit = std::min(limit, a.size() - keepStart);
+                if (head == tail)
+                    limit = std::min(limit, b.size() - keepStart);
+                while (keepEnd < limit && a[a.size() - 1 - keepEnd] == b[b.size() - 1 - keepEnd])
+                    ++keepEnd;
+                qsizetype at = a.size() - keepEnd;
+                end = sourceUpTo(units, at);
+                keepEnd = a.size() - at;
+                if (first == last && end < start)
+                    end = start;
+            } else {
+                reason = QStringLiteral("a text whose characters do not read back as it");
+            }
+        }
+        if (!onlyThese(start, std::max(start, end), placed, o))
+            return fail("an edit around characters of another part");
+        const QString eol = m_d.eolNear(start);
+        const QString out = withDonors(placed, [&] {
+            QString s;
+            for (const PageNode* n : now) {
+                if (!n->isText()) {
+                    s += m_w.write(*n, QString(), &o);
+                    continue;
+                }
+                const qsizetype from = n == head && first->isText() ? keepStart : 0;
+                const qsizetype to =
+                    n == tail && last->isText() ? n->data.size() - keepEnd : n->data.size();
+                s += m_w.text(QStringView(n->data).mid(from, std::max<qsizetype>(0, to - from)),
+                              context, eol);
+            }
+            return s;
+        });
+        op(start, end, out, reason);
         return true;
+    }
+
+    // Whether the characters from `lo` to `hi` hold only the given nodes and the parent's white
+    // space that does not show: nothing of a part the parser moved elsewhere.
+    bool onlyThese(qsizetype lo, qsizetype hi, const Nodes& nodes, const PageNode& parent) const
+    {
+        if (lo < 0 || hi < lo)
+            return false;
+        const auto& a = m_d.atomStarts;
+        const qsizetype inRange =
+            std::lower_bound(a.begin(), a.end(), hi) - std::lower_bound(a.begin(), a.end(), lo);
+        qsizetype own = 0;
+        for (const PageNode* n : nodes) {
+            if (!n->isText() || n->pieces.empty()) {
+                own += n->extent.start >= lo && n->extent.start < hi ? n->atoms : 0;
+                continue;
+            }
+            for (const Span& p : n->pieces)
+                own += p.start >= lo && p.start < hi;
+        }
+        for (const PageNode& k : parent.children) {
+            if (k.quiet && k.extent.valid() && k.extent.start >= lo && k.extent.start < hi)
+                own += k.atoms;
+        }
+        if (const PageNode* t = m_d.trailing) {
+            const std::vector<Span> one{t->open};
+            for (const Span& p : t->pieces.empty() ? one : t->pieces)
+                own += p.start >= lo && p.start < hi;
+        }
+        return inRange == own;
     }
 
     static const PageNode* firstPlaced(const Nodes& list)
@@ -536,6 +631,69 @@ private:
         return l ? l->extent.end : (o.open.valid() ? o.open.end : -1);
     }
 
+    // Parts that read the same wherever they stand: no formatting borrowed from before them, and
+    // none left open for what follows.
+    void donate(const PageNode& n, QHash<quint64, const PageNode*>& into) const
+    {
+        if (!n.sealed || !n.extent.valid() || n.borrowed)
+            return;
+        const auto& l = m_d.lenders;
+        const auto lender =
+            std::lower_bound(l.begin(), l.end(), std::pair(n.extent.start, QString()));
+        if (lender != l.end() && lender->first < n.extent.end) {
+            for (const PageNode& k : n.children)
+                donate(k, into);
+            return;
+        }
+        if (n.isElement() || (n.isText() && !n.data.trimmed().isEmpty()))
+            into.insert(n.hash, &n);
+        for (const PageNode& k : n.children)
+            donate(k, into);
+    }
+
+    // Writes through `write` with the given removed parts as donors.
+    template <class F> QString withDonors(const Nodes& gone, F&& write)
+    {
+        QHash<quint64, const PageNode*> donors;
+        for (const PageNode* g : gone)
+            donate(*g, donors);
+        m_w.donors = &donors;
+        QString out = write();
+        m_w.donors = nullptr;
+        return out;
+    }
+
+    bool lostLender(const PageNode& n) const
+    {
+        if (n.lentFrom >= 0 && m_lost.contains(n.lentFrom))
+            return true;
+        return std::any_of(n.children.begin(), n.children.end(),
+                           [this](const PageNode& k) { return k.borrowed && lostLender(k); });
+    }
+
+    static const PageNode* placedAfter(const std::vector<AlignStep>& steps, size_t from)
+    {
+        for (size_t k = from; k < steps.size(); ++k) {
+            if (steps[k].original && steps[k].original->extent.valid())
+                return steps[k].original;
+        }
+        return nullptr;
+    }
+
+    static bool inlineRun(const Nodes& was, const Nodes& now)
+    {
+        bool text = false;
+        for (const Nodes* list : {&was, &now}) {
+            for (const PageNode* n : *list) {
+                if (n->isText())
+                    text = true;
+                else if (n->isElement() && isBlockTag(n->name))
+                    return false;
+            }
+        }
+        return text;
+    }
+
     bool children(const PageNode& o, const PageNode& e)
     {
         std::deque<PageNode> scratch;
@@ -545,22 +703,58 @@ private:
                 edited.push_back(k);
         }
         const std::vector<AlignStep> steps = alignChildren(shownChildren(o, m_d.trailing), edited);
-        const bool moves = std::any_of(steps.begin(), steps.end(), [](const AlignStep& s) {
-            return s.kind == AlignStep::Delete || s.kind == AlignStep::Insert;
-        });
-        if (moves && !o.linear)
-            return fail("children out of their order in the text");
         const PageNode* prev = nullptr;
         for (size_t i = 0; i < steps.size();) {
+            if (steps[i].kind == AlignStep::Same) {
+                const PageNode* n = steps[i].original;
+                // An unclosed formatting tag before it was removed or written anew, so what it
+                // carried over to this part may be gone: the part is written with its own.
+                if (n->borrowed && lostLender(*n) && n->sealed)
+                    op(n->extent.start, n->extent.end,
+                       m_w.rewrite(*n, *steps[i].edited, m_d.indentAt(n->extent.start), &o, false),
+                       QStringLiteral("%1 at line %2: formatting carried over from an edited part")
+                           .arg(n->isElement() ? n->name : QStringLiteral("text"))
+                           .arg(lineColumnAt(m_d.text, n->extent.start).line + 1));
+                if (n->extent.valid())
+                    prev = n;
+                ++i;
+                continue;
+            }
+            size_t j = i;
+            Nodes was, now;
+            for (; j < steps.size() && steps[j].kind != AlignStep::Same; ++j) {
+                if (steps[j].original)
+                    was.push_back(steps[j].original);
+                if (steps[j].edited)
+                    now.push_back(steps[j].edited);
+            }
+            if (inlineRun(was, now)) {
+                if (!inlineSplice(o, prev, was, now, placedAfter(steps, j)))
+                    return false;
+            } else if (!blocks(o, steps, i, j, prev)) {
+                return false;
+            }
+            for (const PageNode* n : was) {
+                if (n->extent.valid())
+                    prev = n;
+            }
+            i = j;
+        }
+        return true;
+    }
+
+    // Changed blocks between two unchanged ones: pairs recurse, the rest is removed and added.
+    bool blocks(const PageNode& o, const std::vector<AlignStep>& steps, size_t i, size_t j,
+                const PageNode* prev)
+    {
+        while (i < j) {
             const AlignStep& s = steps[i];
-            if (s.kind == AlignStep::Same || s.kind == AlignStep::Pair) {
-                if (s.kind == AlignStep::Pair) {
-                    const size_t mark = m_ops.size();
-                    if (!node(*s.original, *s.edited, &o)) {
-                        m_ops.resize(mark);
-                        if (!rewrite(*s.original, *s.edited, &o))
-                            return false;
-                    }
+            if (s.kind == AlignStep::Pair) {
+                const size_t mark = m_ops.size();
+                if (!node(*s.original, *s.edited, &o)) {
+                    m_ops.resize(mark);
+                    if (!rewrite(*s.original, *s.edited, &o))
+                        return false;
                 }
                 if (s.original->extent.valid())
                     prev = s.original;
@@ -568,27 +762,20 @@ private:
                 continue;
             }
             Nodes gone, added;
-            size_t j = i;
-            for (; j < steps.size() &&
-                   (steps[j].kind == AlignStep::Delete || steps[j].kind == AlignStep::Insert);
-                 ++j) {
-                if (steps[j].kind == AlignStep::Delete) {
-                    if (steps[j].original->extent.valid())
-                        gone.push_back(steps[j].original);
+            size_t k = i;
+            for (; k < j && steps[k].kind != AlignStep::Pair; ++k) {
+                if (steps[k].kind == AlignStep::Delete) {
+                    if (steps[k].original->extent.valid())
+                        gone.push_back(steps[k].original);
                 } else {
-                    added.push_back(steps[j].edited);
+                    added.push_back(steps[k].edited);
                 }
             }
-            const PageNode* next = nullptr;
-            for (size_t k = j; k < steps.size() && !next; ++k) {
-                if (steps[k].original && steps[k].original->extent.valid())
-                    next = steps[k].original;
-            }
-            if (!hunk(o, prev, gone, added, next))
+            if (!hunk(o, prev, gone, added, placedAfter(steps, k)))
                 return false;
             if (!gone.empty())
                 prev = gone.back();
-            i = j;
+            i = k;
         }
         return true;
     }
@@ -610,8 +797,9 @@ private:
     {
         QString out;
         bool firstOne = true;
+        const bool lines = !before.isEmpty() || !between.isEmpty();
         for (const PageNode* n : added) {
-            if (n->isText() && n->data.trimmed().isEmpty())
+            if (lines && n->isText() && n->data.trimmed().isEmpty())
                 continue;
             out += (firstOne ? before : between) + m_w.write(*n, indent, &parent);
             firstOne = false;
@@ -636,12 +824,10 @@ private:
     {
         if (gone.empty() && added.empty())
             return true;
-        for (const PageNode* g : gone) {
-            if (!g->sealed)
-                return fail("a removed part shares its characters with another");
-        }
         const qsizetype lo = prev ? prev->extent.end : contentStart(o);
         const qsizetype hi = next ? next->extent.start : contentEnd(o);
+        if (!onlyThese(lo, hi, gone, o))
+            return fail("parts out of their order in the text");
         const bool blocks = blockLayout(added) && !o.pre;
         if (!gone.empty()) {
             qsizetype s = gone.front()->extent.start, t = gone.back()->extent.end;
@@ -657,16 +843,14 @@ private:
                 op(s, t, QString());
                 return true;
             }
-            if (blocks && m_d.startsLine(s)) {
-                const QString indent = m_d.indentAt(s);
-                op(s, t, joined(added, indent, o, QString(), m_d.eolNear(s) + indent, QString()));
-            } else {
-                op(s, t, joined(added, QString(), o, QString(), QString(), QString()));
-            }
+            const bool lines = blocks && m_d.startsLine(s);
+            const QString indent = lines ? m_d.indentAt(s) : QString();
+            const QString between = lines ? m_d.eolNear(s) + indent : QString();
+            op(s, t, withDonors(gone, [&] {
+                   return joined(added, indent, o, QString(), between, QString());
+               }));
             return true;
         }
-        if (lo < 0 || hi < 0 || lo > hi)
-            return fail("no place in the text for what was added");
         if (blocks) {
             const QString indent = siblingIndent(o, prev, next, hi);
             // New blocks go on lines of their own: before the line of what follows them, or after
@@ -708,9 +892,10 @@ private:
     }
 
     const PageSource::Data& m_d;
-    PageWriter m_w;
+    mutable PageWriter m_w;
     std::vector<SpliceOp> m_ops;
     QString m_reason;
+    QSet<qsizetype> m_lost; // unclosed formatting tags removed or written anew so far
 };
 
 } // namespace

@@ -8,6 +8,16 @@ namespace orvel {
 
 namespace {
 
+bool isSpace(QChar c)
+{
+    return c == u' ' || c == u'\n' || c == u'\t' || c == u'\r' || c == u'\f';
+}
+
+bool isAllSpace(QStringView s)
+{
+    return std::all_of(s.begin(), s.end(), isSpace);
+}
+
 bool oneOf(QStringView tag, std::initializer_list<const char*> tags)
 {
     return std::any_of(tags.begin(), tags.end(),
@@ -26,16 +36,6 @@ bool isPreTag(QStringView tag)
     return oneOf(tag, {"pre", "textarea", "listing", "xmp", "plaintext"});
 }
 
-bool isSpace(QChar c)
-{
-    return c == u' ' || c == u'\n' || c == u'\t' || c == u'\r' || c == u'\f';
-}
-
-bool isAllSpace(QStringView s)
-{
-    return std::all_of(s.begin(), s.end(), isSpace);
-}
-
 quint64 mix(quint64 h, quint64 v)
 {
     h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
@@ -47,13 +47,14 @@ quint64 hashOf(QStringView s, quint64 seed)
     return mix(seed, qHash(s, size_t(seed)) ^ (quint64(s.size()) << 32));
 }
 
-// A comment between two blocks is as quiet as they are: the white space around it shows no more
-// than if it were not there. The page's trailing white space is not there for the browser either.
+// White space and comments between two blocks are as quiet as the blocks: they show no more than
+// if they were not there. The page's trailing white space is not there for the browser either.
 const PageNode* neighbour(const std::vector<PageNode>& kids, size_t i, int step)
 {
     for (qsizetype j = qsizetype(i) + step; j >= 0 && j < qsizetype(kids.size()); j += step) {
-        if (kids[size_t(j)].kind != PageNode::Kind::Comment && !kids[size_t(j)].trailing)
-            return &kids[size_t(j)];
+        const PageNode& k = kids[size_t(j)];
+        if (k.kind != PageNode::Kind::Comment && !k.trailing && !(k.isText() && isAllSpace(k.data)))
+            return &k;
     }
     return nullptr;
 }
@@ -91,6 +92,8 @@ void joinTexts(PageNode& n)
 
 void finish(PageNode& n, bool pre, int depth)
 {
+    if (n.same)
+        return; // an unchanged part, finished where it was read
     n.pre = pre;
     if (n.kind == PageNode::Kind::Text) {
         n.hash = hashOf(n.data, 1);
@@ -132,6 +135,7 @@ void finish(PageNode& n, bool pre, int depth)
 // The compact JSON the editing control writes.
 class JsonReader {
 public:
+    JsonReader(QStringView json, const MarkedTree* marked) : JsonReader(json) { m_marked = marked; }
     explicit JsonReader(QStringView json)
         : m_p(reinterpret_cast<const char16_t*>(json.utf16())), m_end(m_p + json.size())
     {}
@@ -229,7 +233,7 @@ private:
         space();
         v = 0;
         const char16_t* start = m_p;
-        while (m_p < m_end && *m_p >= u'0' && *m_p <= u'9' && m_p - start < 6)
+        while (m_p < m_end && *m_p >= u'0' && *m_p <= u'9' && m_p - start < 9)
             v = v * 10 + (*m_p++ - u'0');
         return m_p > start;
     }
@@ -254,11 +258,46 @@ private:
         if (take(u']'))
             return true;
         do {
-            out.emplace_back();
-            if (!node(out.back(), depth))
+            if (!item(out, depth))
                 return false;
         } while (take(u','));
         return take(u']');
+    }
+    // A node, or a run of unchanged siblings.
+    bool item(std::vector<PageNode>& out, int depth)
+    {
+        const char16_t* at = m_p;
+        int place = 0, count = 0;
+        if (take(u'[') && number(place) && place == 0 && !peek(u'"')) {
+            if (!take(u',') || !number(place) || !take(u',') || !number(count) || !take(u']'))
+                return false;
+            return run(out, place, count);
+        }
+        m_p = at;
+        out.emplace_back();
+        return node(out.back(), depth);
+    }
+    bool run(std::vector<PageNode>& out, int place, int count)
+    {
+        if (!m_marked || place < 0 || size_t(place) >= m_marked->elements.size() || count < 1)
+            return false;
+        const std::vector<PageNode>& kids = m_marked->parents[size_t(place)]->children;
+        int seen = 0;
+        for (size_t i = m_marked->indexes[size_t(place)]; i < kids.size() && seen < count; ++i) {
+            const PageNode& k = kids[i];
+            if (!k.isElement()) {
+                out.push_back(k);
+                continue;
+            }
+            ++seen;
+            PageNode& n = out.emplace_back();
+            n.kind = PageNode::Kind::Element;
+            n.name = k.name;
+            n.hash = k.hash;
+            n.pre = k.pre;
+            n.same = &k;
+        }
+        return seen == count;
     }
     bool node(PageNode& n, int depth)
     {
@@ -295,7 +334,21 @@ private:
 
     const char16_t* m_p;
     const char16_t* m_end;
+    const MarkedTree* m_marked = nullptr;
 };
+
+void collectElements(const PageNode& n, MarkedTree& out)
+{
+    for (size_t i = 0; i < n.children.size(); ++i) {
+        const PageNode& k = n.children[i];
+        if (k.isElement()) {
+            out.elements.push_back(&k);
+            out.parents.push_back(&n);
+            out.indexes.push_back(i);
+            collectElements(k, out);
+        }
+    }
+}
 
 } // namespace
 
@@ -361,13 +414,32 @@ bool isRawTextTag(QStringView tag)
     return oneOf(tag, {"script", "style", "xmp", "iframe", "noembed", "noframes", "plaintext"});
 }
 
-bool readPageTree(QStringView json, PageNode& document)
+bool readPageTree(QStringView json, PageNode& document, const MarkedTree* marked)
 {
-    JsonReader reader(json);
+    JsonReader reader(json, marked);
     if (!reader.document(document))
         return false;
     finishTree(document);
     return true;
+}
+
+MarkedTree markElements(const PageNode& document)
+{
+    MarkedTree out;
+    collectElements(document, out);
+    return out;
+}
+
+PageNode materialized(const PageNode& tree)
+{
+    if (tree.same)
+        return materialized(*tree.same);
+    PageNode out = tree;
+    for (PageNode& k : out.children) {
+        if (k.same || !k.children.empty())
+            k = materialized(k);
+    }
+    return out;
 }
 
 void finishTree(PageNode& document)

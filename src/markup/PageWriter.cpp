@@ -18,6 +18,16 @@ bool isAllLowerAscii(QStringView s)
     });
 }
 
+bool isOptionalEndTag(QStringView tag)
+{
+    for (const char* t : {"p", "li", "dt", "dd", "tr", "td", "th", "option", "optgroup", "thead",
+                          "tbody", "tfoot", "colgroup", "caption"}) {
+        if (tag == QLatin1String(t))
+            return true;
+    }
+    return false;
+}
+
 bool unquotable(QStringView v)
 {
     if (v.isEmpty())
@@ -125,6 +135,11 @@ public:
     QString node(const PageNode& n, const QString& indent, const PageNode* parent,
                  bool foreign) const
     {
+        if (m_w.donors && (n.isElement() || (n.isText() && !n.quiet))) {
+            const auto it = m_w.donors->constFind(n.hash);
+            if (it != m_w.donors->cend() && it.value()->kind == n.kind)
+                return m_d.source(it.value()->extent).toString();
+        }
         switch (n.kind) {
         case PageNode::Kind::Text:
             return m_w.text(n.data, textContext(parent), m_d.style.eol);
@@ -135,7 +150,7 @@ public:
         case PageNode::Kind::Document: {
             QStringList parts;
             for (const PageNode& k : n.children)
-                parts << node(k, indent, &n, false);
+                parts << node(k.real(), indent, &n, false);
             return parts.join(m_d.style.eol);
         }
         case PageNode::Kind::Element:
@@ -148,7 +163,8 @@ public:
         const bool layout =
             !foreign && !n.pre && !isRawTextTag(n.name) && hasBlockChild(n) && m_w.ownLines(n);
         const QString inner = indent + m_d.style.indent;
-        for (const PageNode& k : n.children) {
+        for (const PageNode& c : n.children) {
+            const PageNode& k = c.real();
             if (layout && k.isText() && k.data.trimmed().isEmpty())
                 continue;
             if (layout)
@@ -200,9 +216,10 @@ QString PageWriter::write(const PageNode& node, const QString& indent, const Pag
 }
 
 QString PageWriter::rewrite(const PageNode& original, const PageNode& edited, const QString& indent,
-                            const PageNode* parent) const
+                            const PageNode* parent, bool copyBorrowed) const
 {
-    if (original.hash == edited.hash && original.sealed && original.extent.valid())
+    if (original.hash == edited.hash && original.sealed && original.extent.valid() &&
+        (copyBorrowed || !original.borrowed))
         return m_d.source(original.extent).toString();
     const bool element = original.isElement() && edited.isElement();
     const bool sameKind = original.kind == edited.kind;
@@ -242,15 +259,18 @@ QString PageWriter::rewrite(const PageNode& original, const PageNode& edited, co
             ++at;
         const AlignStep* step = at < steps.size() ? &steps[at] : nullptr;
         if (step && step->original)
-            parts << rewrite(*step->original, *k, inner, &edited);
+            parts << rewrite(*step->original, *k, inner, &edited, copyBorrowed);
         else
             parts << write(*k, inner, &edited);
     }
     out += parts.join(document ? m_d.style.eol : QString());
     if (element && !implied) {
-        out += original.close.valid() && original.name == edited.name
-                   ? m_d.source(original.close).toString()
-                   : endTag(edited);
+        // An end tag the page left out stays out where the tag allows it.
+        if (original.close.valid() && original.name == edited.name)
+            out += m_d.source(original.close);
+        else if (original.close.valid() || original.name != edited.name ||
+                 !isOptionalEndTag(edited.name))
+            out += endTag(edited);
     }
     return out;
 }

@@ -62,3 +62,32 @@ TEST(PageSplice, Scratch)
 }
 
 } // namespace
+#include <QFile>
+namespace {
+void dump(const PageNode& n, int d)
+{
+    printf("%s%d %s [%lld,%lld) ext[%lld,%lld) atoms=%d sealed=%d quiet=%d trailing=%d irr=%d data=%s\n", QByteArray(d * 2, ' ').constData(), int(n.kind), qPrintable(n.name), (long long)n.open.start, (long long)n.open.end, (long long)n.extent.start, (long long)n.extent.end, n.atoms, n.sealed, n.quiet, n.trailing, n.irregular, qPrintable(QString(n.data).replace("\n", "|").replace("\r", "~").left(30)));
+    for (const PageNode& k : n.children)
+        dump(k, d + 1);
+}
+TEST(PageSplice, Debug)
+{
+    QFile f(qEnvironmentVariable("DBG_FILE"));
+    if (!f.open(QIODevice::ReadOnly))
+        return;
+    const QString t = QString::fromUtf8(f.readAll());
+    PageSource s(t);
+    dump(s.tree(), 0);
+    QString edited = t;
+    edited.replace(qEnvironmentVariable("DBG_FROM"), qEnvironmentVariable("DBG_TO"));
+    PageNode e = parsePageTree(edited);
+    QFile j(qEnvironmentVariable("DBG_JSON"));
+    if (j.open(QIODevice::ReadOnly)) {
+        EXPECT_TRUE(readPageTree(QString::fromUtf8(j.readAll()), e));
+        printf("---- edited\n");
+        dump(e, 0);
+    }
+    const SpliceResult r = s.splice(e);
+    printf("%s\n%s\n", qPrintable(r.stats.reasons.join("\n")), qPrintable(r.text));
+}
+}
