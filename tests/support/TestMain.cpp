@@ -1,3 +1,4 @@
+#include "platform/Icons.h"
 #include "platform/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -26,6 +27,8 @@ int main(int argc, char** argv)
     // The web views share the GL context set up before the application object.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // The pictures as the program shows them: the same icon themes behind the buttons.
+    orvel::followPaletteWithIcons();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
