@@ -325,16 +325,21 @@ void ComposerWindow::open_Click()
         platform().message(kNoFileChosen, MsgIcon::Information, kAssistantTitle);
         return;
     }
-    const QString path = CommonDialog1.fileName;
+    openPage(CommonDialog1.fileName);
+}
+
+bool ComposerWindow::openPage(const QString& path)
+{
     const EditResult r = area->loadDocument(path);
     if (!r.ok) {
         fileError(QStringLiteral("open"), path, r.error);
-        return;
+        return false;
     }
     saveme->setText(path);
     setCaption(kComposerCaption + path);
     if (SourceWindow* w = existingSource())
         w->setCaption(QStringLiteral("Orvel HTML: ") + path);
+    return true;
 }
 
 void ComposerWindow::mnuopenurl_Click()

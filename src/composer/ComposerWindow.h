@@ -61,6 +61,9 @@ public:
     // File commands; Save and Save As tell whether the page is on disk now.
     void new_Click();
     void open_Click();
+    // File > Open once the path is chosen: shows the page at `path` and makes it the page's path.
+    // False, after saying why, when the page could not be read (the page shown stays).
+    bool openPage(const QString& path);
     void mnuopenurl_Click();
     bool save_Click();
     bool saveas_Click();
