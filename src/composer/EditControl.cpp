@@ -245,6 +245,10 @@ void EditControl::loadUrl(const QString& address)
 
 void EditControl::afterLoad(bool ok)
 {
+    // A navigation of the page's own that was refused ends without replacing anything: the page
+    // and what it knows of its edits stay.
+    if (!m_loading)
+        return;
     m_loading = false;
     m_page->loading = false;
     m_fragment.reset();
