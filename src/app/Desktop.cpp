@@ -100,7 +100,7 @@ void openDroppedFiles(ComposerWindow& composer)
 {
     acceptFileDrops(&composer, [&composer](const QString& path) {
         composer.activateWindow();
-        if (!savesFirst(composer.area->isEdited()))
+        if (composer.mayDiscardEdits())
             composer.openPage(path);
         composer.area->setFocus();
     });

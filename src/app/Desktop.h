@@ -30,8 +30,8 @@ void showFirstWindow(ComposerWindow& composer, const QString& page);
 // without changing the desktop; none for another value.
 std::optional<QPalette> paletteNamed(const QString& name);
 
-// The question File > Open asks about unsaved edits before another page is opened; true when the
-// user wants to save first (the page stays).
+// The source window's question before File > Open replaces an edited page; true when the user
+// wants to save first (the page stays).
 bool savesFirst(bool modified);
 
 // Files dropped on either window open as File > Open opens the chosen file, after the same

@@ -5,6 +5,7 @@
 #include "app/Splash.h"
 #include "app/Windows.h"
 #include "composer/ComposerWindow.h"
+#include "composer/EditControl.h"
 #include "platform/Icons.h"
 #include "platform/QtPlatform.h"
 
@@ -49,6 +50,7 @@ int runOrvel(int argc, char** argv)
         std::fprintf(stderr, "%s\n", qPrintable(note));
     // The Composer's web views share the GL context set up before the application object.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    EditControl::registerPageScheme();
     QApplication app(argc, argv);
     initResources();
     QApplication::setApplicationName(QStringLiteral("Orvel"));

@@ -182,13 +182,13 @@ TEST_F(ComposerTest, AFileDroppedOnThePageOpensAsFileOpenOpensIt)
 
     c->area->typeText(q("typed "));
     ASSERT_TRUE(c->area->isEdited());
-    ui.answer(MsgAnswer::Yes); // save first: the page stays
+    ui.answer(MsgAnswer::No); // not without saving: the page stays
     ASSERT_TRUE(dropFiles(page(), {second}));
-    EXPECT_EQ(ui.promptTexts(), QStringList{kSaveFirst});
+    EXPECT_EQ(ui.promptTexts(), QStringList{q("File not saved. Proceed?")});
     EXPECT_EQ(c->saveme->text(), first);
     EXPECT_TRUE(c->area->bodyHtml().contains(q("typed")));
 
-    ui.answer(MsgAnswer::No);
+    ui.answer(MsgAnswer::Yes);
     ASSERT_TRUE(dropFiles(page(), {second}));
     ASSERT_TRUE(waitLoaded(c->area));
     EXPECT_EQ(c->saveme->text(), second);
