@@ -45,9 +45,8 @@ QString pageFromCommandLine(const QApplication& app)
 
 int runOrvel(int argc, char** argv)
 {
-    // Before the browser engine can start.
-    if (const QString note = allowEngineWithoutSandbox(geteuid()); !note.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(note));
+    // Before the browser engine can start; said once the command line has asked for a window.
+    const QString sandboxNote = allowEngineWithoutSandbox(geteuid());
     // The Composer's web views share the GL context set up before the application object.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     EditControl::registerPageScheme();
@@ -61,6 +60,8 @@ int runOrvel(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Orvel"));
     QApplication::setDesktopFileName(QStringLiteral("org.orvel.Orvel"));
     const QString page = pageFromCommandLine(app);
+    if (!sandboxNote.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(sandboxNote));
     if (const auto palette = paletteNamed(qEnvironmentVariable("ORVEL_PALETTE"))) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(*palette);
