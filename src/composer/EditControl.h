@@ -1,7 +1,7 @@
 #pragma once
 
+#include "markup/LineEnds.h"
 #include "markup/PageSource.h"
-#include "markup/TextCodec.h"
 
 #include <QByteArray>
 #include <QString>
@@ -59,23 +59,44 @@ struct EditResult {
 // The page as rendered HTML, editable in place: a web view whose document is in design mode.
 // The page's own scripts never run here (scripting is off for the page); the control's helpers
 // run in a script world of their own. Nothing remote is fetched unless the page was opened from
-// an address. Loads are asynchronous (`loaded` follows); reading the page back waits for the
-// engine's answer.
+// an address, and nothing but the control's own loads replaces the page shown (not a refresh, a
+// redirect or a link of the page). Loads are asynchronous (`loaded` follows); reading the page
+// back waits for the engine's answer.
 class EditControl : public QWebEngineView {
     Q_OBJECT
 public:
     explicit EditControl(QWidget* parent = nullptr);
     ~EditControl() override;
 
-    // Reads the file and shows it. On failure the page shown stays and the reason is returned.
+    // The address scheme pages are shown under; registered with the engine before any view
+    // exists (start-up and the tests' main do it).
+    static void registerPageScheme();
+
+    // Shows `text`, the characters of the page read from `path` (empty for a page never saved),
+    // exactly as given: the engine does not decode the file again, so what it shows is what the
+    // page file's own encoding holds. Relative addresses are resolved against the page's folder.
+    void showPage(const QString& text, const QString& path);
+    // A new page: a doctype, a charset declaration and an empty paragraph.
+    void newDocument();
+    static const QString kNewPage;
+    // Reads the file and shows it as it is (the side control's fragments).
     EditResult loadDocument(const QString& path);
     // Shows `markup` through a private temporary file that is removed once it has been read.
     EditResult loadFragment(const QString& markup);
     void loadUrl(const QString& address);
-    void newDocument();
-    // Writes the page to `path`. A page not edited since it was loaded from a file is written
-    // with that file's bytes; an edited one is serialized with its doctype and head.
-    EditResult saveDocument(const QString& path);
+
+    // The page's text as it would be saved: the text it was shown with while it has not been
+    // edited, else that text with only the edited parts changed (see PageSource). A page opened
+    // from an address (or one whose tree the engine did not hand over) is the engine's markup,
+    // its line ends in `style` and a line end after its last line. Empty when the engine did not
+    // hand the page over.
+    QString pageText(LineEnd style);
+    // What the last pageText() could not splice and wrote anew.
+    const SpliceStats& spliceStats() const { return m_spliceStats; }
+    // The text just written to the page's file is what the page now stands for.
+    void markSaved(const QString& text);
+    // The text the page was shown with; empty for a page opened from an address.
+    const QString& originalText() const { return m_original; }
 
     // Runs one of the numbered commands; false when it did not apply (no table cell at the caret).
     bool execCommand(int command);
@@ -87,11 +108,6 @@ public:
 
     // The page's markup as it would be saved, and whether it changed since it was loaded.
     QString documentHtml();
-    // The page's text as edited: the text it was loaded from with only the edited parts changed
-    // (see PageSource); a page not read from a file is serialized whole.
-    QString editedText();
-    // What the last editedText() could not splice and wrote anew.
-    const SpliceStats& spliceStats() const { return m_spliceStats; }
     bool isEdited();
     bool isLoading() const { return m_loading; }
     // The body's markup (the side control's fragment).
@@ -112,21 +128,24 @@ private:
     void afterLoad(bool ok);
     void applyModes();
     QString call(const QString& function, const QString& argument = {});
-    QString serializedText();
-    void markSaved(const QString& text);
-    // Reads the page's text and the browser's tree of it on a worker thread, ready for the next
-    // splice (`loadedJson` "" where the control already holds the tree).
+
+    void loadOwn(const QUrl& url, bool remote);
+    // The splice of the edited document over m_original; a null string without the tree.
+    QString editedText();
+    void resetSplice();
+    // Reads m_original and the browser's tree of it on a worker thread, ready for the next
+    // splice: the tree from `loadedJson`, or ("") the tree last spliced.
     void prepareSplice(const QString& loadedJson);
+    // Asks the helpers for the tree they kept when they marked the page, and prepares with it.
+    void prepareFromHelpers();
 
     QWebEngineProfile* m_profile = nullptr;
     class Page;
     Page* m_page = nullptr;
-    QByteArray m_pristine; // the bytes the page was loaded from, while it has not been edited
-    bool m_hasPristine = false;
-    // The page's text as read (until the page seam hands it over decoded) and how it was read.
-    QString m_original;
-    Encoding m_encoding = Encoding::Utf8;
-    qsizetype m_bomLength = 0;
+    class PageServer;
+    PageServer* m_server = nullptr;
+    QString m_original; // the page's text as shown, while it stands for the page
+    bool m_hasOriginal = false;
     // m_original read as the browser reads it, with the browser's tree of it (as marked) and that
     // tree's elements in order; made off the window's thread after each load and save.
     struct Prepared {
@@ -138,7 +157,7 @@ private:
                                   std::shared_ptr<const PageNode> savedFrom);
     Prepared m_prepared;
     std::future<Prepared> m_preparing;
-    int m_generation = 0; // of loads, so a late answer for an earlier page is dropped
+    int m_generation = 0; // of shown pages, so a late answer for an earlier one is dropped
     std::unique_ptr<PageNode> m_lastEdited;
     SpliceStats m_spliceStats;
     bool m_loading = false;

@@ -16,9 +16,12 @@ if (window.orvel && !window.orvel.tree) (function (o) {
   // as [0, place, 1], and a run of such siblings with the unchanged nodes between them, as they
   // stood, as [0, first place, elements].
   let places = new WeakMap(), nexts = new WeakMap(), after = new WeakMap();
-  let changed = new Set(), touched = null;
+  let changed = new Set(), touched = null, clean = false;
   const watch = new MutationObserver(records => note(records));
-  function note(records) { for (const r of records) changed.add(r.target); }
+  function note(records) {
+    for (const r of records) changed.add(r.target);
+    if (records.length) clean = false;
+  }
   function count(n, next) {
     let prev = null;
     for (let c = within(n).firstChild; c; c = c.nextSibling) {
@@ -94,17 +97,21 @@ if (window.orvel && !window.orvel.tree) (function (o) {
   // The whole tree, or (`whole` false) the tree with its unchanged elements as their places.
   o.tree = (whole) => {
     touched = whole ? null : taint();
+    clean = true;
     try {
       return JSON.stringify(kids(document));
     } finally {
       touched = null;
     }
   };
-  // After a load the whole tree is kept as the browser read the page; after a save the control
-  // keeps the tree it saved, and asks for none.
+  // After a load the whole tree is kept as the browser read the page. After a save (`keep`
+  // false) the control keeps the tree it saved, if the document has not changed since it was
+  // taken ("saved"); else the whole tree is kept here ("read").
   const mark = o.mark;
   o.mark = (keep) => {
-    const done = mark();
+    note(watch.takeRecords());
+    const saved = keep === false && clean;
+    mark();
     watch.disconnect();
     places = new WeakMap();
     nexts = new WeakMap();
@@ -112,12 +119,12 @@ if (window.orvel && !window.orvel.tree) (function (o) {
     changed = new Set();
     count(document, 0);
     watch.observe(document, {subtree: true, childList: true, attributes: true, characterData: true});
-    o.loadedTree = keep === false ? undefined : o.tree(true);
-    return done;
+    o.loadedTree = saved ? undefined : o.tree(true);
+    return saved ? 'saved' : 'read';
   };
-  // The engine puts a list made in a paragraph inside it (<p><ul>), which no page can hold: the
-  // list goes after the paragraph's part before it, and the part after it follows as a paragraph
-  // of its own; a paragraph left empty goes.
+  // The engine puts a list made in a paragraph inside it (<p><ul>), which no page can hold (the
+  // next load would move it anyway): the list goes after the paragraph's part before it, and the
+  // part after it follows as a paragraph of its own; a paragraph left empty goes.
   function unnest(list) {
     const p = list.parentNode, s = getSelection();
     const at = s.rangeCount ? [s.anchorNode, s.anchorOffset, s.focusNode, s.focusOffset] : null;
@@ -126,6 +133,10 @@ if (window.orvel && !window.orvel.tree) (function (o) {
     while (list.nextSibling) rest.appendChild(list.nextSibling);
     p.after(list);
     list.after(rest);
+    // A line break that ended the part before the list, or began the part after it, breaks
+    // nothing now.
+    if (p.lastChild && p.lastChild.nodeName === 'BR') p.lastChild.remove();
+    if (rest.firstChild && rest.firstChild.nodeName === 'BR') rest.firstChild.remove();
     const empty = e => !e.textContent.trim() && !e.querySelector('img,input,table,iframe,object');
     if (empty(rest)) rest.remove();
     if (empty(p)) p.remove();
