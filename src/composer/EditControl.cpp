@@ -331,9 +331,9 @@ void EditControl::resetSplice()
 
 // The page's text read for the splice, and the browser's tree of it: read from `json` after a
 // load; after a save, the tree saved (whose unchanged parts stand for those of `savedFrom`).
-EditControl::Prepared EditControl::readForSplice(QString text, QString json,
-                                                 std::unique_ptr<PageNode> saved,
-                                                 [[maybe_unused]] std::shared_ptr<const PageNode> savedFrom)
+EditControl::Prepared
+EditControl::readForSplice(QString text, QString json, std::unique_ptr<PageNode> saved,
+                           [[maybe_unused]] std::shared_ptr<const PageNode> savedFrom)
 {
     Prepared p;
     p.source = std::make_unique<PageSource>(std::move(text));
@@ -357,13 +357,12 @@ void EditControl::prepareSplice(const QString& loadedJson)
 void EditControl::prepareFromHelpers()
 {
     const int generation = m_generation;
-    m_page->runJavaScript(kEditHelpers + kTreeHelpers + QStringLiteral("orvel.loadedTree"),
-                          QWebEngineScript::ApplicationWorld,
-                          [this, generation](const QVariant& v) {
-                              if (generation == m_generation && !m_prepared.source &&
-                                  !m_preparing.valid())
-                                  prepareSplice(v.toString());
-                          });
+    m_page->runJavaScript(
+        kEditHelpers + kTreeHelpers + QStringLiteral("orvel.loadedTree"),
+        QWebEngineScript::ApplicationWorld, [this, generation](const QVariant& v) {
+            if (generation == m_generation && !m_prepared.source && !m_preparing.valid())
+                prepareSplice(v.toString());
+        });
 }
 
 QString EditControl::editedText()
