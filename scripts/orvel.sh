@@ -41,7 +41,7 @@ fuzz() {
     CC=clang-14 CXX=clang++-14 cmake -S "$root/fuzz" -B "$fuzzbuild" -G Ninja
     cmake --build "$fuzzbuild"
     for target in codec lineends fonttag tagatcaret rename smartselect autodelete tagfields find \
-        transforms; do
+        transforms splice; do
         local work="$fuzzbuild/corpus/$target"
         mkdir -p "$work"
         echo "fuzz_$target: ${seconds}s"
