@@ -9,6 +9,7 @@
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QMenu;
 class QToolBar;
 class QToolButton;
@@ -42,6 +43,8 @@ public:
 
     EditControl* area = nullptr;
     EditControl* assister = nullptr;
+    // The line above `assister` that says what it is for.
+    QLabel* assisterCaption = nullptr;
     QToolBar* Toolbar1 = nullptr;
     ClickLabel* linktohtml = nullptr;
     QComboBox* Combo3 = nullptr;
@@ -72,6 +75,8 @@ public:
     void mnucomposer_Click();
 
     void Toolbar1_ButtonClick(const QString& key);
+    // Runs an editing command on the control the user is in (the side control while it has the
+    // focus, else the page).
     void exec(int command);
     void tableExec(int command);
     void mnudetails_Click();
@@ -103,6 +108,14 @@ private:
     void buildControls();
     void buildMenus();
     void buildToolbar();
+    // Runs a command of the menus, toolbar or pictures; afterwards the keys go to the page again,
+    // whatever box the command showed, unless it opened a window of its own.
+    void runCommand(const std::function<void()>& command);
+    // Gives the page the keyboard focus in an active window.
+    void backToPage();
+    void backTo(EditControl* control);
+    EditControl* editing() const;
+    void watchDialog(QWidget* dialog);
     SourceWindow* existingSource() const;
     void fileError(const QString& what, const QString& path, const QString& reason);
     bool invalidName(const QString& name);
@@ -110,6 +123,8 @@ private:
     FragmentSink m_sink;
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;
+    // The control the running command acted on, which gets the focus back after it.
+    EditControl* m_acted = nullptr;
     // The text handed to the source window and whether it is the file's text unchanged: a page
     // that comes back as it went is not written again.
     // The source window's page had the old generator line replaced: the way back writes it.

@@ -4,12 +4,14 @@
 #include "markup/LineEnds.h"
 #include "platform/Platform.h"
 
+#include <QChildEvent>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QKeyEvent>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -95,6 +97,8 @@ EditControl::EditControl(QWidget* parent) : QWebEngineView(parent)
     s->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
     s->setDefaultTextEncoding(QStringLiteral("utf-8"));
     setPage(m_page);
+    if (QWidget* proxy = focusProxy())
+        proxy->installEventFilter(this);
     connect(m_page, &QWebEnginePage::loadFinished, this, &EditControl::afterLoad);
     newDocument();
 }
@@ -116,7 +120,7 @@ EditResult EditControl::loadDocument(const QString& path)
         return {false, file.errorString()};
     m_pristine = bytes;
     m_hasPristine = true;
-    m_loading = true;
+    startLoad();
     m_page->interceptor->allowRemote = false;
     m_page->load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     return {true, {}};
@@ -149,7 +153,7 @@ QString EditControl::pendingFragmentPath() const
 void EditControl::loadUrl(const QString& address)
 {
     m_hasPristine = false;
-    m_loading = true;
+    startLoad();
     m_page->interceptor->allowRemote = true;
     m_page->load(QUrl::fromUserInput(address));
 }
@@ -157,18 +161,69 @@ void EditControl::loadUrl(const QString& address)
 void EditControl::newDocument()
 {
     m_hasPristine = false;
-    m_loading = true;
+    startLoad();
     m_page->interceptor->allowRemote = false;
     m_page->setHtml(kBlankPage, QUrl(QStringLiteral("about:blank")));
+}
+
+void EditControl::startLoad()
+{
+    m_loading = true;
+    m_refocus = holdsFocus();
+}
+
+bool EditControl::holdsFocus() const
+{
+    // The window's own focus widget: the page keeps its claim while another window is active.
+    const QWidget* f = window()->focusWidget();
+    return f && (f == this || isAncestorOf(f));
 }
 
 void EditControl::afterLoad(bool ok)
 {
     m_loading = false;
     m_fragment.reset();
+    // The engine now and then drops the first script sent to a page it has just shown, and the
+    // window would wait for its answer; a question that may be asked twice finds out when the
+    // page listens.
+    int tries = 1;
+    while (tries < 80 && !evaluate(QStringLiteral("true"), 250).toBool())
+        ++tries;
     applyModes();
     call(QStringLiteral("mark"));
+    // The engine shows the new page in a widget of its own, and the focus went with the old one;
+    // unless the user has gone on elsewhere, it comes back.
+    if (m_refocus && (!window()->focusWidget() || holdsFocus()))
+        setFocus(Qt::OtherFocusReason);
+    m_refocus = false;
+    call(QStringLiteral("caret"));
     emit loaded(ok);
+}
+
+bool EditControl::event(QEvent* e)
+{
+    // The engine's widget, where the keys arrive, is made anew now and then.
+    if (e->type() == QEvent::ChildAdded)
+        static_cast<QChildEvent*>(e)->child()->installEventFilter(this);
+    return QWebEngineView::event(e);
+}
+
+bool EditControl::eventFilter(QObject* watched, QEvent* e)
+{
+    // Left unaccepted, the key goes on to the window's shortcuts and never reaches the engine.
+    if (e->type() == QEvent::ShortcutOverride &&
+        m_windowKeys.contains(QKeySequence(static_cast<QKeyEvent*>(e)->keyCombination())))
+        return true;
+    return QWebEngineView::eventFilter(watched, e);
+}
+
+void EditControl::takeFocus()
+{
+    setFocus(Qt::OtherFocusReason);
+    if (m_loading)
+        m_refocus = true;
+    else
+        call(QStringLiteral("caret"));
 }
 
 EditResult EditControl::saveDocument(const QString& path)
@@ -218,6 +273,11 @@ EditResult EditControl::saveDocument(const QString& path)
 
 QVariant EditControl::evaluate(const QString& script)
 {
+    return evaluate(script, 20000);
+}
+
+QVariant EditControl::evaluate(const QString& script, int waitMs)
+{
     struct Wait {
         QVariant result;
         bool done = false;
@@ -231,7 +291,7 @@ QVariant EditControl::evaluate(const QString& script)
                               wait->loop.quit();
                           });
     if (!wait->done) {
-        QTimer::singleShot(20000, &wait->loop, &QEventLoop::quit);
+        QTimer::singleShot(waitMs, &wait->loop, &QEventLoop::quit);
         wait->loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     return wait->result;
@@ -262,9 +322,14 @@ void EditControl::typeText(const QString& text)
     evaluate(QStringLiteral("orvel.exec('insertText', %1)").arg(quoted(text)));
 }
 
-void EditControl::insertHtml(const QString& html)
+bool EditControl::insertHtml(const QString& html)
 {
-    evaluate(QStringLiteral("orvel.insert(%1)").arg(quoted(html)));
+    return evaluate(QStringLiteral("orvel.insert(%1)").arg(quoted(html))).toBool();
+}
+
+bool EditControl::isBlank()
+{
+    return evaluate(QStringLiteral("orvel.blank()")).toBool();
 }
 
 void EditControl::applyModes()
@@ -330,18 +395,18 @@ bool EditControl::execCommand(int command)
         return exec("forwardDelete");
     case DECMD_SELECTALL:
         return exec("selectAll");
-    // The clipboard and the editing history go through the engine's own actions: a script may
-    // not touch the clipboard.
+    // The clipboard goes through the engine's own actions: a script may not touch it.
     case DECMD_COPY:
         return action(QWebEnginePage::Copy);
     case DECMD_CUT:
         return action(QWebEnginePage::Cut);
     case DECMD_PASTE:
         return action(QWebEnginePage::Paste);
+    // The page's own history, which also knows the table commands and inserted fragments.
     case DECMD_UNDO:
-        return action(QWebEnginePage::Undo);
+        return evaluate(QStringLiteral("orvel.undo()")).toBool();
     case DECMD_REDO:
-        return action(QWebEnginePage::Redo);
+        return evaluate(QStringLiteral("orvel.redo()")).toBool();
     case DECMD_INSERTROW:
         return table("insertRow");
     case DECMD_INSERTCOL:

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <QVariant>
 #include <QWebEngineView>
@@ -87,9 +89,18 @@ public:
     bool isLoading() const { return m_loading; }
     // The body's markup (the side control's fragment).
     QString bodyHtml();
-    // Types `text` at the caret as if it had been typed; inserts `html` at the caret.
+    // Whether the page holds nothing to insert (an empty control shows a blank paragraph).
+    bool isBlank();
+    // Types `text` at the caret as if it had been typed; inserts `html` at the caret as one undo
+    // step (false in Browse Mode, which changes nothing).
     void typeText(const QString& text);
-    void insertHtml(const QString& html);
+    bool insertHtml(const QString& html);
+
+    // The keys the window runs itself: the engine claims many of them as editing keys (Ctrl+E
+    // moves to the line end on X11) before any shortcut sees them, so they are kept from it.
+    void setWindowKeys(const QList<QKeySequence>& keys) { m_windowKeys = keys; }
+    // Gives the page the keyboard focus, with a caret to type at.
+    void takeFocus();
 
     // Runs `script` in the control's own script world and waits for its result.
     QVariant evaluate(const QString& script);
@@ -99,9 +110,16 @@ public:
 signals:
     void loaded(bool ok);
 
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
+    void startLoad();
+    bool holdsFocus() const;
     void afterLoad(bool ok);
     void applyModes();
+    QVariant evaluate(const QString& script, int waitMs);
     QString call(const QString& function, const QString& argument = {});
 
     QWebEngineProfile* m_profile = nullptr;
@@ -110,9 +128,11 @@ private:
     QByteArray m_pristine; // the bytes the page was loaded from, while it has not been edited
     bool m_hasPristine = false;
     bool m_loading = false;
+    bool m_refocus = false; // the page had the focus when the load began, or was given it since
     bool m_showDetails = false;
     bool m_browseMode = false;
     std::unique_ptr<QTemporaryFile> m_fragment;
+    QList<QKeySequence> m_windowKeys;
 };
 
 } // namespace orvel
