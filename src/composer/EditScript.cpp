@@ -14,6 +14,7 @@ namespace orvel {
 // engine's own undo and redo are turned into ours.
 const QString kEditHelpers = QStringLiteral(R"JS(
 if (!window.orvel) window.orvel = (function () {
+  const VOID = /^(AREA|BR|COL|EMBED|HR|IMG|INPUT|WBR|SELECT|TEXTAREA|OBJECT|IFRAME)$/;
   const CSS = 'table,td,th{outline:1px dashed #7f7f7f;outline-offset:-1px}' +
               'p,div,form,fieldset,span,li{outline:1px dotted #b0b0b0}';
   const isCell = n => n && n.nodeType === 1 && (n.tagName === 'TD' || n.tagName === 'TH');
@@ -274,15 +275,23 @@ if (!window.orvel) window.orvel = (function () {
       if (document.body.textContent.trim()) return false;
       return !document.body.querySelector(':not(p):not(div):not(br):not(span)');
     },
-    // A page just shown has no caret; typing needs one.
-    caret() {
-      const s = getSelection();
-      if (!document.body || (s.rangeCount && document.body.contains(s.anchorNode))) return true;
-      // Typing does nothing at the body's own start; a step forward and back puts the caret
-      // where the engine types, in the first paragraph.
-      s.collapse(document.body, 0);
-      s.modify('move', 'forward', 'character');
-      s.modify('move', 'backward', 'character');
+    // A page just shown has no caret, or the one the engine gives a page it focuses; typing needs
+    // one, at the end of the page, where a command that finds none puts it: after the last text,
+    // or at the last line break or empty element (the body's own end takes no typing).
+    caret(fresh) {
+      const s = getSelection(), b = document.body;
+      if (!b || (!fresh && s.rangeCount && b.contains(s.anchorNode))) return true;
+      const walk = document.createTreeWalker(b, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_TEXT, {
+        acceptNode: n => (n.nodeType === 3 ? n.data.trim() : !n.firstChild)
+                           ? NodeFilter.FILTER_ACCEPT : NodeFilter.FILTER_SKIP });
+      let last = null;
+      while (walk.nextNode()) last = walk.currentNode;
+      const at = n => Array.prototype.indexOf.call(n.parentNode.childNodes, n);
+      if (!last) s.collapse(b, 0);
+      else if (last.nodeType === 3) s.collapse(last, last.data.replace(/\s+$/, '').length);
+      else if (last.tagName === 'BR') s.collapse(last.parentNode, at(last));
+      else if (VOID.test(last.tagName)) s.collapse(last.parentNode, at(last) + 1);
+      else s.collapse(last, 0);
       return true;
     },
     find(text) { return window.find(text, false, false, true); },

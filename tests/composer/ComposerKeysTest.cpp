@@ -107,6 +107,8 @@ protected:
     {
         const QString path = dir.filePath(q("page.html"));
         ASSERT_TRUE(writeBytes(path, page));
+        if (c->area->isEdited())
+            ui.answer(MsgAnswer::Yes); // the edits may go
         ui.answerFile(path);
         trigger("open");
         ASSERT_TRUE(waitLoaded(c->area));
@@ -165,11 +167,11 @@ TEST_F(ComposerKeysTest, TypingAfterEveryBoxLandsInThePage)
     };
     const Row rows[] = {
         {"Open", [&] { ui.answerFile(page); }, key("Ctrl+O")},
-        {"Open cancelled", [&] { ui.cancelFile(); }, key("Ctrl+O")},
+        {"Open cancelled", [&] { ui.answer(MsgAnswer::Yes).cancelFile(); }, key("Ctrl+O")},
         {"Save As", [&] { ui.answerFile(other); }, menu("saveas")},
         {"Save", [] {}, key("Ctrl+S")},
         {"Open URL cancelled", [] {}, menu("mnuopenurl")},
-        {"New", [] {}, key("Ctrl+N")},
+        {"New", [&] { ui.answer(MsgAnswer::Yes); }, key("Ctrl+N")},
         {"Save of a new page, cancelled", [&] { ui.cancelFile(); }, key("Ctrl+S")},
         {"Preview unsaved", [] {}, key("F5")},
         {"Source unsaved", [] {}, key("Ctrl+E")},
