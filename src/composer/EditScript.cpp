@@ -178,7 +178,6 @@ if (!window.orvel) window.orvel = (function () {
     ++h.busy;
     try { result = edit(); } finally { --h.busy; }
     push(kind, before, records(), selection());
-    h.open = null;
     return result;
   }
   function walk(from, to, play, sel) {
@@ -241,8 +240,10 @@ if (!window.orvel) window.orvel = (function () {
       document.adoptedStyleSheets = details ? others.concat([o.details]) : others;
       return true;
     },
+    // Del and a typed special character join the typing around them, as the keys would.
     exec(name, value) {
-      return step(name, () => {
+      const kind = { forwardDelete: 'deleteContentForward' }[name] || name;
+      return step(kind, () => {
         placeCaret();
         return document.execCommand(name, false, value === undefined ? null : value);
       });
