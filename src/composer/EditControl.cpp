@@ -4,8 +4,10 @@
 #include "markup/LineEnds.h"
 #include "platform/Platform.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QChildEvent>
+#include <QCursor>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -291,6 +293,22 @@ bool EditControl::event(QEvent* e)
 
 bool EditControl::eventFilter(QObject* watched, QEvent* e)
 {
+    // What is dropped here is worked on here: the keys follow it from the control it came from.
+    // A drag from here ends with the button's release here, wherever it was dropped; what was
+    // dropped into another control is worked on there, and the keys follow it. (The engine takes
+    // the drop itself without a drop event to the target.)
+    if (e->type() == QEvent::DragEnter) {
+        m_dragging = true;
+    } else if (e->type() == QEvent::MouseButtonRelease && m_dragging) {
+        m_dragging = false;
+        for (QWidget* w = QApplication::widgetAt(QCursor::pos()); w; w = w->parentWidget()) {
+            if (auto* target = qobject_cast<EditControl*>(w)) {
+                if (target != this)
+                    target->takeFocus();
+                break;
+            }
+        }
+    }
     // Left unaccepted, the key goes on to the window's shortcuts and never reaches the engine.
     if (e->type() == QEvent::ShortcutOverride &&
         m_windowKeys.contains(QKeySequence(static_cast<QKeyEvent*>(e)->keyCombination())))

@@ -150,7 +150,8 @@ private:
     QString m_original; // the page's text as shown, while it stands for the page
     bool m_hasOriginal = false;
     bool m_loading = false;
-    bool m_refocus = false; // the page had the focus when the load began, or was given it since
+    bool m_refocus = false;  // the page had the focus when the load began, or was given it since
+    bool m_dragging = false; // a drag passed over this control since the last button release
     bool m_showDetails = false;
     bool m_browseMode = false;
     std::unique_ptr<QTemporaryFile> m_fragment;
