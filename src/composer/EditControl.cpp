@@ -293,7 +293,6 @@ bool EditControl::event(QEvent* e)
 
 bool EditControl::eventFilter(QObject* watched, QEvent* e)
 {
-    // What is dropped here is worked on here: the keys follow it from the control it came from.
     // A drag from here ends with the button's release here, wherever it was dropped; what was
     // dropped into another control is worked on there, and the keys follow it. (The engine takes
     // the drop itself without a drop event to the target.)
