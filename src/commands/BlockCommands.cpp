@@ -246,52 +246,52 @@ void BlockCommands::insert_Click()
 // The openers of DialogOpeners.cpp of the same names create the dialogs.
 void BlockCommands::Images_Click()
 {
-    orvel::Images_Click(m_w);
+    orvel::Images_Click(m_w.context());
 }
 
 void BlockCommands::table_Click()
 {
-    orvel::table_Click(m_w);
+    orvel::table_Click(m_w.context());
 }
 
 void BlockCommands::Row_Click()
 {
-    orvel::Row_Click(m_w);
+    orvel::Row_Click(m_w.context());
 }
 
 void BlockCommands::rule_Click()
 {
-    orvel::rule_Click(m_w);
+    orvel::rule_Click(m_w.context());
 }
 
 void BlockCommands::object_Click()
 {
-    orvel::object_Click(m_w);
+    orvel::object_Click(m_w.context());
 }
 
 void BlockCommands::InsertHead_Click()
 {
-    orvel::InsertHead_Click(m_w);
+    orvel::InsertHead_Click(m_w.context());
 }
 
 void BlockCommands::linker_Click()
 {
-    orvel::linker_Click(m_w);
+    orvel::linker_Click(m_w.context());
 }
 
 void BlockCommands::Mail_Click()
 {
-    orvel::Mail_Click(m_w);
+    orvel::Mail_Click(m_w.context());
 }
 
 void BlockCommands::numberings_Click()
 {
-    orvel::numberings_Click(m_w);
+    orvel::numberings_Click(m_w.context());
 }
 
 void BlockCommands::Bullet_Click()
 {
-    orvel::Bullet_Click(m_w);
+    orvel::Bullet_Click(m_w.context());
 }
 
 } // namespace orvel

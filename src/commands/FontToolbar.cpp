@@ -229,12 +229,12 @@ void FontToolbar::command5_Click()
 // The openers of DialogOpeners.cpp of the same names create the dialogs.
 void FontToolbar::BeginFont_Click()
 {
-    orvel::BeginFont_Click(m_w);
+    orvel::BeginFont_Click(m_w.context());
 }
 
 void FontToolbar::btnmorefonts_Click()
 {
-    orvel::btnmorefonts_Click(m_w);
+    orvel::btnmorefonts_Click(m_w.context());
 }
 
 void FontToolbar::txtfontsize_Change()

@@ -57,7 +57,7 @@ const Action<FormCommands> kFormActions[] = {
 
 } // namespace
 
-FormCommands::FormCommands(SourceWindow& w) : QObject(&w), m_w(w)
+FormCommands::FormCommands(SourceWindow& w) : QObject(&w), m_context(w.context())
 {
     static_assert(std::tuple_size_v<decltype(controlNo)> == std::size_t(FormControl::Upload) + 1);
     setObjectName(QStringLiteral("formCommands"));
@@ -81,7 +81,7 @@ qint16& FormCommands::counter(FormControl kind)
 // control. Returns the number to give.
 int FormCommands::freeName(FormControl kind)
 {
-    TextBox& box = *m_w.Text1;
+    TextBox& box = *m_context.text;
     box.setFocus();
     const int n = counter(kind);
     const Renaming r = renameTaken(box.text(), formStem(kind) + QString::number(n), box.selStart());
@@ -95,7 +95,7 @@ int FormCommands::freeName(FormControl kind)
 void FormCommands::insertNamed(FormControl kind)
 {
     const int n = freeName(kind);
-    m_w.Text1->setSelText(formControlMarkup(kind, n));
+    m_context.text->setSelText(formControlMarkup(kind, n));
     ++counter(kind);
 }
 
@@ -154,7 +154,7 @@ void FormCommands::textarea_Click()
     const QString rows =
         platform().input(QStringLiteral("Please enter number of rows"),
                          QStringLiteral("Textarea Rows - Assistant: Orvel"), QStringLiteral("10"));
-    m_w.Text1->setSelText(textareaMarkup(cols, rows, n));
+    m_context.text->setSelText(textareaMarkup(cols, rows, n));
     ++counter(FormControl::Textarea);
 }
 
@@ -162,35 +162,35 @@ void FormCommands::fileupload_Click()
 {
     // No renaming here, and the selection is replaced.
     qint16& n = counter(FormControl::Upload);
-    m_w.Text1->setSelText(formControlMarkup(FormControl::Upload, n));
+    m_context.text->setSelText(formControlMarkup(FormControl::Upload, n));
     ++n;
 }
 
 void FormCommands::fieldset_Click()
 {
-    m_w.Text1->setFocus();
-    m_w.Text1->setSelText(fieldsetMarkup(m_w.Text1->selText()));
+    m_context.text->setFocus();
+    m_context.text->setSelText(fieldsetMarkup(m_context.text->selText()));
 }
 
 void FormCommands::legend_Click()
 {
-    m_w.Text1->setFocus();
+    m_context.text->setFocus();
     const QString legend = platform().input(
         QStringLiteral("Enter the text of the legend that you wish to set. (To be entered within "
                        "Fieldset)"),
         kAssistantTitle);
-    m_w.Text1->setSelText(legendMarkup(legend));
+    m_context.text->setSelText(legendMarkup(legend));
 }
 
 // The openers of DialogOpeners.cpp of the same names create the dialog.
 void FormCommands::selecter_Click()
 {
-    orvel::selecter_Click(m_w);
+    orvel::selecter_Click(m_context);
 }
 
 void FormCommands::puller_Click()
 {
-    orvel::puller_Click(m_w);
+    orvel::puller_Click(m_context);
 }
 
 } // namespace orvel

@@ -117,7 +117,7 @@ TagPair tags(const char16_t* open, const char16_t* close)
 
 } // namespace
 
-TagCommands::TagCommands(SourceWindow& w) : QObject(&w), m_w(w)
+TagCommands::TagCommands(SourceWindow& w) : QObject(&w), m_context(w.context())
 {
     setObjectName(QStringLiteral("tagCommands"));
     installActions(w, *this, kTagActions);
@@ -125,7 +125,7 @@ TagCommands::TagCommands(SourceWindow& w) : QObject(&w), m_w(w)
 
 TextBox& TagCommands::text() const
 {
-    return *m_w.Text1;
+    return *m_context.text;
 }
 
 void TagCommands::bold_Click()

@@ -4,6 +4,8 @@
 #include "markup/PageSource.h"
 
 #include <QByteArray>
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <QVariant>
 #include <QWebEngineView>
@@ -112,9 +114,18 @@ public:
     bool isLoading() const { return m_loading; }
     // The body's markup (the side control's fragment).
     QString bodyHtml();
-    // Types `text` at the caret as if it had been typed; inserts `html` at the caret.
+    // Whether the page holds nothing to insert (an empty control shows a blank paragraph).
+    bool isBlank();
+    // Types `text` at the caret as if it had been typed; inserts `html` at the caret as one undo
+    // step (false in Browse Mode, which changes nothing).
     void typeText(const QString& text);
-    void insertHtml(const QString& html);
+    bool insertHtml(const QString& html);
+
+    // The keys the window runs itself: the engine claims many of them as editing keys (Ctrl+E
+    // moves to the line end on X11) before any shortcut sees them, so they are kept from it.
+    void setWindowKeys(const QList<QKeySequence>& keys) { m_windowKeys = keys; }
+    // Gives the page the keyboard focus, with a caret to type at.
+    void takeFocus();
 
     // Runs `script` in the control's own script world and waits for its result.
     QVariant evaluate(const QString& script);
@@ -124,9 +135,15 @@ public:
 signals:
     void loaded(bool ok);
 
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
+    bool holdsFocus() const;
     void afterLoad(bool ok);
     void applyModes();
+    QVariant evaluate(const QString& script, int waitMs);
     QString call(const QString& function, const QString& argument = {});
 
     void loadOwn(const QUrl& url, bool remote);
@@ -161,9 +178,12 @@ private:
     std::unique_ptr<PageNode> m_lastEdited;
     SpliceStats m_spliceStats;
     bool m_loading = false;
+    bool m_refocus = false;  // the page had the focus when the load began, or was given it since
+    bool m_dragging = false; // a drag passed over this control since the last button release
     bool m_showDetails = false;
     bool m_browseMode = false;
     std::unique_ptr<QTemporaryFile> m_fragment;
+    QList<QKeySequence> m_windowKeys;
 };
 
 } // namespace orvel

@@ -2,6 +2,7 @@
 
 #include "editor/ActionTable.h"
 #include "editor/ChangePass.h"
+#include "editor/CommandContext.h"
 #include "editor/SourceState.h"
 #include "editor/TextBox.h"
 #include "page/Page.h"
@@ -122,6 +123,8 @@ public:
 
     // The page: its file, its encoding and line ends, the file as last read or written.
     Page& page() const { return *m_page; }
+    // The page box, the page and this window: all most commands need.
+    CommandContext context() { return {this, Text1, m_page}; }
     QLabel* pagecoding = nullptr; // the encoding and line ends, in the status bar
     using SaveBy = orvel::SaveBy;
     // File > Save. AutoSave never overwrites a file another program changed; it says so once.

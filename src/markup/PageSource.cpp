@@ -705,7 +705,7 @@ bool PageSource::Data::units(const PageNode& node, TextContext context,
             }
         }
     }
-    return done == expected.size();
+    return done == expected.size() && !out.empty();
 }
 
 PageSource::PageSource(QString text) : d(std::make_unique<Data>())

@@ -2,7 +2,6 @@
 #include "markup/PageSourceData.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace orvel {
 
@@ -18,10 +17,25 @@ using Match = std::pair<int, int>;
 // first cut at subtrees that occur once on each side.
 constexpr qsizetype kTableCells = 1 << 20;
 
-void longestCommon(const Nodes& a, int a0, int a1, const Nodes& b, int b0, int b1,
-                   const std::function<bool(const PageNode*, const PageNode*)>& equal,
+// What two nodes must share to be paired: their whole subtree, or their kind and tag.
+using Key = quint64 (*)(const PageNode*);
+
+quint64 subtreeKey(const PageNode* n)
+{
+    return n->hash;
+}
+
+quint64 kindKey(const PageNode* n)
+{
+    return n->isElement() ? qHash(n->name) : quint64(n->kind) + 1;
+}
+
+// The longest common subsequence of a[a0, a1) and b[b0, b1) by `key`, appended to `out` as pairs
+// of indexes in order.
+void longestCommon(const Nodes& a, int a0, int a1, const Nodes& b, int b0, int b1, Key key,
                    std::vector<Match>& out)
 {
+    const auto equal = [key](const PageNode* x, const PageNode* y) { return key(x) == key(y); };
     std::vector<Match> tail;
     while (a0 < a1 && b0 < b1 && equal(a[size_t(a0)], b[size_t(b0)]))
         out.emplace_back(a0++, b0++);
@@ -53,25 +67,25 @@ void longestCommon(const Nodes& a, int a0, int a1, const Nodes& b, int b0, int b
     } else if (n > 0 && m > 0) {
         // Subtrees found once on each side anchor the pairing (their longest increasing run);
         // the lists between anchors are paired the same way.
-        QHash<quint64, std::pair<int, int>> once; // hash -> (index in a, count in b)
+        QHash<quint64, std::pair<int, int>> once; // key -> (index in a, count in b)
         QHash<quint64, int> countA;
         for (int i = a0; i < a1; ++i)
-            ++countA[a[size_t(i)]->hash];
+            ++countA[key(a[size_t(i)])];
         for (int i = a0; i < a1; ++i) {
-            if (countA.value(a[size_t(i)]->hash) == 1)
-                once.insert(a[size_t(i)]->hash, {i, 0});
+            if (countA.value(key(a[size_t(i)])) == 1)
+                once.insert(key(a[size_t(i)]), {i, 0});
         }
         QHash<quint64, int> inB;
         for (int j = b0; j < b1; ++j) {
-            auto it = once.find(b[size_t(j)]->hash);
+            auto it = once.find(key(b[size_t(j)]));
             if (it != once.end() && ++it->second == 1)
-                inB.insert(b[size_t(j)]->hash, j);
+                inB.insert(key(b[size_t(j)]), j);
         }
         std::vector<Match> anchors;
         for (int i = a0; i < a1; ++i) {
-            const auto it = once.constFind(a[size_t(i)]->hash);
+            const auto it = once.constFind(key(a[size_t(i)]));
             if (it != once.cend() && it->second == 1)
-                anchors.emplace_back(i, inB.value(a[size_t(i)]->hash));
+                anchors.emplace_back(i, inB.value(key(a[size_t(i)])));
         }
         // The longest run of anchors increasing in b (patience sorting).
         std::vector<int> piles, back(anchors.size(), -1);
@@ -92,29 +106,15 @@ void longestCommon(const Nodes& a, int a0, int a1, const Nodes& b, int b0, int b
         std::reverse(run.begin(), run.end());
         int pa = a0, pb = b0;
         for (const Match& m2 : run) {
-            longestCommon(a, pa, m2.first, b, pb, m2.second, equal, out);
+            longestCommon(a, pa, m2.first, b, pb, m2.second, key, out);
             out.push_back(m2);
             pa = m2.first + 1;
             pb = m2.second + 1;
         }
         if (!run.empty())
-            longestCommon(a, pa, a1, b, pb, b1, equal, out);
+            longestCommon(a, pa, a1, b, pb, b1, key, out);
     }
     out.insert(out.end(), tail.rbegin(), tail.rend());
-}
-
-QString kindKey(const PageNode* n)
-{
-    switch (n->kind) {
-    case PageNode::Kind::Element:
-        return n->name;
-    case PageNode::Kind::Text:
-        return QStringLiteral("#text");
-    case PageNode::Kind::Comment:
-        return QStringLiteral("#comment");
-    default:
-        return QStringLiteral("#other");
-    }
 }
 
 // Two blocks of different tags are one block retagged (a paragraph made a heading) when they
@@ -145,11 +145,7 @@ void pairGap(const Nodes& a, int a0, int a1, const Nodes& b, int b0, int b1,
              std::vector<AlignStep>& out)
 {
     std::vector<Match> pairs;
-    if (qsizetype(a1 - a0) * (b1 - b0) <= kTableCells) {
-        longestCommon(
-            a, a0, a1, b, b0, b1,
-            [](const PageNode* x, const PageNode* y) { return kindKey(x) == kindKey(y); }, pairs);
-    }
+    longestCommon(a, a0, a1, b, b0, b1, kindKey, pairs);
     pairs.emplace_back(a1, b1);
     int i = a0, j = b0;
     for (const Match& p : pairs) {
@@ -173,9 +169,8 @@ void pairGap(const Nodes& a, int a0, int a1, const Nodes& b, int b0, int b1,
 std::vector<AlignStep> alignChildren(const Nodes& original, const Nodes& edited)
 {
     std::vector<Match> same;
-    longestCommon(
-        original, 0, int(original.size()), edited, 0, int(edited.size()),
-        [](const PageNode* x, const PageNode* y) { return x->hash == y->hash; }, same);
+    longestCommon(original, 0, int(original.size()), edited, 0, int(edited.size()), subtreeKey,
+                  same);
     same.emplace_back(int(original.size()), int(edited.size()));
     std::vector<AlignStep> steps;
     steps.reserve(std::max(original.size(), edited.size()));
@@ -338,7 +333,7 @@ private:
         case PageNode::Kind::Document:
             return children(o, e);
         case PageNode::Kind::Element:
-            return element(o, e, parent);
+            return element(o, e);
         case PageNode::Kind::Text:
             return text(o, e, parent);
         case PageNode::Kind::Comment:
@@ -351,9 +346,8 @@ private:
         return false;
     }
 
-    bool element(const PageNode& o, const PageNode& e, const PageNode* parent)
+    bool element(const PageNode& o, const PageNode& e)
     {
-        Q_UNUSED(parent);
         if (o.irregular)
             return fail("an element the parser made");
         const bool retag = o.name != e.name;
@@ -398,7 +392,7 @@ private:
             }
         }
         if (!inOrder) {
-            op(o.open.start, o.open.end, rebuiltTag(o, e, attrs, end));
+            op(o.open.start, o.open.end, rebuiltTag(o, e, attrs));
             return;
         }
         QHash<QString, QString> wanted;
@@ -437,10 +431,8 @@ private:
             op(end, end, more);
     }
 
-    QString rebuiltTag(const PageNode& o, const PageNode& e, const std::vector<Attr>& attrs,
-                       qsizetype end)
+    QString rebuiltTag(const PageNode& o, const PageNode& e, const std::vector<Attr>& attrs)
     {
-        Q_UNUSED(end);
         qsizetype nameEnd = o.open.start + 1;
         while (nameEnd < o.open.end && !m_d.text[nameEnd].isSpace() && m_d.text[nameEnd] != u'>' &&
                m_d.text[nameEnd] != u'/')
@@ -461,7 +453,8 @@ private:
 
     bool text(const PageNode& o, const PageNode& e, const PageNode* parent)
     {
-        return inlineSplice(*parent, nullptr, {&o}, {&e}, nullptr);
+        return parent ? inlineSplice(*parent, nullptr, {&o}, {&e}, nullptr)
+                      : fail("a text outside the document's element");
     }
 
     // Where character `at` of a text starts in the page, moved back to the start of the unit it
@@ -828,7 +821,7 @@ private:
         const qsizetype hi = next ? next->extent.start : contentEnd(o);
         if (!onlyThese(lo, hi, gone, o))
             return fail("parts out of their order in the text");
-        const bool blocks = blockLayout(added) && !o.pre;
+        const bool blockwise = blockLayout(added) && !o.pre;
         if (!gone.empty()) {
             qsizetype s = gone.front()->extent.start, t = gone.back()->extent.end;
             if (added.empty()) {
@@ -843,7 +836,7 @@ private:
                 op(s, t, QString());
                 return true;
             }
-            const bool lines = blocks && m_d.startsLine(s);
+            const bool lines = blockwise && m_d.startsLine(s);
             const QString indent = lines ? m_d.indentAt(s) : QString();
             const QString between = lines ? m_d.eolNear(s) + indent : QString();
             op(s, t, withDonors(gone, [&] {
@@ -851,7 +844,7 @@ private:
                }));
             return true;
         }
-        if (blocks) {
+        if (blockwise) {
             const QString indent = siblingIndent(o, prev, next, hi);
             // New blocks go on lines of their own: before the line of what follows them, or after
             // the line of what precedes them.
