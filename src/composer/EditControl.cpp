@@ -283,6 +283,7 @@ void EditControl::afterLoad(bool ok)
         setFocus(Qt::OtherFocusReason);
     m_refocus = false;
     call(QStringLiteral("caret"), QStringLiteral("true"));
+    m_markedIsRead = true;
     if (m_hasOriginal)
         prepareFromHelpers();
     emit loaded(ok);
@@ -382,6 +383,8 @@ void EditControl::markSaved(const QString& text)
     }
     m_lastEdited.reset();
     m_prepared = {};
+    // A document changed since the text saved is not the browser's reading of that text.
+    m_markedIsRead = marked != u"changed";
     if (!m_loading)
         prepareFromHelpers();
 }
@@ -396,10 +399,12 @@ void EditControl::resetSplice()
     ++m_generation;
 }
 
-// The page's text read for the splice, and the browser's tree of it: read from `json` after a
-// load; after a save, the tree saved (whose unchanged parts stand for those of `savedFrom`).
+// The page's text read for the splice, and the document's tree: read from `json` after a load;
+// after a save, the tree saved (whose unchanged parts stand for those of `savedFrom`). Where that
+// tree is the browser's reading of the text (`read`), the splice leaves alone what the two
+// readings differ in.
 EditControl::Prepared
-EditControl::readForSplice(QString text, QString json, std::unique_ptr<PageNode> saved,
+EditControl::readForSplice(QString text, QString json, bool read, std::unique_ptr<PageNode> saved,
                            [[maybe_unused]] std::shared_ptr<const PageNode> savedFrom)
 {
     Prepared p;
@@ -409,7 +414,8 @@ EditControl::readForSplice(QString text, QString json, std::unique_ptr<PageNode>
         *marked = materialized(*saved);
     else if (json.isEmpty() || !readPageTree(json, *marked))
         return p;
-    p.source->setLoaded(*marked);
+    if (read)
+        p.source->setLoaded(*marked);
     p.elements = markElements(*marked);
     p.marked = std::move(marked);
     return p;
@@ -418,7 +424,7 @@ EditControl::readForSplice(QString text, QString json, std::unique_ptr<PageNode>
 void EditControl::prepareSplice(const QString& loadedJson)
 {
     m_preparing = std::async(std::launch::async, readForSplice, m_original, loadedJson,
-                             std::move(m_lastEdited), m_prepared.marked);
+                             m_markedIsRead, std::move(m_lastEdited), m_prepared.marked);
 }
 
 void EditControl::prepareFromHelpers()

@@ -150,8 +150,8 @@ private:
     // The splice of the edited document over m_original; a null string without the tree.
     QString editedText();
     void resetSplice();
-    // Reads m_original and the browser's tree of it on a worker thread, ready for the next
-    // splice: the tree from `loadedJson`, or ("") the tree last spliced.
+    // Reads m_original and the document's tree on a worker thread, ready for the next splice: the
+    // tree from `loadedJson`, or ("") the tree last spliced.
     void prepareSplice(const QString& loadedJson);
     // Asks the helpers for the tree they kept when they marked the page, and prepares with it.
     void prepareFromHelpers();
@@ -170,11 +170,13 @@ private:
         std::shared_ptr<const PageNode> marked;
         MarkedTree elements;
     };
-    static Prepared readForSplice(QString text, QString json, std::unique_ptr<PageNode> saved,
+    static Prepared readForSplice(QString text, QString json, bool read,
+                                  std::unique_ptr<PageNode> saved,
                                   std::shared_ptr<const PageNode> savedFrom);
     Prepared m_prepared;
     std::future<Prepared> m_preparing;
-    int m_generation = 0; // of shown pages, so a late answer for an earlier one is dropped
+    bool m_markedIsRead = true; // the marked tree is the browser's reading of m_original
+    int m_generation = 0;       // of shown pages, so a late answer for an earlier one is dropped
     std::unique_ptr<PageNode> m_lastEdited;
     SpliceStats m_spliceStats;
     bool m_loading = false;

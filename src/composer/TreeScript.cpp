@@ -104,14 +104,16 @@ if (window.orvel && !window.orvel.tree) (function (o) {
       touched = null;
     }
   };
-  // After a load the whole tree is kept as the browser read the page. After a save (`keep`
-  // false) the control keeps the tree it saved, if the document has not changed since it was
-  // taken ("saved"); else the whole tree is kept here ("read").
+  // After a load the whole tree is kept as the browser read the page ("read"). After a save
+  // (`keep` false) the control keeps the tree it saved, if the document has not changed since it
+  // was taken ("saved"). If it has, the text saved lacks the later change: the page counts as
+  // edited, and the whole tree is kept for what the next tree refers to ("changed").
   const mark = o.mark;
   o.mark = (keep) => {
     note(watch.takeRecords());
-    const saved = keep === false && clean;
+    const saved = keep === false && clean, stale = keep === false && !clean;
     mark();
+    if (stale) o.initial = '';
     watch.disconnect();
     places = new WeakMap();
     nexts = new WeakMap();
@@ -120,7 +122,7 @@ if (window.orvel && !window.orvel.tree) (function (o) {
     count(document, 0);
     watch.observe(document, {subtree: true, childList: true, attributes: true, characterData: true});
     o.loadedTree = saved ? undefined : o.tree(true);
-    return saved ? 'saved' : 'read';
+    return saved ? 'saved' : stale ? 'changed' : 'read';
   };
   // The engine puts a list made in a paragraph inside it (<p><ul>), which no page can hold (the
   // next load would move it anyway): the list goes after the paragraph's part before it, and the

@@ -80,6 +80,47 @@ TEST_F(EditControlTest, EditedPageSavesOnlyTheEdit)
     EXPECT_EQ(body(), q("<p><b>one</b> <i>two</i></p>"));
 }
 
+// The document changed again between the text taken for a save and the save's mark: the next
+// save splices the later edit too, over the text saved, not over the tree taken before it.
+TEST_F(EditControlTest, AnEditAfterTheSavedTextStillReachesTheNextSave)
+{
+    load("<p>one</p>\n<p>two</p>\n");
+    const auto type = [this](int p, const char* word) {
+        js(QStringLiteral("document.querySelectorAll('p')[%1].firstChild.appendData('%2')")
+               .arg(p)
+               .arg(q(word)));
+    };
+    type(0, " A");
+    // Only the changed parts come over; the others stand as their places in the marked tree.
+    EXPECT_EQ(js(QStringLiteral("orvel.tree()")),
+              q(R"([["html",[],[[0,1,1],["body",[],[["p",[],["one A"]],"\n",[0,4,1],"\n"]]]]])"));
+    const QString first = area->pageText(LineEnd::Lf);
+    EXPECT_EQ(first, q("<p>one A</p>\n<p>two</p>\n"));
+    type(1, " B");
+    area->markSaved(first);
+    EXPECT_EQ(area->pageText(LineEnd::Lf), q("<p>one A</p>\n<p>two B</p>\n"));
+}
+
+// Characters the file held as stand-ins for stray bytes, and the control's own outline style,
+// never change the saved page: the bytes go back as they were, and the style stays out.
+TEST_F(EditControlTest, StrayBytesAndTheControlsStyleStayAsTheyWere)
+{
+    const QByteArray page = "<html><head><meta charset=utf-8><title>T</title></head>\n<body>\n"
+                            "<p>caf\xE9 \xFF</p>\n<p>two</p>\n</body></html>\n";
+    ASSERT_TRUE(writeBytes(path, page));
+    const PageRead read = readPage(path);
+    ASSERT_TRUE(read.ok && read.badBytes == 2);
+    area->showPage(read.text, path);
+    waitLoaded();
+    area->setShowDetails(true);
+    js(QStringLiteral("document.querySelectorAll('p')[1].firstChild.appendData(' more')"));
+    const QString text = area->pageText(read.format.ends.style);
+    ASSERT_TRUE(writePage(path, text, read.format).ok);
+    QByteArray expected = page;
+    expected.replace("<p>two", "<p>two more");
+    EXPECT_EQ(fileBytes(path), expected);
+}
+
 // Bullets and Numbering never leave a list inside a paragraph (no page can hold one there): the
 // list takes the paragraph's place, or its part's between the paragraph's other parts.
 TEST_F(EditControlTest, ListsAreNotPutInsideParagraphs)
