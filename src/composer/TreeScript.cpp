@@ -15,62 +15,112 @@ if (window.orvel && !window.orvel.tree) (function (o) {
   // followed; the nodes changed since. An element neither changed nor holding a change is written
   // as [0, place, 1], and a run of such siblings with the unchanged nodes between them, as they
   // stood, as [0, first place, elements].
-  let places = new WeakMap(), nexts = new WeakMap(), after = new WeakMap();
-  let changed = new Set(), touched = null, clean = false;
+  let places = new WeakMap(), nextOf = [], after = new WeakMap(), indexOf = [];
+  let counts = new WeakMap(), changed = new Set(), touched = null, moved = null, below = null;
+  let clean = false;
   const watch = new MutationObserver(records => note(records));
   function note(records) {
     for (const r of records) changed.add(r.target);
     if (records.length) clean = false;
   }
+  // Also each element's index among its sibling elements, and their number.
   function count(n, next) {
-    let prev = null;
+    let prev = -1, i = 0;
     for (let c = within(n).firstChild; c; c = c.nextSibling) {
       if (c.nodeType !== 1) {
-        after.set(c, prev ? places.get(prev) : -1);
+        after.set(c, prev);
         continue;
       }
       if (skip(c)) continue;
       places.set(c, next);
-      if (prev) nexts.set(prev, next);
-      prev = c;
+      indexOf[next] = i++;
+      if (prev >= 0) nextOf[prev] = next;
+      prev = next;
       next = count(c, next + 1);
     }
+    counts.set(n, i);
     return next;
   }
+  // The changed nodes' elements and their ancestors; the parents whose own children changed (a
+  // child added, removed or moved, a text of theirs changed); the touched children by parent.
   function taint() {
     note(watch.takeRecords());
     const t = new Set();
+    moved = new Set();
+    below = new Map();
     for (let n of changed) {
-      if (n.nodeType !== 1) n = n.parentNode;
-      for (; n && !t.has(n); n = n.parentNode) t.add(n);
+      if (n.nodeType !== 1) {
+        n = n.parentNode;
+        moved.add(n);
+      }
+      for (; n && !t.has(n); n = n.parentNode) {
+        t.add(n);
+        const p = n.parentNode;
+        if (p) below.has(p) ? below.get(p).push(n) : below.set(p, [n]);
+      }
     }
+    for (const n of changed) if (n.nodeType === 1) moved.add(n);
     return t;
   }
-  const same = n => n.nodeType === 1 && touched && !touched.has(n) && places.has(n) && !skip(n);
+  // The children of an element whose own children did not change: the touched ones in full, the
+  // runs of others between them as their places, the nodes beside the touched ones as they are.
+  function quick(p) {
+    const out = [], at = (below.get(p) || []).slice();
+    if (at.some(t => !places.has(t))) return null;
+    at.sort((a, b) => places.get(a) - places.get(b));
+    const add = n => { const k = node(n); if (k !== undefined) out.push(k); };
+    const plain = c => c && (c.nodeType !== 1 || skip(c));
+    let c = within(p).firstChild;
+    for (; plain(c); c = c.nextSibling) add(c);
+    for (const t of at) {
+      if (c !== t) {
+        out.push([0, places.get(c), indexOf[places.get(t)] - indexOf[places.get(c)]]);
+        const before = [];
+        for (let b = t.previousSibling; plain(b); b = b.previousSibling) before.unshift(b);
+        before.forEach(add);
+      }
+      add(t);
+      for (c = t.nextSibling; plain(c); c = c.nextSibling) add(c);
+    }
+    if (c) {
+      out.push([0, places.get(c), counts.get(p) - indexOf[places.get(c)]]);
+      const tail = [];
+      for (let b = within(p).lastChild; plain(b); b = b.previousSibling) tail.unshift(b);
+      tail.forEach(add);
+    }
+    return out;
+  }
+  // (The walk over a long list of children touches each node as little as it can: the places
+  // alone tell an unchanged element, and the control's own style has none.)
   function kids(p) {
+    if (touched && p !== document && !moved.has(p) && counts.has(p)) {
+      const q = quick(p);
+      if (q) return q;
+    }
     const out = [];
-    let run = null, last = null, between = [];
+    let run = null, lastAt = -1, between = [], held = true;
     const add = n => { const k = node(n); if (k !== undefined) out.push(k); };
     const close = () => {
       if (run) out.push(run);
-      between.forEach(add);
-      run = last = null;
+      for (const k of between) add(k);
+      run = null;
       between = [];
     };
     for (let c = within(p).firstChild; c; c = c.nextSibling) {
-      if (same(c)) {
-        const at = places.get(c);
-        if (run && nexts.get(last) === at &&
-            between.every(k => after.get(k) === places.get(last) && !changed.has(k))) {
+      const at = touched ? places.get(c) : undefined;
+      if (at !== undefined && !touched.has(c)) {
+        if (run && held && nextOf[lastAt] === at) {
           ++run[2];
           between = [];
         } else {
           close();
           run = [0, at, 1];
         }
-        last = c;
+        lastAt = at;
+        held = true;
       } else if (run && c.nodeType !== 1) {
         between.push(c);
+        held = held && after.get(c) === lastAt && !changed.has(c);
       } else {
         close();
         add(c);
@@ -116,8 +166,10 @@ if (window.orvel && !window.orvel.tree) (function (o) {
     if (stale) o.initial = '';
     watch.disconnect();
     places = new WeakMap();
-    nexts = new WeakMap();
+    nextOf = [];
     after = new WeakMap();
+    indexOf = [];
+    counts = new WeakMap();
     changed = new Set();
     count(document, 0);
     watch.observe(document, {subtree: true, childList: true, attributes: true, characterData: true});
