@@ -65,7 +65,7 @@ void joinTexts(PageNode& n)
     size_t out = 0;
     for (size_t i = 0; i < kids.size(); ++i) {
         PageNode& k = kids[i];
-        if (k.isText() && k.data.isEmpty() && !k.open.valid())
+        if (k.isText() && k.data.isEmpty() && k.open.size() <= 0)
             continue;
         if (k.isText() && out > 0 && kids[out - 1].isText() &&
             kids[out - 1].trailing == k.trailing) {

@@ -71,6 +71,9 @@ TEST(PageSplice, ChangedTextsChangeOnlyTheirCharacters)
          "<p>x\uef81y</p>\n<p>zz</p>\n"},
         {"a title is text too", "<title>Old &amp; new</title><p>x</p>",
          "<title>Old &amp; newer</title><p>x</p>", "<title>Old &amp; newer</title><p>x</p>"},
+        {"a tag the parser dropped stays", "<p>a</b>c</p>", "<p>aXc</p>", "<p>a</b>Xc</p>"},
+        {"the body's last text before its end tag", "<body>\nfoo\n</body>\n</html>\n",
+         "<body>\nfood\n\n\n</body>", "<body>\nfood\n</body>\n</html>\n"},
     });
 }
 
@@ -115,6 +118,11 @@ TEST(PageSplice, NewMarkupIsWrittenLikeThePage)
         {"quotes and empty elements", "<p class='x'>a<br/></p><p title='y'>b</p>",
          "<p class=x>a<br></p><p title=y>b<img src=i.png></p>",
          "<p class='x'>a<br/></p><p title='y'>b<img src='i.png'/></p>"},
+        {"a list laid out as the page's lists", "<ul><li>a</li></ul>\n<p>b</p>\n",
+         "<ul><li>a</li></ul><ul><li>b</li></ul>", "<ul><li>a</li></ul>\n<ul><li>b</li></ul>\n"},
+        {"four spaces, a step deeper", "<div>\n    <p>a</p>\n</div>\n<div>\n</div>\n",
+         "<div><p>a</p></div><div><ul><li>b</li></ul></div>",
+         "<div>\n    <p>a</p>\n</div>\n<div>\n    <ul>\n        <li>b</li>\n    </ul>\n</div>\n"},
         {"unquoted where a value allows", "<p class=x id=y>a</p>",
          "<p class=x id=y>a<a href=u title=\"t u\">k</a></p>",
          "<p class=x id=y>a<a href=u title=\"t u\">k</a></p>"},
@@ -135,6 +143,54 @@ TEST(PageSplice, AttributesChangeOneByOne)
         {"reordered: unchanged ones keep their text", "<p a='1' b=\"2\">x</p>", "<p b=2 a=1>x</p>",
          "<p b=\"2\" a='1'>x</p>"},
     });
+}
+
+// The page's own habits, read from the page: each row is a page and what it prefers.
+TEST(PageSplice, ReadsThePagesStyle)
+{
+    struct Row {
+        const char* page;
+        bool upperTags, upperAttrs;
+        char16_t quote;
+        const char* voidEnd;
+        const char* indent;
+        const char* eol;
+    } const rows[] = {
+        {"<P ALIGN=x><BR></P>\r\n<UL>\r\n  <LI>a</UL>\r\n", true, true, 0, ">", "  ", "\r\n"},
+        {"<p class='a' id='b'>x<br/></p>\n<div>\n\t<p>y</p>\n</div>\n", false, false, u'\'', "/>",
+         "\t", "\n"},
+        {"<p class=\"a\">x<br /><img src=\"i\" /></p>\r<div>\r    <p>y</p>\r</div>\r", false, false,
+         u'"', " />", "    ", "\r"},
+    };
+    for (const Row& r : rows) {
+        const PageStyle& s = PageSource(q(r.page)).style();
+        EXPECT_EQ(s.upperTags, r.upperTags) << r.page;
+        EXPECT_EQ(s.upperAttrs, r.upperAttrs) << r.page;
+        EXPECT_EQ(s.quote, r.quote) << r.page;
+        EXPECT_EQ(s.voidEnd, q(r.voidEnd)) << r.page;
+        EXPECT_EQ(s.indent, q(r.indent)) << r.page;
+        EXPECT_EQ(s.eol, q(r.eol)) << r.page;
+    }
+}
+
+// A long page edited at both ends and in the middle: the lists are paired through the subtrees
+// found once on each side, and only the edited lines change.
+TEST(PageSplice, LongListsPairThroughUniqueParts)
+{
+    QString page, edited;
+    for (int i = 0; i < 1200; ++i) {
+        page += QStringLiteral("<p>line %1</p>\n").arg(i);
+        edited += QStringLiteral("<p>line %1%2</p>").arg(i).arg(i == 0 || i == 1199 ? "!" : "");
+        if (i == 600)
+            edited += QStringLiteral("<p>new</p>");
+    }
+    const SpliceResult r = PageSource(page).splice(parsePageTree(edited));
+    QString expected = page;
+    expected.replace(q("line 0<"), q("line 0!<"))
+        .replace(q("line 1199<"), q("line 1199!<"))
+        .replace(q("<p>line 600</p>\n"), q("<p>line 600</p>\n<p>new</p>\n"));
+    EXPECT_EQ(r.text, expected);
+    EXPECT_EQ(r.stats.edits, 3);
 }
 
 // Removed blocks take their lines with them; a retagged block keeps its content's characters.
