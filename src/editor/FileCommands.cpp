@@ -259,16 +259,20 @@ void SourceWindow::open_Click()
 {
     if (m_busy)
         return;
-    if (isModified() && platform().ask(QStringLiteral("Assistant: Orvel - Confirm Save"),
-                                       QStringLiteral("File not saved. Save it now?"),
-                                       MsgAnswer::Yes) == MsgAnswer::Yes) {
-        // The user saves first.
+    if (savesFirst()) {
         Text1->setFocus();
         return;
     }
     if (CommonDialog1.showOpen())
         openPage(CommonDialog1.fileName);
     Text1->setFocus();
+}
+
+bool SourceWindow::savesFirst()
+{
+    return isModified() && platform().ask(QStringLiteral("Assistant: Orvel - Confirm Save"),
+                                          QStringLiteral("File not saved. Save it now?"),
+                                          MsgAnswer::Yes) == MsgAnswer::Yes;
 }
 
 std::optional<PageRead> SourceWindow::readPageFile(const QString& path,
