@@ -4,6 +4,7 @@
 #include "app/Splash.h"
 #include "app/Windows.h"
 #include "composer/ComposerWindow.h"
+#include "composer/EditControl.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int runOrvel(int argc, char** argv)
 {
     // The Composer's web views share the GL context set up before the application object.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    EditControl::registerPageScheme();
     QApplication app(argc, argv);
     initResources();
     QApplication::setApplicationName(QStringLiteral("Orvel"));

@@ -2,8 +2,6 @@
 
 #include "composer/ComposerMarkup.h"
 #include "composer/EditControl.h"
-#include "editor/Find.h"
-#include "editor/PageFile.h"
 #include "editor/SourceWindow.h"
 #include "platform/Icons.h"
 #include "platform/Platform.h"
@@ -13,7 +11,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QSplitter>
@@ -22,11 +19,6 @@
 #include <QVBoxLayout>
 
 namespace orvel {
-
-const QString ComposerWindow::kGeneratorOld =
-    QStringLiteral("<META NAME=\"GENERATOR\" Content=\"Microsoft DHTML Editing Control\">");
-const QString ComposerWindow::kGeneratorNew =
-    QStringLiteral("<META NAME=\"GENERATOR\" Content=\"Quorrin's Orvel\">");
 
 namespace {
 
@@ -37,13 +29,15 @@ const QString kNoFileChosen =
 
 } // namespace
 
-ComposerWindow::ComposerWindow(QWidget* parent) : QMainWindow(parent)
+ComposerWindow::ComposerWindow(Page* page, QWidget* parent)
+    : QMainWindow(parent), m_page(page ? page : new Page(this))
 {
     setObjectName(QStringLiteral("Editor"));
     setCaption(QStringLiteral("Orvel: By Quorrin"));
     setWindowIcon(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")));
     resize(1000, 720);
-    saveme = new StateBox(QStringLiteral("saveme"), QString(), this);
+    saveme = new StateBox(QStringLiteral("saveme"), m_page->path(), this);
+    connect(m_page, &Page::pathChanged, this, [this] { saveme->setText(m_page->path()); });
     links.endProgram = [] { QCoreApplication::exit(0); };
 
     m_sink.handOver = [this](const QString& fragment) { showFragment(fragment); };
@@ -300,39 +294,67 @@ SourceWindow* ComposerWindow::existingSource() const
     return links.sourceWindow ? links.sourceWindow(false) : nullptr;
 }
 
-void ComposerWindow::fileError(const QString& what, const QString& path, const QString& reason)
+void ComposerWindow::showCaptions(const QString& path)
 {
-    platform().message(
-        QStringLiteral("Could not %1 \"%2\": %3").arg(what, QDir::toNativeSeparators(path), reason),
-        MsgIcon::Critical, kAssistantTitle);
+    setCaption(kComposerCaption + path);
+    if (SourceWindow* w = existingSource())
+        w->setCaption(QStringLiteral("Orvel HTML: ") + path);
 }
 
 // File commands ---------------------------------------------------------------------------------
 
+bool ComposerWindow::mayDiscardEdits()
+{
+    return !area->isEdited() ||
+           platform().ask(QStringLiteral("Assistant: Orvel - Reminder to save"),
+                          QStringLiteral("File not saved. Proceed?"),
+                          MsgAnswer::No) == MsgAnswer::Yes;
+}
+
 void ComposerWindow::new_Click()
 {
+    if (!mayDiscardEdits())
+        return;
     area->newDocument();
-    saveme->setText(QString());
+    m_page->startNew();
+    m_relabel = false;
     setCaption(kNewCaption);
 }
 
 void ComposerWindow::open_Click()
 {
+    if (!mayDiscardEdits())
+        return;
     CommonDialog1.defaultExt = QStringLiteral("html");
     if (!CommonDialog1.showOpen()) {
         platform().message(kNoFileChosen, MsgIcon::Information, kAssistantTitle);
         return;
     }
-    const QString path = CommonDialog1.fileName;
-    const EditResult r = area->loadDocument(path);
-    if (!r.ok) {
-        fileError(QStringLiteral("open"), path, r.error);
-        return;
+    openPage(CommonDialog1.fileName);
+}
+
+bool ComposerWindow::openPage(const QString& path, OpenedBy by)
+{
+    std::optional<PageRead> read = m_page->read(path);
+    if (!read)
+        return false;
+    // The engine would show a program or an image as something, and a save would then write
+    // that over the file.
+    if (read->format.readOnly) {
+        platform().message(quotedPath(path) +
+                               QStringLiteral(" does not look like a web page: it holds NUL or "
+                                              "control bytes. The Composer opens text pages only; "
+                                              "the page and its file stay as they were."),
+                           MsgIcon::Exclamation, kAssistantTitle);
+        return false;
     }
-    saveme->setText(path);
-    setCaption(kComposerCaption + path);
-    if (SourceWindow* w = existingSource())
-        w->setCaption(QStringLiteral("Orvel HTML: ") + path);
+    area->showPage(read->text, path);
+    m_page->adopt(path, *read);
+    m_relabel = false;
+    showCaptions(path);
+    if (by == OpenedBy::User)
+        Page::reportEncoding(path, *read);
+    return true;
 }
 
 void ComposerWindow::mnuopenurl_Click()
@@ -344,17 +366,62 @@ void ComposerWindow::mnuopenurl_Click()
                            QStringLiteral("Orvel"));
         return;
     }
+    if (!mayDiscardEdits())
+        return;
     area->loadUrl(url);
+    // Another document now: a Save must not write it over the page's file.
+    m_page->startNew();
+    m_relabel = false;
+    setCaption(kNewCaption);
+}
+
+bool ComposerWindow::writePage(const QString& path)
+{
+    const bool edited = area->isEdited();
+    // An unchanged page whose file still holds it has nothing to write.
+    if (!edited && path == m_page->path() && m_page->disk().known &&
+        diskChange(path, m_page->disk()) == DiskChange::Same) {
+        m_page->setModified(false);
+        return true;
+    }
+    Page::SaveRequest request;
+    request.changeEncoding = [this](Encoding e) {
+        PageFormat f = m_page->format();
+        f.bom = isUtf16(e) || (e == Encoding::Utf8 && f.bom);
+        f.encoding = e;
+        f.strayByte.reset();
+        m_page->setFormat(f);
+        m_relabel = true;
+    };
+    const LineEnd style = m_page->format().ends.style;
+    const QString text = area->pageText(style);
+    if (text.isEmpty()) {
+        platform().message(QStringLiteral("The editor did not hand over the page; nothing was "
+                                          "saved."),
+                           MsgIcon::Critical, kAssistantTitle);
+        return false;
+    }
+    QString written;
+    const Page::Saved saved = m_page->save(
+        path,
+        [&] {
+            written = m_relabel ? relabelCharset(text, m_page->format().encoding) : text;
+            // Each line keeps the end it has in the text.
+            return PageText{written, scanLineEnds(written, style)};
+        },
+        request);
+    if (saved != Page::Saved::Done)
+        return false;
+    area->markSaved(written);
+    m_page->setModified(false);
+    return true;
 }
 
 bool ComposerWindow::save_Click()
 {
-    if (saveme->text().isEmpty())
+    if (!m_page->hasFile())
         return saveas_Click();
-    const EditResult r = area->saveDocument(saveme->text());
-    if (!r.ok)
-        fileError(QStringLiteral("save"), saveme->text(), r.error);
-    return r.ok;
+    return writePage(m_page->path());
 }
 
 bool ComposerWindow::saveas_Click()
@@ -365,28 +432,22 @@ bool ComposerWindow::saveas_Click()
         return false;
     }
     const QString path = CommonDialog1.fileName;
-    const EditResult r = area->saveDocument(path);
-    if (!r.ok) {
-        fileError(QStringLiteral("save"), path, r.error);
+    if (!writePage(path))
         return false;
-    }
-    saveme->setText(path);
-    setCaption(kComposerCaption + path);
-    if (SourceWindow* w = existingSource())
-        w->setCaption(QStringLiteral("Orvel HTML: ") + path);
+    showCaptions(path);
     return true;
 }
 
 void ComposerWindow::mnupreview_Click()
 {
-    if (saveme->text().isEmpty()) {
+    if (!m_page->hasFile()) {
         platform().message(QStringLiteral("Please save file first"), MsgIcon::Exclamation,
                            kAssistantTitle);
         area->setFocus();
         return;
     }
     if (links.showPreview)
-        links.showPreview(saveme->text());
+        links.showPreview(m_page->path());
 }
 
 void ComposerWindow::exit_Click()
@@ -417,86 +478,10 @@ bool ComposerWindow::eventFilter(QObject* watched, QEvent* e)
     return QMainWindow::eventFilter(watched, e);
 }
 
-namespace {
-
-// The old generator line, where the page has one, names this program instead.
-bool replaceGenerator(TextModel& text)
-{
-    const int at = findForward(text, ComposerWindow::kGeneratorOld, 0, Qt::CaseSensitive);
-    if (at < 0)
-        return false;
-    text.setSelStart(at);
-    text.setSelLength(int(ComposerWindow::kGeneratorOld.size()));
-    text.setSelText(ComposerWindow::kGeneratorNew);
-    text.setSelStart(0);
-    return true;
-}
-
-} // namespace
-
-// The switches ----------------------------------------------------------------------------------
-
 void ComposerWindow::mnuhtml_Click()
 {
-    if (saveme->text().isEmpty()) {
-        platform().message(QStringLiteral("File not saved. Please save, and then proceed."),
-                           MsgIcon::Exclamation,
-                           QStringLiteral("Composer to HTML mode requires atleast one save"));
-        area->setFocus();
-        return;
-    }
-    if (firstSwitch) {
-        platform().message(QStringLiteral("Transition from composer to HTML mode or vice versa "
-                                          "will automatically save your page"));
-        firstSwitch = false;
-    }
-    // A page that could not be written or read back stays here rather than reaching the source
-    // window half-read.
-    if (!save_Click())
-        return;
-    const QString path = saveme->text();
-    SourceWindow* w = links.sourceWindow ? links.sourceWindow(true) : nullptr;
-    if (!w)
-        return;
-    // The source window reads the file as File > Open does: its encoding and line ends are kept
-    // for the way back.
-    w->show();
-    if (!w->openPage(path)) {
-        w->hide();
-        return;
-    }
-    // The old generator line is replaced without an undo step; the way back then writes it.
-    m_generatorReplaced = replaceGenerator(*w->Text1);
-    w->Text1->document()->clearUndoRedoStacks();
-    w->setModified(false);
-    w->setCaption(kComposerCaption + path);
-    area->setFocus();
-    hide();
-    w->activateWindow();
-    w->Text1->setFocus();
-}
-
-void ComposerWindow::mnucomposer_Click()
-{
-    SourceWindow* w = existingSource();
-    const QString path = saveme->text();
-    if (w && !path.isEmpty()) {
-        // A page the source window did not change is on disk already, byte for byte; a changed
-        // one is saved as File > Save saves it, in its own encoding and line ends.
-        if ((w->isModified() || m_generatorReplaced || !QFile::exists(path)) && !w->savePage())
-            return;
-        m_generatorReplaced = false;
-    }
-    if (w)
-        w->hide();
-    show();
-    activateWindow();
-    if (!path.isEmpty()) {
-        const EditResult r = area->loadDocument(path);
-        if (!r.ok)
-            fileError(QStringLiteral("open"), path, r.error);
-    }
-    area->setFocus();
+    if (links.toSource)
+        links.toSource();
 }
 
 // Editing commands ------------------------------------------------------------------------------
@@ -589,7 +574,9 @@ void ComposerWindow::showFragment(const QString& markup)
 {
     const EditResult r = assister->loadFragment(markup);
     if (!r.ok)
-        fileError(QStringLiteral("show the fragment through"), QDir::tempPath(), r.error);
+        platform().message(QStringLiteral("Could not show the fragment through %1: %2")
+                               .arg(quotedPath(QDir::tempPath()), r.error),
+                           MsgIcon::Critical, kAssistantTitle);
 }
 
 void ComposerWindow::textFragment(int index)

@@ -4,13 +4,14 @@
 #include "markup/LineEnds.h"
 #include "platform/Platform.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
+#include <QMimeDatabase>
 #include <QTemporaryFile>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -18,14 +19,28 @@
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
 #include <atomic>
 
 namespace orvel {
 
 namespace {
 
-const QString kBlankPage =
-    QStringLiteral("<html><head><title></title></head><body><p><br></p></body></html>");
+const QByteArray kPageScheme = QByteArrayLiteral("orvel-page");
+
+// The address a page is shown under: its own path under the page scheme, so that the addresses
+// it names relative to itself reach the files beside it.
+QUrl pageUrl(const QString& path)
+{
+    QUrl url;
+    url.setScheme(QString::fromLatin1(kPageScheme));
+    url.setPath(
+        QFileInfo(path.isEmpty() ? QDir::home().filePath(QStringLiteral("untitled.html")) : path)
+            .absoluteFilePath());
+    return url;
+}
 
 // A script argument: the text as a quoted script string.
 QString quoted(const QString& s)
@@ -59,18 +74,57 @@ public:
 
 } // namespace
 
+// Serves the page shown from the text it was given, and the files it names beside it.
+class EditControl::PageServer : public QWebEngineUrlSchemeHandler {
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+    QUrl pageUrl;
+    QByteArray pageBytes;
+
+    void requestStarted(QWebEngineUrlRequestJob* job) override
+    {
+        const QUrl url = job->requestUrl().adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment);
+        if (url == pageUrl) {
+            auto* buffer = new QBuffer(job);
+            buffer->setData(pageBytes);
+            job->reply(QByteArrayLiteral("text/html"), buffer);
+            return;
+        }
+        auto* file = new QFile(url.path(), job);
+        if (QFileInfo(*file).isDir() || !file->open(QIODevice::ReadOnly)) {
+            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+        job->reply(QMimeDatabase().mimeTypeForFile(url.path()).name().toUtf8(), file);
+    }
+};
+
 class EditControl::Page : public QWebEnginePage {
 public:
     Page(QWebEngineProfile* profile, QObject* parent) : QWebEnginePage(profile, parent) {}
     LocalOnly* interceptor = nullptr;
+    // The control's own load about to start; any other navigation of the page is refused.
+    bool ownLoadPending = false;
+    bool remoteLoad = false;
+    bool loading = false;
 
 protected:
-    // A click on a link or a form button would replace the page being edited.
+    // Only the control replaces the page it edits: a refresh or a redirect the page asks for would
+    // put another document (or the same file, with the typing lost) where the user's page was,
+    // and a click on a link or a form button would leave it. Frames show what they name, but do
+    // not follow links either.
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override
     {
         if (type == NavigationTypeLinkClicked || type == NavigationTypeFormSubmitted)
             return false;
-        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+        if (!isMainFrame)
+            return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+        if (ownLoadPending) {
+            ownLoadPending = false;
+            return true;
+        }
+        // A server's redirect while an address the user gave is being opened.
+        return remoteLoad && loading && type == NavigationTypeRedirect;
     }
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
                                   const QString&) override
@@ -84,6 +138,8 @@ EditControl::EditControl(QWidget* parent) : QWebEngineView(parent)
     m_profile->setHttpCacheType(QWebEngineProfile::NoCache);
     auto* interceptor = new LocalOnly(m_profile);
     m_profile->setUrlRequestInterceptor(interceptor);
+    m_server = new PageServer(m_profile);
+    m_profile->installUrlSchemeHandler(kPageScheme, m_server);
     m_page = new Page(m_profile, this);
     m_page->interceptor = interceptor;
     QWebEngineSettings* s = m_page->settings();
@@ -106,19 +162,53 @@ EditControl::~EditControl()
     delete m_page;
 }
 
+const QString EditControl::kNewPage =
+    QStringLiteral("<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
+                   "<title></title>\r\n</head>\r\n<body>\r\n<p><br></p>\r\n</body>\r\n"
+                   "</html>\r\n");
+
+void EditControl::registerPageScheme()
+{
+    QWebEngineUrlScheme scheme(kPageScheme);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed |
+                    QWebEngineUrlScheme::CorsEnabled);
+    QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+void EditControl::loadOwn(const QUrl& url, bool remote)
+{
+    m_loading = true;
+    m_page->loading = true;
+    m_page->remoteLoad = remote;
+    m_page->ownLoadPending = true;
+    m_page->interceptor->allowRemote = remote;
+    m_page->load(url);
+}
+
+void EditControl::showPage(const QString& text, const QString& path)
+{
+    m_original = text;
+    m_hasOriginal = true;
+    // A byte order mark outranks any charset the page declares: the engine reads these bytes as
+    // the UTF-8 they are, whatever the file was written in.
+    m_server->pageUrl = pageUrl(path);
+    m_server->pageBytes = QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+    loadOwn(m_server->pageUrl, false);
+}
+
+void EditControl::newDocument()
+{
+    showPage(kNewPage, QString());
+}
+
 EditResult EditControl::loadDocument(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {false, file.errorString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {false, file.errorString()};
-    m_pristine = bytes;
-    m_hasPristine = true;
-    m_loading = true;
-    m_page->interceptor->allowRemote = false;
-    m_page->load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    m_hasOriginal = false;
+    loadOwn(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()), false);
     return {true, {}};
 }
 
@@ -148,72 +238,57 @@ QString EditControl::pendingFragmentPath() const
 
 void EditControl::loadUrl(const QString& address)
 {
-    m_hasPristine = false;
-    m_loading = true;
-    m_page->interceptor->allowRemote = true;
-    m_page->load(QUrl::fromUserInput(address));
-}
-
-void EditControl::newDocument()
-{
-    m_hasPristine = false;
-    m_loading = true;
-    m_page->interceptor->allowRemote = false;
-    m_page->setHtml(kBlankPage, QUrl(QStringLiteral("about:blank")));
+    m_original.clear();
+    m_hasOriginal = false;
+    loadOwn(QUrl::fromUserInput(address), true);
 }
 
 void EditControl::afterLoad(bool ok)
 {
+    // A navigation of the page's own that was refused ends without replacing anything: the page
+    // and what it knows of its edits stay.
+    if (!m_loading)
+        return;
     m_loading = false;
+    m_page->loading = false;
     m_fragment.reset();
     applyModes();
     call(QStringLiteral("mark"));
     emit loaded(ok);
 }
 
-EditResult EditControl::saveDocument(const QString& path)
+QString EditControl::pageText(LineEnd style)
 {
-    QByteArray bytes;
-    if (m_hasPristine && (m_loading || !isEdited())) {
-        bytes = m_pristine;
-    } else {
-        const QString html = documentHtml();
-        if (html.isEmpty())
-            return {false, tr("the editor did not hand over the page")};
-        // The browser hands back the line ends it was given and joins its own parts with CR LF;
-        // the page is written with one style, the one its file had (CR LF for a new page).
-        const LineEnd style =
-            m_hasPristine ? scanLineEnds(QString::fromUtf8(m_pristine)).style : LineEnd::CrLf;
-        const QString end = style == LineEnd::Lf   ? QStringLiteral("\n")
-                            : style == LineEnd::Cr ? QStringLiteral("\r")
-                                                   : QStringLiteral("\r\n");
-        QString out;
-        out.reserve(html.size() + html.size() / 16 + 2);
-        for (qsizetype i = 0; i < html.size(); ++i) {
-            if (!isLineBreak(html[i].unicode())) {
-                out += html[i];
-                continue;
-            }
-            if (html[i] == u'\r' && i + 1 < html.size() && html[i + 1] == u'\n')
-                ++i;
-            out += end;
+    if (m_hasOriginal && (m_loading || !isEdited()))
+        return m_original;
+    const QString html = documentHtml();
+    if (html.isEmpty())
+        return {};
+    // The engine hands back LF where the file had CR LF, and joins its own parts with CR LF: the
+    // page is written with one style, the one its file had.
+    const QString end = style == LineEnd::Lf   ? QStringLiteral("\n")
+                        : style == LineEnd::Cr ? QStringLiteral("\r")
+                                               : QStringLiteral("\r\n");
+    QString out;
+    out.reserve(html.size() + html.size() / 16 + 2);
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        if (!isLineBreak(html[i].unicode())) {
+            out += html[i];
+            continue;
         }
-        bytes = (out + end).toUtf8();
+        if (html[i] == u'\r' && i + 1 < html.size() && html[i + 1] == u'\n')
+            ++i;
+        out += end;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
-    }
-    // What is on disk now is the page as it stands.
-    m_pristine = bytes;
-    m_hasPristine = true;
+    return out + end;
+}
+
+void EditControl::markSaved(const QString& text)
+{
+    m_original = text;
+    m_hasOriginal = true;
     if (!m_loading)
         call(QStringLiteral("mark"));
-    return {true, {}};
 }
 
 QVariant EditControl::evaluate(const QString& script)

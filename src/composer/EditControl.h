@@ -1,5 +1,7 @@
 #pragma once
 
+#include "markup/LineEnds.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
@@ -55,23 +57,40 @@ struct EditResult {
 // The page as rendered HTML, editable in place: a web view whose document is in design mode.
 // The page's own scripts never run here (scripting is off for the page); the control's helpers
 // run in a script world of their own. Nothing remote is fetched unless the page was opened from
-// an address. Loads are asynchronous (`loaded` follows); reading the page back waits for the
-// engine's answer.
+// an address, and nothing but the control's own loads replaces the page shown (not a refresh, a
+// redirect or a link of the page). Loads are asynchronous (`loaded` follows); reading the page
+// back waits for the engine's answer.
 class EditControl : public QWebEngineView {
     Q_OBJECT
 public:
     explicit EditControl(QWidget* parent = nullptr);
     ~EditControl() override;
 
-    // Reads the file and shows it. On failure the page shown stays and the reason is returned.
+    // The address scheme pages are shown under; registered with the engine before any view
+    // exists (start-up and the tests' main do it).
+    static void registerPageScheme();
+
+    // Shows `text`, the characters of the page read from `path` (empty for a page never saved),
+    // exactly as given: the engine does not decode the file again, so what it shows is what the
+    // page file's own encoding holds. Relative addresses are resolved against the page's folder.
+    void showPage(const QString& text, const QString& path);
+    // A new page: a doctype, a charset declaration and an empty paragraph.
+    void newDocument();
+    static const QString kNewPage;
+    // Reads the file and shows it as it is (the side control's fragments).
     EditResult loadDocument(const QString& path);
     // Shows `markup` through a private temporary file that is removed once it has been read.
     EditResult loadFragment(const QString& markup);
     void loadUrl(const QString& address);
-    void newDocument();
-    // Writes the page to `path`. A page not edited since it was loaded from a file is written
-    // with that file's bytes; an edited one is serialized with its doctype and head.
-    EditResult saveDocument(const QString& path);
+
+    // The page's text as it would be saved: the text it was shown with while it has not been
+    // edited, else the edited page, its line ends in `style` and a line end after its last line.
+    // Empty when the engine did not hand the page over.
+    QString pageText(LineEnd style);
+    // The text just written to the page's file is what the page now stands for.
+    void markSaved(const QString& text);
+    // The text the page was shown with; empty for a page opened from an address.
+    const QString& originalText() const { return m_original; }
 
     // Runs one of the numbered commands; false when it did not apply (no table cell at the caret).
     bool execCommand(int command);
@@ -104,11 +123,15 @@ private:
     void applyModes();
     QString call(const QString& function, const QString& argument = {});
 
+    void loadOwn(const QUrl& url, bool remote);
+
     QWebEngineProfile* m_profile = nullptr;
     class Page;
     Page* m_page = nullptr;
-    QByteArray m_pristine; // the bytes the page was loaded from, while it has not been edited
-    bool m_hasPristine = false;
+    class PageServer;
+    PageServer* m_server = nullptr;
+    QString m_original; // the page's text as shown, while it stands for the page
+    bool m_hasOriginal = false;
     bool m_loading = false;
     bool m_showDetails = false;
     bool m_browseMode = false;

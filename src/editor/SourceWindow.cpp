@@ -43,14 +43,14 @@ QGroupBox* group(QWidget* parent, const QString& name, const QString& title)
 
 } // namespace
 
-SourceWindow::SourceWindow(QWidget* parent) : QMainWindow(parent)
+SourceWindow::SourceWindow(Page* page, QWidget* parent)
+    : QMainWindow(parent), m_page(page ? page : new Page(this))
 {
     setObjectName(QStringLiteral("orvel"));
     setCaption(caption::kDesign);
     setWindowIcon(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")));
     resize(1000, 720);
 
-    links.composerPagePath = [this] { return saveme->text(); };
     links.showPreview = [](const QString&) {};
     links.showHelp = [] {};
     links.showAbout = [] {};
@@ -66,6 +66,13 @@ SourceWindow::SourceWindow(QWidget* parent) : QMainWindow(parent)
     dirpath = new StateBox(QStringLiteral("dirpath"), QString(), this);
     connect(saveme, &StateBox::changed, this,
             [this] { setCaption(caption::renamed(saveme->text())); });
+    const auto showPath = [this] {
+        saveme->setText(m_page->hasFile() ? m_page->path() : QStringLiteral("Untitled"));
+    };
+    showPath();
+    connect(m_page, &Page::pathChanged, this, showPath);
+    connect(m_page, &Page::modifiedChanged, this,
+            [this] { star->setText(m_page->isModified() ? QStringLiteral("*") : QString()); });
 
     buildControls();
     buildMenus();
@@ -395,7 +402,6 @@ void SourceWindow::addActionFault(const QString& fault)
 void SourceWindow::Form_Load()
 {
     state.startValues();
-    saveme->setText(QStringLiteral("Untitled"));
     setCaption(caption::page(saveme->text(), QString()));
     Text1->setSelStart(kDefaultSelStart);
     Text1->setSelLength(kDefaultSelLength);
@@ -418,7 +424,7 @@ void SourceWindow::Text1_Change()
 
 void SourceWindow::setModified(bool modified)
 {
-    m_modified = modified;
+    m_page->setModified(modified);
     star->setText(modified ? QStringLiteral("*") : QString());
 }
 

@@ -3,7 +3,7 @@
 // declaration a conversion rewrites.
 #include "support/Fixtures.h"
 
-#include "editor/PageFile.h"
+#include "page/PageFile.h"
 
 #include <QAction>
 #include <QFile>

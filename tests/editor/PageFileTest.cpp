@@ -3,7 +3,7 @@
 // hold, files changed by another program, and saves that fail or are cut short.
 #include "support/Fixtures.h"
 
-#include "editor/PageFile.h"
+#include "page/PageFile.h"
 
 #include <QAction>
 #include <QDir>

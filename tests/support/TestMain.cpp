@@ -1,3 +1,4 @@
+#include "composer/EditControl.h"
 #include "platform/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
                                                                     : qgetenv("QT_QPA_PLATFORM"));
     // The web views share the GL context set up before the application object.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    orvel::EditControl::registerPageScheme();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
