@@ -307,7 +307,7 @@ bool icuDecode(UConverter* cnv, QByteArrayView bytes, QString& out, std::vector<
 {
     ucnv_reset(cnv);
     // No byte gives more than one unit.
-    out.resize(bytes.size() + 16);
+    out = QString(bytes.size() + 16, Qt::Uninitialized);
     if (offsets)
         offsets->resize(size_t(out.size()));
     const char* src = bytes.data();
@@ -327,7 +327,7 @@ bool icuDecode(UConverter* cnv, QByteArrayView bytes, QString& out, std::vector<
                     (*offsets)[size_t(i)] += int32_t(callStart - bytes.data());
         written = now;
         if (err == U_BUFFER_OVERFLOW_ERROR) {
-            out.resize(out.size() * 2);
+            out.resize(out.size() * 2); // not met: no byte gives more than one unit
             if (offsets)
                 offsets->resize(size_t(out.size()));
             continue;
@@ -477,17 +477,19 @@ public:
         for (char32_t c = 0x80; c < 0x10000; ++c)
             if (webReadsAsError(e, c) || needsStandIns(c))
                 m_bmp.set(c);
-        if (e == Encoding::Iso2022Jp)
-            return; // read and checked line by line
-        findRewritten(d.cnv);
+        if (e != Encoding::Iso2022Jp) // read and checked line by line
+            findRewritten(d.cnv);
+        for (char32_t c = 0; c < 0x10000; ++c)
+            if (m_bmp[c] || QChar::isSurrogate(c))
+                m_stops[c >> 6] |= quint64(1) << (c & 63);
     }
 
-    bool needsLook(char16_t u) const { return m_bmp.test(u); }
-    bool needsLook(char32_t cp) const
-    {
-        return cp < 0x10000 ? m_bmp.test(cp) : m_wide.contains(cp);
-    }
+    bool needsLook(char16_t u) const { return m_bmp[u]; }
+    bool needsLook(char32_t cp) const { return cp < 0x10000 ? m_bmp[cp] : m_wide.contains(cp); }
     bool anyWide() const { return !m_wide.isEmpty(); }
+    // A unit a pass over decoded text must stop at: one that needs a look, or a surrogate (a
+    // mark, or half of a character beyond the BMP).
+    bool stops(char16_t u) const { return (m_stops[u >> 6] >> (u & 63)) & 1; }
 
     Encoding encoding;
     bool ok = false;
@@ -549,6 +551,7 @@ private:
 
     std::bitset<0x10000> m_bmp;
     QSet<char32_t> m_wide;
+    std::array<quint64, 0x10000 / 64> m_stops{};
 };
 
 const MultiByteCodec* multiByteCodec(Encoding e)
@@ -566,7 +569,7 @@ const MultiByteCodec* multiByteCodec(Encoding e)
 Decoded asStandIns(QByteArrayView bytes)
 {
     Decoded d;
-    d.text.resize(bytes.size());
+    d.text = QString(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(d.text.data());
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const uchar b = uchar(bytes[i]);
@@ -577,17 +580,28 @@ Decoded asStandIns(QByteArrayView bytes)
     return d;
 }
 
-// Turns the marks of a decoded text into stand-ins (an ASCII byte that follows a bad lead byte
-// into its character, as the web reads it). False when a character needs a look at its bytes.
-bool resolveMarks(Decoded& d, const MultiByteCodec& codec, bool asciiReadsAgain)
+// Turns the marks of a decoded text, units [from, to), into stand-ins (an ASCII byte that follows
+// a bad lead byte into its character, as the web reads it). False when a character needs a look
+// at its bytes.
+bool resolveMarks(Decoded& d, const MultiByteCodec& codec, bool asciiReadsAgain, qsizetype from,
+                  qsizetype to)
 {
     char16_t* p = reinterpret_cast<char16_t*>(d.text.data());
-    const qsizetype n = d.text.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    for (qsizetype i = from; i < to; ++i) {
+        // Four units at a time: ASCII ones (a page's markup), or none to stop at.
+        if (i + 4 <= to) {
+            quint64 w;
+            std::memcpy(&w, p + i, 8);
+            if (!(w & 0xFF80FF80FF80FF80ull) || !(codec.stops(p[i]) | codec.stops(p[i + 1]) |
+                                                  codec.stops(p[i + 2]) | codec.stops(p[i + 3]))) {
+                i += 3;
+                continue;
+            }
+        }
         const char16_t u = p[i];
-        if (u < 0x80)
+        if (!codec.stops(u))
             continue;
-        if (QChar::isHighSurrogate(u) && i + 1 < n) {
+        if (QChar::isHighSurrogate(u) && i + 1 < to) {
             if (codec.anyWide() && codec.needsLook(QChar::surrogateToUcs4(u, p[i + 1])))
                 return false;
             ++i;
@@ -608,6 +622,46 @@ bool resolveMarks(Decoded& d, const MultiByteCodec& codec, bool asciiReadsAgain)
             return false;
     }
     return true;
+}
+
+bool resolveMarks(Decoded& d, const MultiByteCodec& codec, bool asciiReadsAgain)
+{
+    return resolveMarks(d, codec, asciiReadsAgain, 0, d.text.size());
+}
+
+// ICU's reading of a stateless multi-byte encoding with the marks resolved, a piece at a time
+// while the piece is in the cache; nothing when a character needs a look at its bytes.
+std::optional<Decoded> decodeQuickly(QByteArrayView bytes, const MultiByteCodec& codec)
+{
+    Decoder dec(codec.encoding);
+    Decoded d;
+    // No byte gives more than one unit.
+    d.text = QString(bytes.size() + 16, Qt::Uninitialized);
+    UChar* const base = reinterpret_cast<UChar*>(d.text.data());
+    UChar* t = base;
+    const char* src = bytes.data();
+    qsizetype done = 0; // units resolved
+    for (;;) {
+        constexpr qsizetype kPiece = 32768;
+        UChar* const pieceEnd = base + std::min(t - base + kPiece, d.text.size());
+        UErrorCode err = U_ZERO_ERROR;
+        ucnv_toUnicode(dec.cnv, &t, pieceEnd, &src, bytes.data() + bytes.size(), nullptr, true,
+                       &err);
+        const bool more = err == U_BUFFER_OVERFLOW_ERROR && t < base + d.text.size();
+        if (U_FAILURE(err) && !more)
+            return std::nullopt;
+        // A character beyond the BMP cut in two waits for its second half.
+        qsizetype upto = t - base;
+        if (more && upto > done && QChar::isHighSurrogate(base[upto - 1]))
+            --upto;
+        if (!resolveMarks(d, codec, true, done, upto))
+            return std::nullopt;
+        done = upto;
+        if (!more)
+            break;
+    }
+    d.text.truncate(t - base);
+    return d;
 }
 
 // The slow way, for a page with characters that need a look: each character against its bytes.
@@ -870,12 +924,8 @@ Decoded decodeMultiByte(QByteArrayView bytes, Encoding e)
         return asStandIns(bytes);
     if (e == Encoding::Iso2022Jp)
         return decodeIso2022Jp(bytes, *codec);
-    Decoder dec(e);
-    Decoded d;
-    if (!icuDecode(dec.cnv, bytes, d.text, nullptr))
-        return asStandIns(bytes);
-    if (resolveMarks(d, *codec, true))
-        return d;
+    if (std::optional<Decoded> d = decodeQuickly(bytes, *codec))
+        return std::move(*d);
     return decodeLooking(bytes, *codec);
 }
 

@@ -3,6 +3,7 @@
 #include "markup/Codecs.h"
 
 #include <QStringDecoder>
+#include <array>
 #include <cstring>
 
 namespace orvel {
@@ -39,7 +40,7 @@ Decoded decodeUtf8(QByteArrayView bytes)
     }
     const auto* p = reinterpret_cast<const uchar*>(bytes.data());
     const qsizetype n = bytes.size();
-    d.text.resize(n); // never more code units than bytes
+    d.text = QString(n, Qt::Uninitialized); // never more code units than bytes
     char16_t* out = reinterpret_cast<char16_t*>(d.text.data());
     qsizetype o = 0;
     for (qsizetype i = 0; i < n;) {
@@ -78,7 +79,7 @@ Decoded decodeUtf16(QByteArrayView bytes, bool bigEndian)
 {
     Decoded d;
     const qsizetype units = bytes.size() / 2;
-    d.text.resize(2 * units); // room for a stand-in per byte
+    d.text = QString(2 * units, Qt::Uninitialized); // room for a stand-in per byte
     char16_t* out = reinterpret_cast<char16_t*>(d.text.data());
     const auto* p = reinterpret_cast<const uchar*>(bytes.data());
     qsizetype o = 0;
@@ -198,12 +199,31 @@ Decoded decodeSingleByte(QByteArrayView bytes, Encoding e)
     }
     // Without a table (ICU lacks it), every byte that is not ASCII is kept as itself.
     const codec::ByteTable* t = codec::byteTable(e);
-    d.text.resize(bytes.size());
+    std::array<char16_t, 256> asBytes;
+    for (int b = 0; b < 256; ++b)
+        asBytes[b] = b < 0x80 ? char16_t(b) : char16_t(kRawByteBase + b);
+    const char16_t* table = t ? t->toChar.data() : asBytes.data();
+    // Exactly the size: a growing resize would ask for more, which the allocator gives as fresh
+    // pages every time.
+    d.text = QString(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(d.text.data());
     const auto* p = reinterpret_cast<const uchar*>(bytes.data());
     const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i)
-        out[i] = t ? t->toChar[p[i]] : p[i] < 0x80 ? p[i] : char16_t(kRawByteBase + p[i]);
+    qsizetype i = 0;
+    // Sixteen bytes at a time: ASCII ones (most of a page's markup) only widen.
+    for (; i + 16 <= n; i += 16) {
+        quint64 w[2];
+        std::memcpy(w, p + i, 16);
+        if ((w[0] | w[1]) & 0x8080808080808080ull) {
+            for (int k = 0; k < 16; ++k)
+                out[i + k] = table[p[i + k]];
+        } else {
+            for (int k = 0; k < 16; ++k)
+                out[i + k] = p[i + k];
+        }
+    }
+    for (; i < n; ++i)
+        out[i] = table[p[i]];
     if (!t || t->holes)
         for (qsizetype i = 0; i < n; ++i)
             if (isRawByte(out[i]) && d.badBytes++ == 0)
