@@ -16,6 +16,18 @@ namespace orvel::codec {
 // (U+DC00 + byte), which no decoder puts out; the marks become stand-ins (or, for an ASCII byte
 // after a bad lead byte, the ASCII character the web reads it as).
 inline constexpr char16_t kMark = 0xDC00;
+// A mark: a low surrogate not after a high one.
+inline bool isMark(const char16_t* p, qsizetype i)
+{
+    return QChar::isLowSurrogate(p[i]) && !(i > 0 && QChar::isHighSurrogate(p[i - 1]));
+}
+
+inline char16_t standIn(uchar b)
+{
+    return char16_t(kRawByteBase + b);
+}
+
+inline constexpr size_t kEncodingCount = size_t(Encoding::Replacement) + 1;
 
 // Characters the document box takes for a line break, and our own stand-ins: a page keeps the
 // bytes they were read from as stand-ins rather than the characters.
@@ -128,5 +140,9 @@ protected:
 };
 
 std::unique_ptr<Writer> makeWriter(Encoding e, ByteOut& out, QString& unencodable);
+std::unique_ptr<Writer> makeTableWriter(ByteOut& out, QString& unencodable, const ByteTable* table);
+std::unique_ptr<Writer> makeIcuWriter(Encoding e, ByteOut& out, QString& unencodable);
+bool canReadMultiByte(Encoding e);
+QString decodeMarkedMultiByte(QByteArrayView bytes, Encoding e);
 
 } // namespace orvel::codec
