@@ -547,8 +547,15 @@ Decoded decodeLooking(QByteArrayView bytes, const MultiByteCodec& codec)
             d.firstBad = d.text.size();
         d.badBytes += count;
     };
+    // Characters that need nothing are copied a run at a time.
+    qsizetype run = 0;
+    auto copyRun = [&](qsizetype upto) {
+        d.text.append(QStringView(p + run, upto - run));
+        run = upto;
+    };
     for (qsizetype i = 0; i < n;) {
         if (isMark(p, i)) {
+            copyRun(i);
             const uchar b = uchar(p[i] - kMark);
             if (b < 0x80) {
                 d.text.append(QChar(b));
@@ -556,10 +563,16 @@ Decoded decodeLooking(QByteArrayView bytes, const MultiByteCodec& codec)
                 bad(1);
                 d.text.append(QChar(standIn(b)));
             }
+            run = ++i;
+            continue;
+        }
+        if (!codec.stops(p[i])) {
             ++i;
             continue;
         }
-        // The characters one sequence of bytes gave.
+        // The characters one sequence of bytes gave (HKSCS gives two for some).
+        while (i > run && offsets[size_t(i - 1)] == offsets[size_t(i)])
+            --i;
         qsizetype j = i + 1;
         while (j < n && offsets[size_t(j)] == offsets[size_t(i)] && !isMark(p, j))
             ++j;
@@ -580,15 +593,16 @@ Decoded decodeLooking(QByteArrayView bytes, const MultiByteCodec& codec)
             error = !writeChars(enc.cnv, codec.encoding, chars, back) ||
                     back != bytes.sliced(from, to - from);
         if ((error || keep) && from >= 0 && to > from) {
+            copyRun(i);
             if (error)
                 bad(to - from);
             for (qsizetype k = from; k < to; ++k)
                 d.text.append(QChar(standIn(uchar(bytes[k]))));
-        } else {
-            d.text.append(chars);
+            run = j;
         }
         i = j;
     }
+    copyRun(n);
     return d;
 }
 

@@ -33,8 +33,8 @@ struct Detection {
     Evidence evidence = Evidence::Utf8;
     // NUL bytes or mostly control bytes at the start, and not UTF-16.
     bool binary = false;
-    // The page's charset declaration (in bytes) and its label as written, whether or not it was
-    // followed: see declarationTrouble.
+    // The page's charset declaration (in the bytes after any byte order mark) and its label as
+    // written, whether or not it was followed: see declarationTrouble.
     CharsetDeclaration declaration;
     QByteArray declaredLabel;
 };
