@@ -112,7 +112,11 @@ public:
         return reinterpret_cast<uchar*>(m_bytes.data()) + m_w;
     }
     void advance(qsizetype n) { m_w += n; }
-    void put(uchar b) { *room(1) = b, ++m_w; }
+    void put(uchar b)
+    {
+        *room(1) = b;
+        ++m_w;
+    }
     QByteArray take()
     {
         m_bytes.truncate(m_w);
