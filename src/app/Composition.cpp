@@ -1,5 +1,6 @@
 #include "app/Composition.h"
 
+#include "app/Desktop.h"
 #include "app/PageModes.h"
 #include "app/Windows.h"
 #include "assist/AidCommands.h"
@@ -71,6 +72,7 @@ SourceWindow* Program::sourceWindow(bool create)
     QAction* back = w.menuAction(QStringLiteral("mnucomposer"));
     back->setEnabled(true);
     QObject::connect(back, &QAction::triggered, c, [m] { m->toComposer(); });
+    openDroppedFiles(w);
     return &w;
 }
 
@@ -88,6 +90,7 @@ std::unique_ptr<Program> buildProgram()
     links.showPreview = [](const QString& path) { SideWindows::instance().showPreview(path); };
     links.showHelp = [] { SideWindows::instance().showHelp(); };
     links.showAbout = [] { SideWindows::instance().showAbout(); };
+    openDroppedFiles(*program->composer);
     return program;
 }
 

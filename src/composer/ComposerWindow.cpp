@@ -5,6 +5,7 @@
 #include "editor/SourceWindow.h"
 #include "platform/Icons.h"
 #include "platform/Platform.h"
+#include "platform/Screen.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,7 +36,7 @@ ComposerWindow::ComposerWindow(Page* page, QWidget* parent)
     setObjectName(QStringLiteral("Editor"));
     setCaption(QStringLiteral("Orvel: By Quorrin"));
     setWindowIcon(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")));
-    resize(1000, 720);
+    placeOnScreen(this, QSize(1100, 760));
     saveme = new StateBox(QStringLiteral("saveme"), m_page->path(), this);
     connect(m_page, &Page::pathChanged, this, [this] { saveme->setText(m_page->path()); });
     links.endProgram = [] { QCoreApplication::exit(0); };
@@ -65,7 +66,11 @@ void ComposerWindow::buildControls()
     auto* row = new QHBoxLayout;
     linktohtml = new ClickLabel(QStringLiteral("linktohtml"), QStringLiteral("HTML"), central);
     linktohtml->setCursor(Qt::PointingHandCursor);
-    linktohtml->setStyleSheet(QStringLiteral("color: #0000C0; font-weight: bold"));
+    // The link colours of the palette, so the link reads on a light and on a dark ground.
+    QFont linkFont = linktohtml->font();
+    linkFont.setBold(true);
+    linktohtml->setFont(linkFont);
+    linktohtml->setForegroundRole(QPalette::Link);
     linktohtml->installEventFilter(this);
     connect(linktohtml, &ClickLabel::clicked, this, &ComposerWindow::mnuhtml_Click);
 
@@ -78,19 +83,18 @@ void ComposerWindow::buildControls()
     Combo3->setToolTip(QStringLiteral("Choose Special Characters - Cut and Paste in reqd. area."));
     connect(Combo3, &QComboBox::textActivated, this, &ComposerWindow::Combo3_Change);
 
-    const auto picture = [central](const char* name, const char* tip, const char* theme,
-                                   const char* glyph) {
+    const auto picture = [central](const char* name, const char* tip, const char* theme) {
         auto* b = new QToolButton(central);
         b->setObjectName(QString::fromUtf8(name));
         b->setToolTip(QString::fromUtf8(tip));
-        b->setIcon(buttonIcon(QString::fromUtf8(theme), QString::fromUtf8(glyph)));
+        b->setIcon(buttonIcon(QString::fromUtf8(theme), {}));
         b->setAutoRaise(true);
         b->setIconSize(QSize(22, 22));
         return b;
     };
-    pictFont = picture("pictFont", "Fonts", "preferences-desktop-font", "F");
+    pictFont = picture("pictFont", "Fonts", "preferences-desktop-font");
     pictBrowse =
-        picture("pictBrowse", "Browse Mode - Watch preview in composer", "document-preview", "B");
+        picture("pictBrowse", "Browse Mode - Watch preview in composer", "document-preview");
     connect(pictFont, &QToolButton::clicked, this, [this] { exec(DECMD_FONT); });
     connect(pictBrowse, &QToolButton::clicked, this, &ComposerWindow::mnubrowser_Click);
 
@@ -126,32 +130,30 @@ void ComposerWindow::buildToolbar()
     struct Button {
         const char* key;
         const char* theme;
-        const char* glyph;
     };
     static const Button buttons[] = {
-        {"New", "document-new", "N"},
-        {"Open", "document-open", "O"},
-        {"Save", "document-save", "S"},
-        {"Forward", "go-next", ">"},
-        {"Copy", "edit-copy", "C"},
-        {"Cut", "edit-cut", "X"},
-        {"Paste", "edit-paste", "P"},
-        {"Delete", "edit-delete", "D"},
-        {"Undo", "edit-undo", "U"},
-        {"Redo", "edit-redo", "R"},
-        {"Bold", "format-text-bold", "B"},
-        {"Italic", "format-text-italic", "I"},
-        {"Underline", "format-text-underline", "U"},
-        {"Align Left", "format-justify-left", "L"},
-        {"Center", "format-justify-center", "C"},
-        {"Align Right", "format-justify-right", "R"},
-        {"Justify", "format-justify-fill", "J"},
-        {"Find", "edit-find", "F"},
+        {"New", "document-new"},
+        {"Open", "document-open"},
+        {"Save", "document-save"},
+        {"Forward", "go-next"},
+        {"Copy", "edit-copy"},
+        {"Cut", "edit-cut"},
+        {"Paste", "edit-paste"},
+        {"Delete", "edit-delete"},
+        {"Undo", "edit-undo"},
+        {"Redo", "edit-redo"},
+        {"Bold", "format-text-bold"},
+        {"Italic", "format-text-italic"},
+        {"Underline", "format-text-underline"},
+        {"Align Left", "format-justify-left"},
+        {"Center", "format-justify-center"},
+        {"Align Right", "format-justify-right"},
+        {"Justify", "format-justify-fill"},
+        {"Find", "edit-find"},
     };
     for (const Button& b : buttons) {
         const QString key = QString::fromUtf8(b.key);
-        QAction* a = Toolbar1->addAction(
-            buttonIcon(QString::fromUtf8(b.theme), QString::fromUtf8(b.glyph)), key);
+        QAction* a = Toolbar1->addAction(buttonIcon(QString::fromUtf8(b.theme), {}), key);
         a->setObjectName(key);
         a->setToolTip(key == QLatin1String("Forward")
                           ? QStringLiteral("Preview this page in Browser - Requires Save")
@@ -470,10 +472,13 @@ void ComposerWindow::closeEvent(QCloseEvent* e)
 bool ComposerWindow::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == linktohtml) {
-        if (e->type() == QEvent::Enter)
-            linktohtml->setStyleSheet(QStringLiteral("color: #FF0000; font-weight: bold"));
-        else if (e->type() == QEvent::Leave)
-            linktohtml->setStyleSheet(QStringLiteral("color: #0000C0; font-weight: bold"));
+        if (e->type() == QEvent::Enter || e->type() == QEvent::Leave) {
+            const bool over = e->type() == QEvent::Enter;
+            linktohtml->setForegroundRole(over ? QPalette::LinkVisited : QPalette::Link);
+            QFont f = linktohtml->font();
+            f.setUnderline(over);
+            linktohtml->setFont(f);
+        }
     }
     return QMainWindow::eventFilter(watched, e);
 }

@@ -150,7 +150,7 @@ void PagePropsDialog::buildControls()
     // The help window is not part of the program yet.
     picthelpfile = new QToolButton(this);
     picthelpfile->setObjectName(QStringLiteral("picthelpfile"));
-    picthelpfile->setIcon(buttonIcon(QStringLiteral("help-browser"), QStringLiteral("?")));
+    picthelpfile->setIcon(buttonIcon(QStringLiteral("help-contents"), {}));
     picthelpfile->setEnabled(false);
     OKButton = pushButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"));
     auto* buttons = new QHBoxLayout;

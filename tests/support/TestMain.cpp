@@ -1,4 +1,5 @@
 #include "composer/EditControl.h"
+#include "platform/Icons.h"
 #include "platform/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     orvel::EditControl::registerPageScheme();
     QApplication app(argc, argv);
+    // The pictures as the program shows them: the same icon themes behind the buttons.
+    orvel::followPaletteWithIcons();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
