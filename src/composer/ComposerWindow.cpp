@@ -8,13 +8,16 @@
 #include "platform/Screen.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -72,7 +75,8 @@ void ComposerWindow::buildControls()
     linktohtml->setFont(linkFont);
     linktohtml->setForegroundRole(QPalette::Link);
     linktohtml->installEventFilter(this);
-    connect(linktohtml, &ClickLabel::clicked, this, &ComposerWindow::mnuhtml_Click);
+    connect(linktohtml, &ClickLabel::clicked, this,
+            [this] { runCommand([this] { mnuhtml_Click(); }); });
 
     Combo3 = new QComboBox(central);
     Combo3->setObjectName(QStringLiteral("Combo3"));
@@ -95,8 +99,10 @@ void ComposerWindow::buildControls()
     pictFont = picture("pictFont", "Fonts", "preferences-desktop-font");
     pictBrowse =
         picture("pictBrowse", "Browse Mode - Watch preview in composer", "document-preview");
-    connect(pictFont, &QToolButton::clicked, this, [this] { exec(DECMD_FONT); });
-    connect(pictBrowse, &QToolButton::clicked, this, &ComposerWindow::mnubrowser_Click);
+    connect(pictFont, &QToolButton::clicked, this,
+            [this] { runCommand([this] { exec(DECMD_FONT); }); });
+    connect(pictBrowse, &QToolButton::clicked, this,
+            [this] { runCommand([this] { mnubrowser_Click(); }); });
 
     row->addWidget(linktohtml);
     row->addSpacing(12);
@@ -109,11 +115,24 @@ void ComposerWindow::buildControls()
     auto* split = new QSplitter(Qt::Horizontal, central);
     area = new EditControl(split);
     area->setObjectName(QStringLiteral("area"));
-    assister = new EditControl(split);
+    auto* side = new QWidget(split);
+    auto* sideColumn = new QVBoxLayout(side);
+    sideColumn->setContentsMargins(0, 0, 0, 0);
+    sideColumn->setSpacing(2);
+    assisterCaption = new QLabel(
+        QStringLiteral("Fragment \u2014 drag it into the page, or Insert > Insert Fragment Into "
+                       "Page (Ctrl+Shift+F)"),
+        side);
+    assisterCaption->setObjectName(QStringLiteral("assisterCaption"));
+    assisterCaption->setWordWrap(true);
+    assister = new EditControl(side);
     assister->setObjectName(QStringLiteral("assister"));
     assister->setToolTip(QStringLiteral("Drag Drop Contents Into Main Window To Add To Page"));
+    assisterCaption->setBuddy(assister);
+    sideColumn->addWidget(assisterCaption);
+    sideColumn->addWidget(assister, 1);
     split->addWidget(area);
-    split->addWidget(assister);
+    split->addWidget(side);
     split->setStretchFactor(0, 4);
     split->setStretchFactor(1, 1);
     split->setSizes({760, 220});
@@ -158,7 +177,8 @@ void ComposerWindow::buildToolbar()
         a->setToolTip(key == QLatin1String("Forward")
                           ? QStringLiteral("Preview this page in Browser - Requires Save")
                           : key);
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        connect(a, &QAction::triggered, this,
+                [this, key] { runCommand([this, key] { Toolbar1_ButtonClick(key); }); });
     }
 }
 
@@ -177,9 +197,9 @@ void ComposerWindow::buildMenus()
     const auto own = [this](auto handler) { return [this, handler] { (this->*handler)(); }; };
     std::vector<Entry> entries = {
         {"mnuFile", "new", "&New", "Ctrl+N", own(&ComposerWindow::new_Click)},
-        {"mnuFile", "open", "&Open", "", own(&ComposerWindow::open_Click)},
+        {"mnuFile", "open", "&Open", "Ctrl+O", own(&ComposerWindow::open_Click)},
         {"mnuFile", "mnuopenurl", "Open &URL", "", own(&ComposerWindow::mnuopenurl_Click)},
-        {"mnuFile", "save", "&Save", "", [this] { save_Click(); }},
+        {"mnuFile", "save", "&Save", "Ctrl+S", [this] { save_Click(); }},
         {"mnuFile", "saveas", "Save As", "", [this] { saveas_Click(); }},
         {"mnuFile", "mnupreview", "Preview", "F5", own(&ComposerWindow::mnupreview_Click)},
         {"mnuFile", "mnuhtml", "HTML Source Code", "Ctrl+E", own(&ComposerWindow::mnuhtml_Click)},
@@ -277,13 +297,65 @@ void ComposerWindow::buildMenus()
         a->setCheckable(e.checkable);
         if (*e.key)
             a->setShortcut(QKeySequence(QString::fromUtf8(e.key)));
-        connect(a, &QAction::triggered, this, [run = std::move(e.run)] { run(); });
+        connect(a, &QAction::triggered, this, [this, run = std::move(e.run)] { runCommand(run); });
         m_actions.insert(a->objectName(), a);
     }
     // Redo also on the other usual key.
     m_actions.value(QStringLiteral("mnuRedo"))
         ->setShortcuts(
             {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    QList<QKeySequence> keys;
+    for (QAction* a : std::as_const(m_actions))
+        keys += a->shortcuts();
+    area->setWindowKeys(keys);
+    assister->setWindowKeys(keys);
+}
+
+void ComposerWindow::runCommand(const std::function<void()>& command)
+{
+    const auto shownWindows = [this] {
+        QList<QWidget*> shown;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            const Qt::WindowType type = w->windowType();
+            if (w != this && w->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+                shown += w;
+        }
+        return shown;
+    };
+    const QList<QWidget*> before = shownWindows();
+    m_acted = area;
+    command();
+    if (!isVisible())
+        return;
+    for (QWidget* w : shownWindows()) {
+        if (!before.contains(w))
+            return;
+    }
+    backTo(m_acted);
+}
+
+void ComposerWindow::backToPage()
+{
+    backTo(area);
+}
+
+void ComposerWindow::backTo(EditControl* control)
+{
+    if (!isVisible())
+        return;
+    activateWindow();
+    control->takeFocus();
+}
+
+EditControl* ComposerWindow::editing() const
+{
+    const QWidget* f = focusWidget();
+    return f && (f == assister || assister->isAncestorOf(f)) ? assister : area;
+}
+
+void ComposerWindow::watchDialog(QWidget* dialog)
+{
+    dialog->installEventFilter(this);
 }
 
 void ComposerWindow::setCaption(const QString& caption)
@@ -464,13 +536,21 @@ void ComposerWindow::closeEvent(QCloseEvent* e)
     if (platform().ask(kAssistantTitle,
                        QStringLiteral("If you haven't saved your file, please save it now before "
                                       "closing. Would you still like to exit?"),
-                       MsgAnswer::No) == MsgAnswer::Yes &&
-        links.endProgram)
+                       MsgAnswer::No) != MsgAnswer::Yes) {
+        backToPage();
+        return;
+    }
+    if (links.endProgram)
         links.endProgram();
 }
 
 bool ComposerWindow::eventFilter(QObject* watched, QEvent* e)
 {
+    // One of the Composer's dialogs closed: the keys go to the page again, once the toolkit has
+    // let go of the closed window.
+    if (e->type() == QEvent::Hide && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow())
+        QTimer::singleShot(0, this, &ComposerWindow::backToPage);
     if (watched == linktohtml) {
         if (e->type() == QEvent::Enter || e->type() == QEvent::Leave) {
             const bool over = e->type() == QEvent::Enter;
@@ -525,8 +605,9 @@ void ComposerWindow::Toolbar1_ButtonClick(const QString& key)
 
 void ComposerWindow::exec(int command)
 {
-    area->setFocus();
-    area->execCommand(command);
+    m_acted = editing();
+    m_acted->setFocus();
+    m_acted->execCommand(command);
 }
 
 void ComposerWindow::tableExec(int command)
@@ -552,25 +633,28 @@ void ComposerWindow::Combo3_Change(const QString& text)
 {
     if (text.isEmpty() || text == composer::kSpclChar) {
         platform().message(QStringLiteral("Choose a valid special character from the list"));
-        area->setFocus();
+        backToPage();
         return;
     }
-    area->setFocus();
+    backToPage();
     // Typed into the page as the character itself, whatever keys it would take to type it.
     area->typeText(text);
 }
 
 void ComposerWindow::mnuinsertfragment_Click()
 {
-    const QString fragment = assister->bodyHtml().trimmed();
-    if (fragment.isEmpty()) {
+    // Browse Mode shows the page read-only.
+    if (area->browseMode())
+        return;
+    // An empty side control still holds a blank paragraph.
+    if (assister->isBlank()) {
         platform().message(QStringLiteral("There is no fragment to insert. Build one first from "
                                           "the Format, Insert, Table or Extras menu."),
                            MsgIcon::Information, kAssistantTitle);
         return;
     }
     area->setFocus();
-    area->insertHtml(fragment);
+    area->insertHtml(assister->bodyHtml().trimmed());
 }
 
 // Fragments -------------------------------------------------------------------------------------
@@ -653,22 +737,29 @@ void ComposerWindow::mnuHighlight_Click()
 
 void ComposerWindow::mnuinserttable_Click()
 {
-    dialogFor<ComposerTableDialog>(dialogTarget())->show();
+    auto* d = dialogFor<ComposerTableDialog>(dialogTarget());
+    watchDialog(d);
+    d->show();
 }
 
 void ComposerWindow::mnuhr_Click()
 {
-    dialogFor<ComposerRuleDialog>(dialogTarget())->show();
+    auto* d = dialogFor<ComposerRuleDialog>(dialogTarget());
+    watchDialog(d);
+    d->show();
 }
 
 void ComposerWindow::mnuheading_Click()
 {
-    dialogFor<ComposerHeadDialog>(dialogTarget())->show();
+    auto* d = dialogFor<ComposerHeadDialog>(dialogTarget());
+    watchDialog(d);
+    d->show();
 }
 
 void ComposerWindow::mnudropdown_Click()
 {
     auto* d = dialogFor<ComposerListBoxDialog>(dialogTarget());
+    watchDialog(d);
     d->show();
     d->presetDropDown();
 }
@@ -676,6 +767,7 @@ void ComposerWindow::mnudropdown_Click()
 void ComposerWindow::mnulistbox_Click()
 {
     auto* d = dialogFor<ComposerListBoxDialog>(dialogTarget());
+    watchDialog(d);
     d->presetListBox();
     d->show();
 }

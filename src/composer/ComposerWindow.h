@@ -10,6 +10,7 @@
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QMenu;
 class QToolBar;
 class QToolButton;
@@ -46,6 +47,8 @@ public:
 
     EditControl* area = nullptr;
     EditControl* assister = nullptr;
+    // The line above `assister` that says what it is for.
+    QLabel* assisterCaption = nullptr;
     QToolBar* Toolbar1 = nullptr;
     ClickLabel* linktohtml = nullptr;
     QComboBox* Combo3 = nullptr;
@@ -82,6 +85,8 @@ public:
     void mnuhtml_Click();
 
     void Toolbar1_ButtonClick(const QString& key);
+    // Runs an editing command on the control the user is in (the side control while it has the
+    // focus, else the page).
     void exec(int command);
     void tableExec(int command);
     void mnudetails_Click();
@@ -110,6 +115,14 @@ private:
     void buildControls();
     void buildMenus();
     void buildToolbar();
+    // Runs a command of the menus, toolbar or pictures; afterwards the keys go to the page again,
+    // whatever box the command showed, unless it opened a window of its own.
+    void runCommand(const std::function<void()>& command);
+    // Gives the page the keyboard focus in an active window.
+    void backToPage();
+    void backTo(EditControl* control);
+    EditControl* editing() const;
+    void watchDialog(QWidget* dialog);
     SourceWindow* existingSource() const;
     bool writePage(const QString& path);
     void showCaptions(const QString& path);
@@ -118,6 +131,8 @@ private:
     FragmentSink m_sink;
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;
+    // The control the running command acted on, which gets the focus back after it.
+    EditControl* m_acted = nullptr;
     Page* m_page = nullptr;
     // The page is being saved in another encoding than its declaration names: each save brings
     // the declaration along, until the page is read again.

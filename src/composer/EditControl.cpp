@@ -4,13 +4,17 @@
 #include "markup/LineEnds.h"
 #include "platform/Platform.h"
 
+#include <QApplication>
 #include <QBuffer>
+#include <QChildEvent>
+#include <QCursor>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QKeyEvent>
 #include <QMimeDatabase>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -151,6 +155,8 @@ EditControl::EditControl(QWidget* parent) : QWebEngineView(parent)
     s->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
     s->setDefaultTextEncoding(QStringLiteral("utf-8"));
     setPage(m_page);
+    if (QWidget* proxy = focusProxy())
+        proxy->installEventFilter(this);
     connect(m_page, &QWebEnginePage::loadFinished, this, &EditControl::afterLoad);
     newDocument();
 }
@@ -179,6 +185,7 @@ void EditControl::registerPageScheme()
 void EditControl::loadOwn(const QUrl& url, bool remote)
 {
     m_loading = true;
+    m_refocus = holdsFocus();
     m_page->loading = true;
     m_page->remoteLoad = remote;
     m_page->ownLoadPending = true;
@@ -243,6 +250,13 @@ void EditControl::loadUrl(const QString& address)
     loadOwn(QUrl::fromUserInput(address), true);
 }
 
+bool EditControl::holdsFocus() const
+{
+    // The window's own focus widget: the page keeps its claim while another window is active.
+    const QWidget* f = window()->focusWidget();
+    return f && (f == this || isAncestorOf(f));
+}
+
 void EditControl::afterLoad(bool ok)
 {
     // A navigation of the page's own that was refused ends without replacing anything: the page
@@ -252,9 +266,62 @@ void EditControl::afterLoad(bool ok)
     m_loading = false;
     m_page->loading = false;
     m_fragment.reset();
+    // The engine now and then drops the first script sent to a page it has just shown, and the
+    // window would wait for its answer; a question that may be asked twice finds out when the
+    // page listens.
+    int tries = 1;
+    while (tries < 80 && !evaluate(QStringLiteral("true"), 250).toBool())
+        ++tries;
     applyModes();
     call(QStringLiteral("mark"));
+    // The engine shows the new page in a widget of its own, and the focus went with the old one;
+    // unless the user has gone on elsewhere, it comes back.
+    if (m_refocus && (!window()->focusWidget() || holdsFocus()))
+        setFocus(Qt::OtherFocusReason);
+    m_refocus = false;
+    call(QStringLiteral("caret"), QStringLiteral("true"));
     emit loaded(ok);
+}
+
+bool EditControl::event(QEvent* e)
+{
+    // The engine's widget, where the keys arrive, is made anew now and then.
+    if (e->type() == QEvent::ChildAdded)
+        static_cast<QChildEvent*>(e)->child()->installEventFilter(this);
+    return QWebEngineView::event(e);
+}
+
+bool EditControl::eventFilter(QObject* watched, QEvent* e)
+{
+    // A drag from here ends with the button's release here, wherever it was dropped; what was
+    // dropped into another control is worked on there, and the keys follow it. (The engine takes
+    // the drop itself without a drop event to the target.)
+    if (e->type() == QEvent::DragEnter) {
+        m_dragging = true;
+    } else if (e->type() == QEvent::MouseButtonRelease && m_dragging) {
+        m_dragging = false;
+        for (QWidget* w = QApplication::widgetAt(QCursor::pos()); w; w = w->parentWidget()) {
+            if (auto* target = qobject_cast<EditControl*>(w)) {
+                if (target != this)
+                    target->takeFocus();
+                break;
+            }
+        }
+    }
+    // Left unaccepted, the key goes on to the window's shortcuts and never reaches the engine.
+    if (e->type() == QEvent::ShortcutOverride &&
+        m_windowKeys.contains(QKeySequence(static_cast<QKeyEvent*>(e)->keyCombination())))
+        return true;
+    return QWebEngineView::eventFilter(watched, e);
+}
+
+void EditControl::takeFocus()
+{
+    setFocus(Qt::OtherFocusReason);
+    if (m_loading)
+        m_refocus = true;
+    else
+        call(QStringLiteral("caret"));
 }
 
 QString EditControl::pageText(LineEnd style)
@@ -293,6 +360,11 @@ void EditControl::markSaved(const QString& text)
 
 QVariant EditControl::evaluate(const QString& script)
 {
+    return evaluate(script, 20000);
+}
+
+QVariant EditControl::evaluate(const QString& script, int waitMs)
+{
     struct Wait {
         QVariant result;
         bool done = false;
@@ -306,7 +378,7 @@ QVariant EditControl::evaluate(const QString& script)
                               wait->loop.quit();
                           });
     if (!wait->done) {
-        QTimer::singleShot(20000, &wait->loop, &QEventLoop::quit);
+        QTimer::singleShot(waitMs, &wait->loop, &QEventLoop::quit);
         wait->loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     return wait->result;
@@ -337,9 +409,14 @@ void EditControl::typeText(const QString& text)
     evaluate(QStringLiteral("orvel.exec('insertText', %1)").arg(quoted(text)));
 }
 
-void EditControl::insertHtml(const QString& html)
+bool EditControl::insertHtml(const QString& html)
 {
-    evaluate(QStringLiteral("orvel.insert(%1)").arg(quoted(html)));
+    return evaluate(QStringLiteral("orvel.insert(%1)").arg(quoted(html))).toBool();
+}
+
+bool EditControl::isBlank()
+{
+    return evaluate(QStringLiteral("orvel.blank()")).toBool();
 }
 
 void EditControl::applyModes()
@@ -405,18 +482,18 @@ bool EditControl::execCommand(int command)
         return exec("forwardDelete");
     case DECMD_SELECTALL:
         return exec("selectAll");
-    // The clipboard and the editing history go through the engine's own actions: a script may
-    // not touch the clipboard.
+    // The clipboard goes through the engine's own actions: a script may not touch it.
     case DECMD_COPY:
         return action(QWebEnginePage::Copy);
     case DECMD_CUT:
         return action(QWebEnginePage::Cut);
     case DECMD_PASTE:
         return action(QWebEnginePage::Paste);
+    // The page's own history, which also knows the table commands and inserted fragments.
     case DECMD_UNDO:
-        return action(QWebEnginePage::Undo);
+        return evaluate(QStringLiteral("orvel.undo()")).toBool();
     case DECMD_REDO:
-        return action(QWebEnginePage::Redo);
+        return evaluate(QStringLiteral("orvel.redo()")).toBool();
     case DECMD_INSERTROW:
         return table("insertRow");
     case DECMD_INSERTCOL:

@@ -3,6 +3,8 @@
 #include "markup/LineEnds.h"
 
 #include <QByteArray>
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <QVariant>
 #include <QWebEngineView>
@@ -106,9 +108,18 @@ public:
     bool isLoading() const { return m_loading; }
     // The body's markup (the side control's fragment).
     QString bodyHtml();
-    // Types `text` at the caret as if it had been typed; inserts `html` at the caret.
+    // Whether the page holds nothing to insert (an empty control shows a blank paragraph).
+    bool isBlank();
+    // Types `text` at the caret as if it had been typed; inserts `html` at the caret as one undo
+    // step (false in Browse Mode, which changes nothing).
     void typeText(const QString& text);
-    void insertHtml(const QString& html);
+    bool insertHtml(const QString& html);
+
+    // The keys the window runs itself: the engine claims many of them as editing keys (Ctrl+E
+    // moves to the line end on X11) before any shortcut sees them, so they are kept from it.
+    void setWindowKeys(const QList<QKeySequence>& keys) { m_windowKeys = keys; }
+    // Gives the page the keyboard focus, with a caret to type at.
+    void takeFocus();
 
     // Runs `script` in the control's own script world and waits for its result.
     QVariant evaluate(const QString& script);
@@ -118,9 +129,15 @@ public:
 signals:
     void loaded(bool ok);
 
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
+    bool holdsFocus() const;
     void afterLoad(bool ok);
     void applyModes();
+    QVariant evaluate(const QString& script, int waitMs);
     QString call(const QString& function, const QString& argument = {});
 
     void loadOwn(const QUrl& url, bool remote);
@@ -133,9 +150,12 @@ private:
     QString m_original; // the page's text as shown, while it stands for the page
     bool m_hasOriginal = false;
     bool m_loading = false;
+    bool m_refocus = false;  // the page had the focus when the load began, or was given it since
+    bool m_dragging = false; // a drag passed over this control since the last button release
     bool m_showDetails = false;
     bool m_browseMode = false;
     std::unique_ptr<QTemporaryFile> m_fragment;
+    QList<QKeySequence> m_windowKeys;
 };
 
 } // namespace orvel
