@@ -22,9 +22,7 @@ namespace {
 // The label a charset declaration gets for an encoding.
 QString charsetLabel(Encoding e)
 {
-    return e == Encoding::Windows1252 ? QStringLiteral("windows-1252")
-           : isUtf16(e)               ? QStringLiteral("UTF-16")
-                                      : encodingName(e);
+    return isUtf16(e) ? QStringLiteral("UTF-16") : QString::fromLatin1(encodingInfo(e).label);
 }
 
 } // namespace
@@ -153,19 +151,12 @@ void Page::adopt(const QString& path, const PageRead& read)
     setModified(false);
 }
 
-void Page::reportBadBytes(const QString& path, const PageRead& read)
+void Page::reportEncoding(const QString& path, const PageRead& read)
 {
-    if (read.badBytes == 0)
-        return;
-    platform().message(quotedPath(path) +
-                           QStringLiteral(" is not all UTF-8: %1 byte(s) could not be read, the "
-                                          "first at line %2, column %3. They are shown as "
-                                          "stand-in characters and saved back unchanged unless "
-                                          "you edit them.")
-                               .arg(read.badBytes)
-                               .arg(read.firstBad.line + 1)
-                               .arg(read.firstBad.column + 1),
-                       MsgIcon::Exclamation, kAssistantTitle);
+    const QString notice =
+        encodingNotice(quotedPath(path), read.detection, read.badBytes, read.firstBad);
+    if (!notice.isEmpty())
+        platform().message(notice, MsgIcon::Exclamation, kAssistantTitle);
 }
 
 // The questions before a file is overwritten. AutoSave never answers them itself: it says once
