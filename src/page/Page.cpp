@@ -252,12 +252,43 @@ Page::Saved Page::save(const QString& path, const std::function<PageText()>& tex
             [&] { written = writePage(path, page.text, format); });
         if (!written.unencodable.isEmpty()) {
             const Encoding before = m_format.encoding;
-            if (!request.changeEncoding ||
-                platform().ask(kAssistantTitle,
-                               QStringLiteral("%1 cannot hold these characters of the page: %2\n\n"
-                                              "Save the page as UTF-8 instead? (No goes back to "
-                                              "the page; nothing is saved.)")
-                                   .arg(encodingName(before), written.unencodable),
+            // Bytes that were no character where the page was read come back only in that
+            // encoding: UTF-8 would not hold them either, so that is no way out for them.
+            QString characters;
+            qsizetype strays = 0;
+            for (const QChar c : std::as_const(written.unencodable)) {
+                if (isRawByte(c.unicode()))
+                    ++strays;
+                else
+                    characters += c;
+            }
+            const QString cannot =
+                characters.isEmpty()
+                    ? QStringLiteral("%1 cannot hold %2 byte(s) of the page that were no character "
+                                     "in %3 (they show as stand-in characters). Delete them, or "
+                                     "save the page in %3 again (Format > Encoding > Save as).")
+                          .arg(encodingName(before))
+                          .arg(strays)
+                          .arg(encodingName(m_format.readIn))
+                    : QStringLiteral("%1 cannot hold these characters of the page: %2")
+                          .arg(encodingName(before), characters);
+            if (autoSave) {
+                if (!m_autoSavePaused)
+                    platform().message(cannot + QStringLiteral("\n\nAutoSave is paused until the "
+                                                               "page is saved."),
+                                       MsgIcon::Exclamation, kAssistantTitle);
+                m_autoSavePaused = true;
+                return Saved::NotSaved;
+            }
+            if (characters.isEmpty() || before == Encoding::Utf8 || !request.changeEncoding) {
+                platform().message(cannot + QStringLiteral("\n\nNothing was saved."),
+                                   MsgIcon::Exclamation, kAssistantTitle);
+                return Saved::NotSaved;
+            }
+            if (platform().ask(kAssistantTitle,
+                               cannot +
+                                   QStringLiteral("\n\nSave the page as UTF-8 instead? (No goes "
+                                                  "back to the page; nothing is saved.)"),
                                MsgAnswer::No, MsgIcon::Exclamation) != MsgAnswer::Yes)
                 return Saved::NotSaved;
             request.changeEncoding(Encoding::Utf8);
