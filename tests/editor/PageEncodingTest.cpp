@@ -144,14 +144,16 @@ TEST_F(PageEncodingTest, SaveAsRewritesTheLiveDeclarationAndKeepsEveryCharacter)
     w->save_Click();
     EXPECT_EQ(bytesOf(file), QByteArray("\xef\xbb\xbf<p>\xe2\x80\xa9<")); // its mark kept
 
-    // A byte that is not UTF-8 cannot go into UTF-16: it is named, nothing is written.
+    // A byte that is not UTF-8 cannot go into UTF-16 (nor back into UTF-8 as anything but
+    // itself): the user is told, nothing is written.
     const QByteArray stray = "<p>caf\xc3\xa9 a\xffz</p>";
     open(stray);
     choose("mnusaveinutf16le");
-    ui.answer(MsgAnswer::No);
     w->save_Click();
     EXPECT_TRUE(ui.lastPrompt().text.startsWith(
-        QStringLiteral("UTF-16LE cannot hold these characters of the page: \uefff\n")));
+        QStringLiteral("UTF-16LE cannot hold 1 byte(s) of the page that were no character in "
+                       "UTF-8")));
+    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::Ok);
     EXPECT_EQ(bytesOf(file), stray);
 }
 
