@@ -15,7 +15,7 @@ build="$root/build"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang-format ccache fonts-dejavu-core
-          clang-14 libclang-rt-14-dev libtidy-dev libgumbo-dev
+          clang-14 libclang-rt-14-dev libtidy-dev libicu-dev libgumbo-dev
           qt6-svg-dev breeze-icon-theme desktop-file-utils appstream)
 
 missing=()

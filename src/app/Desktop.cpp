@@ -89,13 +89,6 @@ std::optional<QPalette> paletteNamed(const QString& name)
     return p;
 }
 
-bool savesFirst(bool modified)
-{
-    return modified && platform().ask(QStringLiteral("Assistant: Orvel - Confirm Save"),
-                                      QStringLiteral("File not saved. Save it now?"),
-                                      MsgAnswer::Yes) == MsgAnswer::Yes;
-}
-
 void openDroppedFiles(ComposerWindow& composer)
 {
     acceptFileDrops(&composer, [&composer](const QString& path) {
@@ -110,7 +103,7 @@ void openDroppedFiles(SourceWindow& source)
 {
     acceptFileDrops(&source, [&source](const QString& path) {
         source.activateWindow();
-        if (!savesFirst(source.isModified()))
+        if (!source.savesFirst())
             source.openPage(path);
         source.Text1->setFocus();
     });

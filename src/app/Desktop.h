@@ -30,10 +30,6 @@ void showFirstWindow(ComposerWindow& composer, const QString& page);
 // without changing the desktop; none for another value.
 std::optional<QPalette> paletteNamed(const QString& name);
 
-// The source window's question before File > Open replaces an edited page; true when the user
-// wants to save first (the page stays).
-bool savesFirst(bool modified);
-
 // Files dropped on either window open as File > Open opens the chosen file, after the same
 // question about unsaved edits. Text dragged within a window is left to the window.
 void openDroppedFiles(ComposerWindow& composer);

@@ -427,7 +427,7 @@ bool ComposerWindow::openPage(const QString& path, OpenedBy by)
     m_relabel = false;
     showCaptions(path);
     if (by == OpenedBy::User)
-        Page::reportBadBytes(path, *read);
+        Page::reportEncoding(path, *read);
     return true;
 }
 

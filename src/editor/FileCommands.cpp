@@ -178,24 +178,48 @@ void SourceWindow::buildPageFormatMenu()
     QMenu* coding = format->addMenu(QStringLiteral("&Encoding"));
     coding->setObjectName(QStringLiteral("mnuencoding"));
     m_menus.insert(coding->objectName(), coding);
+    // Both lists: a submenu per family, an entry per encoding, named by the encoding's key
+    // (mnureloadasutf8, mnusaveincp1251, ...) and the family's (mnureloadascyrillic, ...).
     struct Sub {
         const char *name, *caption;
+        bool reload;
     };
-    const Sub reload{"mnureloadas", "&Reload as"}, saveIn{"mnusavein", "&Save as"};
-    const char* keys[] = {"utf8", "utf16le", "utf16be", "cp1252", "latin1", "latin9"};
-    for (const Sub& sub : {reload, saveIn}) {
+    for (const Sub& sub :
+         {Sub{"mnureloadas", "&Reload as", true}, Sub{"mnusavein", "&Save as", false}}) {
         QMenu* m = coding->addMenu(QString::fromUtf8(sub.caption));
         m->setObjectName(QString::fromUtf8(sub.name));
         m_menus.insert(m->objectName(), m);
-        for (size_t i = 0; i < std::size(kEncodings); ++i) {
-            const Encoding e = kEncodings[i];
-            QAction* a = m->addAction(encodingName(e));
-            a->setObjectName(QString::fromUtf8(sub.name) + QString::fromUtf8(keys[i]));
+        QMenu* family = nullptr;
+        for (const Encoding e : kEncodings) {
+            if (!family || family->property("family").toInt() != int(encodingFamily(e))) {
+                family = m->addMenu(familyName(encodingFamily(e)));
+                family->setProperty("family", int(encodingFamily(e)));
+                family->setObjectName(QString::fromUtf8(sub.name) +
+                                      familyName(encodingFamily(e)).toLower().remove(u' '));
+                m_menus.insert(family->objectName(), family);
+            }
+            QAction* a = family->addAction(encodingName(e));
+            a->setObjectName(QString::fromUtf8(sub.name) +
+                             QString::fromLatin1(encodingInfo(e).key));
             m_actions.insert(a->objectName(), a);
-            if (qstrcmp(sub.name, reload.name) == 0)
+            if (sub.reload) {
                 connect(a, &QAction::triggered, this, [this, e] { reloadAs(e); });
-            else
-                connect(a, &QAction::triggered, this, [this, e] { setPageEncoding(e); });
+                continue;
+            }
+            connect(a, &QAction::triggered, this, [this, e] {
+                if (e != m_page->format().encoding) {
+                    setPageEncoding(e);
+                    return;
+                }
+                // Already in it: a declaration that says otherwise is put right.
+                if (m_busy)
+                    return;
+                EditGroup group(*Text1);
+                if (updateCharsetDeclaration(e)) {
+                    setModified(true);
+                    writePageCaption();
+                }
+            });
         }
     }
     QMenu* ends = format->addMenu(QStringLiteral("&Line Ends"));
@@ -259,16 +283,20 @@ void SourceWindow::open_Click()
 {
     if (m_busy)
         return;
-    if (isModified() && platform().ask(QStringLiteral("Assistant: Orvel - Confirm Save"),
-                                       QStringLiteral("File not saved. Save it now?"),
-                                       MsgAnswer::Yes) == MsgAnswer::Yes) {
-        // The user saves first.
+    if (savesFirst()) {
         Text1->setFocus();
         return;
     }
     if (CommonDialog1.showOpen())
         openPage(CommonDialog1.fileName);
     Text1->setFocus();
+}
+
+bool SourceWindow::savesFirst()
+{
+    return isModified() && platform().ask(QStringLiteral("Assistant: Orvel - Confirm Save"),
+                                          QStringLiteral("File not saved. Save it now?"),
+                                          MsgAnswer::Yes) == MsgAnswer::Yes;
 }
 
 std::optional<PageRead> SourceWindow::readPageFile(const QString& path,
@@ -315,7 +343,7 @@ bool SourceWindow::openPage(const QString& path, OpenedBy by)
     pictprev->setVisible(true);
     if (by == OpenedBy::User) {
         emit pageOpened();
-        Page::reportBadBytes(path, *page);
+        Page::reportEncoding(path, *page);
     }
     return true;
 }
@@ -411,7 +439,16 @@ void SourceWindow::reloadAs(Encoding e)
 
 bool SourceWindow::updateCharsetDeclaration(Encoding e)
 {
-    const std::optional<CharsetRelabel> r = charsetRelabel(Text1->mid(0, 4096), e);
+    // The declaration browsers follow stands before the end of the head: the first 64 KB hold it
+    // nearly always, a longer head is read further.
+    QString head;
+    for (qsizetype n = 1 << 16;; n *= 4) {
+        head = Text1->mid(0, int(std::min<qsizetype>(n, Text1->length())));
+        const CharsetDeclaration decl = findCharsetDeclaration(QStringView(head));
+        if (decl.found() || decl.searchedTo < head.size() || head.size() >= Text1->length())
+            break;
+    }
+    const std::optional<CharsetRelabel> r = charsetRelabel(head, e);
     if (!r)
         return false;
     const int start = Text1->selStart(), length = Text1->selLength();

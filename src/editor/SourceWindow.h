@@ -134,6 +134,9 @@ public:
     // ends, says what needs saying (not text, bytes that are not UTF-8) and makes it the page.
     // False when the page was left as it was.
     bool openPage(const QString& path, OpenedBy by = OpenedBy::User);
+    // Before another page is opened over edits not saved: true when the user wants to save them
+    // first (nothing is opened then).
+    bool savesFirst();
     // Reads the page's file again in `e`, as one undo step.
     void reloadAs(Encoding e);
     // The next save writes `e` (a charset declaration in the page follows), as one undo step.

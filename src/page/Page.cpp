@@ -22,9 +22,7 @@ namespace {
 // The label a charset declaration gets for an encoding.
 QString charsetLabel(Encoding e)
 {
-    return e == Encoding::Windows1252 ? QStringLiteral("windows-1252")
-           : isUtf16(e)               ? QStringLiteral("UTF-16")
-                                      : encodingName(e);
+    return isUtf16(e) ? QStringLiteral("UTF-16") : QString::fromLatin1(encodingInfo(e).label);
 }
 
 } // namespace
@@ -153,19 +151,12 @@ void Page::adopt(const QString& path, const PageRead& read)
     setModified(false);
 }
 
-void Page::reportBadBytes(const QString& path, const PageRead& read)
+void Page::reportEncoding(const QString& path, const PageRead& read)
 {
-    if (read.badBytes == 0)
-        return;
-    platform().message(quotedPath(path) +
-                           QStringLiteral(" is not all UTF-8: %1 byte(s) could not be read, the "
-                                          "first at line %2, column %3. They are shown as "
-                                          "stand-in characters and saved back unchanged unless "
-                                          "you edit them.")
-                               .arg(read.badBytes)
-                               .arg(read.firstBad.line + 1)
-                               .arg(read.firstBad.column + 1),
-                       MsgIcon::Exclamation, kAssistantTitle);
+    const QString notice =
+        encodingNotice(quotedPath(path), read.detection, read.badBytes, read.firstBad);
+    if (!notice.isEmpty())
+        platform().message(notice, MsgIcon::Exclamation, kAssistantTitle);
 }
 
 // The questions before a file is overwritten. AutoSave never answers them itself: it says once
@@ -261,12 +252,43 @@ Page::Saved Page::save(const QString& path, const std::function<PageText()>& tex
             [&] { written = writePage(path, page.text, format); });
         if (!written.unencodable.isEmpty()) {
             const Encoding before = m_format.encoding;
-            if (!request.changeEncoding ||
-                platform().ask(kAssistantTitle,
-                               QStringLiteral("%1 cannot hold these characters of the page: %2\n\n"
-                                              "Save the page as UTF-8 instead? (No goes back to "
-                                              "the page; nothing is saved.)")
-                                   .arg(encodingName(before), written.unencodable),
+            // Bytes that were no character where the page was read come back only in that
+            // encoding: UTF-8 would not hold them either, so that is no way out for them.
+            QString characters;
+            qsizetype strays = 0;
+            for (const QChar c : std::as_const(written.unencodable)) {
+                if (isRawByte(c.unicode()))
+                    ++strays;
+                else
+                    characters += c;
+            }
+            const QString cannot =
+                characters.isEmpty()
+                    ? QStringLiteral("%1 cannot hold %2 byte(s) of the page that were no character "
+                                     "in %3 (they show as stand-in characters). Delete them, or "
+                                     "save the page in %3 again (Format > Encoding > Save as).")
+                          .arg(encodingName(before))
+                          .arg(strays)
+                          .arg(encodingName(m_format.readIn))
+                    : QStringLiteral("%1 cannot hold these characters of the page: %2")
+                          .arg(encodingName(before), characters);
+            if (autoSave) {
+                if (!m_autoSavePaused)
+                    platform().message(cannot + QStringLiteral("\n\nAutoSave is paused until the "
+                                                               "page is saved."),
+                                       MsgIcon::Exclamation, kAssistantTitle);
+                m_autoSavePaused = true;
+                return Saved::NotSaved;
+            }
+            if (characters.isEmpty() || before == Encoding::Utf8 || !request.changeEncoding) {
+                platform().message(cannot + QStringLiteral("\n\nNothing was saved."),
+                                   MsgIcon::Exclamation, kAssistantTitle);
+                return Saved::NotSaved;
+            }
+            if (platform().ask(kAssistantTitle,
+                               cannot +
+                                   QStringLiteral("\n\nSave the page as UTF-8 instead? (No goes "
+                                                  "back to the page; nothing is saved.)"),
                                MsgAnswer::No, MsgIcon::Exclamation) != MsgAnswer::Yes)
                 return Saved::NotSaved;
             request.changeEncoding(Encoding::Utf8);

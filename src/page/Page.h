@@ -55,8 +55,10 @@ public:
                                  const LongJob& runLong = {});
     // The page is now the file just read from `path`.
     void adopt(const QString& path, const PageRead& read);
-    // Tells the user about bytes of `path` that could not be read in its encoding, if any.
-    static void reportBadBytes(const QString& path, const PageRead& read);
+    // Tells the user how `path` was read, if there is something to tell: a charset declaration
+    // that could not be followed (what was declared, what is used), bytes that could not be read
+    // in its encoding.
+    static void reportEncoding(const QString& path, const PageRead& read);
 
     struct SaveRequest {
         SaveBy by = SaveBy::User;

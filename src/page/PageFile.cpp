@@ -114,6 +114,7 @@ PageRead readPage(const QString& path, std::optional<Encoding> encoding)
     }
     PageFormat& f = result.format;
     f.encoding = d.encoding;
+    f.readIn = d.encoding;
     f.bom = d.bomLength > 0;
     f.readOnly = d.binary;
     f.addFinalLineEnd = false;
@@ -130,7 +131,7 @@ PageRead readPage(const QString& path, std::optional<Encoding> encoding)
 
 Encoded encodePage(QStringView text, const PageFormat& format)
 {
-    const EncodeOptions options{format.encoding, format.bom, format.strayByte};
+    const EncodeOptions options{format.encoding, format.bom, format.strayByte, format.readIn};
     if (format.addFinalLineEnd && !text.isEmpty() && !isLineBreak(text.back().unicode())) {
         // One more line end after the last line: its number is the count of ends before it.
         QString ended = text.toString();

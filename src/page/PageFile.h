@@ -15,6 +15,9 @@ namespace orvel {
 // What a page's file holds besides its characters.
 struct PageFormat {
     Encoding encoding = Encoding::Utf8;
+    // The encoding the text was read in: its stand-ins are bytes of that encoding, which a save
+    // in another one writes as the characters they stand for (or names as unencodable).
+    Encoding readIn = Encoding::Utf8;
     bool bom = false;
     // The line-end style, and at read time the lines that end otherwise.
     LineEnds ends;
@@ -54,7 +57,7 @@ struct PageRead {
     QString text;
     PageFormat format;
     Detection detection;
-    qsizetype badBytes = 0; // not UTF-8 in a UTF-8 page
+    qsizetype badBytes = 0; // not characters of the encoding (kept as stand-ins)
     LineColumn firstBad;    // where the first of them is
     DiskState disk;
 };

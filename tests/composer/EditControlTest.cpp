@@ -105,11 +105,12 @@ TEST_F(EditControlTest, AnEditAfterTheSavedTextStillReachesTheNextSave)
 // never change the saved page: the bytes go back as they were, and the style stays out.
 TEST_F(EditControlTest, StrayBytesAndTheControlsStyleStayAsTheyWere)
 {
-    const QByteArray page = "<html><head><meta charset=utf-8><title>T</title></head>\n<body>\n"
-                            "<p>caf\xE9 \xFF</p>\n<p>two</p>\n</body></html>\n";
+    const QByteArray page =
+        "<html><head><meta charset=utf-8><title>T</title></head>\n<body>\n"
+        "<p>caf\xC3\xA9 na\xC3\xAFve \xC3\xBC \xFF</p>\n<p>two</p>\n</body></html>\n";
     ASSERT_TRUE(writeBytes(path, page));
     const PageRead read = readPage(path);
-    ASSERT_TRUE(read.ok && read.badBytes == 2);
+    ASSERT_TRUE(read.ok && read.badBytes == 1);
     area->showPage(read.text, path);
     waitLoaded();
     area->setShowDetails(true);

@@ -146,8 +146,7 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
     QDir().mkpath(mountPoint);
     if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=16k") != 0)
         GTEST_SKIP() << "a small file system cannot be mounted here";
-    const auto unmount =
-        qScopeGuard([&] { ::umount(QFile::encodeName(mountPoint).constData()); });
+    const auto unmount = qScopeGuard([&] { ::umount(QFile::encodeName(mountPoint).constData()); });
     const QString file = QDir(mountPoint).filePath(QStringLiteral("page.html"));
     ASSERT_TRUE(put(file, "<p>old</p>\n"));
     const std::optional<PageRead> read = page.read(file);
@@ -168,6 +167,39 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
     EXPECT_EQ(save(QStringLiteral("<p>small</p>\n")), Page::Saved::Done);
     EXPECT_FALSE(page.autoSavePaused());
     EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), SaveBy::AutoSave), Page::Saved::Done);
+}
+
+// Bytes that were no character in the page's encoding can only go back in that encoding: a save in
+// another is refused with what to do, not offered UTF-8 (which holds them no better).
+TEST_F(PageTest, BytesThatWereNoCharacterAreNamedNotOfferedUtf8)
+{
+    const QByteArray bytes = "<p>caf\xc3\xa9 na\xc3\xafve \xff</p>\n";
+    const QString file = opened(bytes);
+    PageFormat wide = page.format();
+    wide.encoding = Encoding::Utf16LE;
+    wide.bom = true;
+    page.setFormat(wide);
+    Page::SaveRequest request;
+    request.changeEncoding = [this](Encoding e) {
+        PageFormat f = page.format();
+        f.encoding = e;
+        page.setFormat(f);
+    };
+    const QString text = readPage(file).text;
+    EXPECT_EQ(page.save(
+                  file,
+                  [&] {
+                      return PageText{text, scanLineEnds(text)};
+                  },
+                  request),
+              Page::Saved::NotSaved);
+    EXPECT_EQ(ui.lastPrompt().text,
+              QStringLiteral("UTF-16LE cannot hold 1 byte(s) of the page that were no character "
+                             "in UTF-8 (they show as stand-in characters). Delete them, or save "
+                             "the page in UTF-8 again (Format > Encoding > Save as).\n\nNothing "
+                             "was saved."));
+    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::Ok);
+    EXPECT_EQ(bytesOf(file), bytes);
 }
 
 // The charset a save in another encoding writes goes into the live declaration only.
