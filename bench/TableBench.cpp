@@ -5,6 +5,7 @@
 //   build/bench/bench_table            (all rows; about two minutes, most of it the 100 MB page)
 //   build/bench/bench_table --quick    (10 KB and 10 MB only)
 //   build/bench/bench_table --paints   (which widgets a typed key repaints, and how much of them)
+//   build/bench/bench_table --codec    (reading legacy encodings only)
 //
 // Times are medians of interleaved rounds (the window, then its baseline, then again), so that a
 // busy machine slows both sides alike. Memory rows run each side in a child process of its own
@@ -14,6 +15,7 @@
 #include "editor/Find.h"
 #include "editor/SourceWindow.h"
 #include "editor/StringText.h"
+#include "markup/TextCodec.h"
 #include "platform/ScriptedPlatform.h"
 
 #include <QAction>
@@ -31,6 +33,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+
+#include <malloc.h>
+#include <unicode/ucnv.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -304,6 +309,87 @@ void serviceRows()
     g_rows.push_back(f);
 }
 
+// Reading a 10 MB page in a legacy encoding, declared in its head: detecting the encoding and
+// decoding it (stand-ins and all), against ICU's plain conversion of the same bytes into a string.
+// Each side's best of 31 interleaved rounds, in a process of its own (codecRowsApart): both are a
+// few milliseconds of work on 20 MB of memory, and scheduling on a shared machine swings a median
+// more than the work.
+void codecRows()
+{
+    const struct {
+        Encoding encoding;
+        QString words;
+    } pages[] = {
+        {Encoding::Windows1251,
+         QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442, \u043c\u0438\u0440! "
+                        "\u042d\u0442\u043e \u0441\u0442\u0440\u0430\u043d\u0438\u0446\u0430")},
+        {Encoding::ShiftJis,
+         QStringLiteral("\u65e5\u672c\u8a9e\u306e\u30da\u30fc\u30b8\u3067\u3059\u3002"
+                        "\u6f22\u5b57\u3068\u304b\u306a")},
+    };
+    for (const auto& p : pages) {
+        const QString head = QStringLiteral("<!DOCTYPE html>\r\n<html><head><meta charset=\"") +
+                             QString::fromLatin1(encodingInfo(p.encoding).label) +
+                             QStringLiteral("\"><title>") + p.words +
+                             QStringLiteral("</title></head>\r\n<body>\r\n");
+        const QString line = QStringLiteral("<p class=\"note\">") + p.words +
+                             QStringLiteral(" <a href=\"page.html\">") + p.words +
+                             QStringLiteral("</a>.</p>\r\n");
+        const qsizetype lineBytes = encodeText(line, {p.encoding}, {}).bytes.size();
+        QString page = head;
+        page.reserve(10 * kMB);
+        for (qsizetype n = 0; n < 10 * kMB / lineBytes; ++n)
+            page += line;
+        const QByteArray bytes = encodeText(page, {p.encoding}, scanLineEnds(page)).bytes;
+        const char* icuName =
+            p.encoding == Encoding::ShiftJis ? "ibm-943_P15A-2003" : "ibm-5347_P100-1998";
+        // Once, outside the rounds: the tables are built at first use.
+        (void)decodeText(bytes, p.encoding);
+        qsizetype units = 0;
+        std::vector<double> o, b;
+        for (int round = 0; round < 31; ++round) {
+            o.push_back(msOf([&] {
+                const Detection d = detectEncoding(bytes);
+                units =
+                    decodeText(QByteArrayView(bytes).sliced(d.bomLength), d.encoding).text.size();
+            }));
+            b.push_back(msOf([&] {
+                UErrorCode err = U_ZERO_ERROR;
+                UConverter* c = ucnv_open(icuName, &err);
+                QString text(bytes.size(), Qt::Uninitialized);
+                UChar* t = reinterpret_cast<UChar*>(text.data());
+                const char* src = bytes.constData();
+                ucnv_toUnicode(c, &t, t + text.size(), &src, src + bytes.size(), nullptr, true,
+                               &err);
+                text.truncate(t - reinterpret_cast<UChar*>(text.data()));
+                ucnv_close(c);
+            }));
+        }
+        if (units != page.size())
+            std::printf("(the %s page did not read back whole)\n", encodingInfo(p.encoding).name);
+        Row r{QStringLiteral("Detect + decode, %1").arg(encodingName(p.encoding)),
+              sizeName(bytes.size() / kMB * kMB),
+              QStringLiteral("ms"),
+              *std::min_element(o.begin(), o.end()),
+              *std::min_element(b.begin(), b.end()),
+              1.3};
+        print(r);
+        g_rows.push_back(r);
+    }
+}
+
+// The legacy-encoding rows in a child whose allocator keeps the memory given back: each side's
+// 20 MB then comes from the block the other just freed. Otherwise which side got fresh pages, and
+// paid for their faults, depended on the heap's history.
+void codecRowsApart()
+{
+    QProcess p;
+    p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--codec-child")});
+    p.waitForFinished(-1);
+    std::printf("%s", p.readAllStandardOutput().constData());
+    std::fflush(stdout);
+}
+
 double childPeakMB(const QString& side, const QString& path)
 {
     QProcess p;
@@ -401,13 +487,23 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() == 4 && args[1] == QStringLiteral("--child"))
         return child(args[2], args[3]);
+    if (args.size() == 2 && args[1] == QStringLiteral("--codec-child")) {
+        mallopt(M_MMAP_THRESHOLD, 256 << 20);
+        mallopt(M_TRIM_THRESHOLD, 512 << 20);
+        codecRows();
+        return 0;
+    }
     if (args.contains(QStringLiteral("--paints")))
         return paints();
     const bool quick = args.contains(QStringLiteral("--quick"));
+    const bool codecOnly = args.contains(QStringLiteral("--codec"));
 
     QTemporaryDir dir;
     std::printf("| Measure | Page | Orvel | Baseline | Ratio | Target | |\n"
                 "|---|---|---|---|---|---|---|\n");
+    codecRowsApart();
+    if (codecOnly)
+        return 0;
     typingRow(10 * kKB);
     typingRow(10 * kMB);
     openSaveRows(10 * kMB, 5, dir.path());

@@ -5,6 +5,8 @@
 #   scripts/orvel.sh test   build and run the whole test suite (non-zero exit on any failure), then
 #                           a bounded run of every fuzz target
 #   scripts/orvel.sh fuzz   build the fuzz targets (clang) and run each for a bounded time
+#   scripts/orvel.sh package  build and make a Debian package of the install tree (build/*.deb)
+# Any further arguments of `run` go to Orvel (a page to open: scripts/orvel.sh run page.html).
 set -euo pipefail
 
 mode=${1:-run}
@@ -13,7 +15,8 @@ build="$root/build"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang-format ccache fonts-dejavu-core
-          clang-14 libclang-rt-14-dev libtidy-dev valgrind)
+          clang-14 libclang-rt-14-dev libtidy-dev libicu-dev libgumbo-dev
+          qt6-svg-dev breeze-icon-theme desktop-file-utils appstream valgrind)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -21,7 +24,11 @@ for p in "${packages[@]}"; do
 done
 if ((${#missing[@]})); then
     sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null ||
+            { echo "Missing: ${missing[*]}; installing them needs root (or sudo)." >&2; exit 1; }
+        sudo=sudo
+    fi
     echo "Installing: ${missing[*]}"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
@@ -34,7 +41,7 @@ fuzz() {
     CC=clang-14 CXX=clang++-14 cmake -S "$root/fuzz" -B "$fuzzbuild" -G Ninja
     cmake --build "$fuzzbuild"
     for target in codec lineends fonttag tagatcaret rename smartselect autodelete tagfields find \
-        transforms; do
+        transforms splice; do
         local work="$fuzzbuild/corpus/$target"
         mkdir -p "$work"
         echo "fuzz_$target: ${seconds}s"
@@ -56,7 +63,16 @@ cmake --build "$build"
 
 case "$mode" in
 run)
-    exec "$build/orvel"
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+        echo "Orvel is built ($build/orvel) but there is no display to show it on." >&2
+        exit 1
+    fi
+    shift || true
+    exec "$build/orvel" "$@"
+    ;;
+package)
+    cd "$build"
+    cpack -G DEB
     ;;
 test)
     export QT_QPA_PLATFORM=offscreen
@@ -66,7 +82,7 @@ test)
     fuzz
     ;;
 *)
-    echo "usage: $0 [run|test|fuzz]" >&2
+    echo "usage: $0 [run [page]|test|fuzz|package]" >&2
     exit 2
     ;;
 esac

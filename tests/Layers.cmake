@@ -1,17 +1,19 @@
 # Fails when a file of src/ includes from a layer above its own. Layers, ground up:
-#   platform, markup -> editor -> dialogs -> commands -> assist -> composer, preview, help -> app
+#   platform, markup -> page -> editor -> dialogs -> commands -> assist -> composer, preview, help
+#   -> app
 # A folder may include itself and any lower layer; folders on one layer do not include each other.
 # Run as: cmake -DSRC=<src folder> -P Layers.cmake
 set(rank_platform 0)
 set(rank_markup 0)
-set(rank_editor 1)
-set(rank_dialogs 2)
-set(rank_commands 3)
-set(rank_assist 4)
-set(rank_composer 5)
-set(rank_preview 5)
-set(rank_help 5)
-set(rank_app 6)
+set(rank_page 1)
+set(rank_editor 2)
+set(rank_dialogs 3)
+set(rank_commands 4)
+set(rank_assist 5)
+set(rank_composer 6)
+set(rank_preview 6)
+set(rank_help 6)
+set(rank_app 7)
 
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(faults "")

@@ -75,7 +75,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     picthelp = new QToolButton(this);
     picthelp->setObjectName(QStringLiteral("picthelp"));
     picthelp->setToolTip(QStringLiteral("Show Help For Orvel"));
-    picthelp->setIcon(buttonIcon(QStringLiteral("help-contents"), QStringLiteral("?")));
+    picthelp->setIcon(buttonIcon(QStringLiteral("help-contents"), {}));
     picthelp->setIconSize(QSize(22, 22));
     picthelp->setAutoRaise(true);
     connect(picthelp, &QToolButton::clicked, this, [this] {

@@ -1,5 +1,7 @@
 #include "app/Composition.h"
 
+#include "app/Desktop.h"
+#include "app/PageModes.h"
 #include "app/Windows.h"
 #include "assist/AidCommands.h"
 #include "assist/AssistCommands.h"
@@ -29,10 +31,10 @@ void fillChangePass(SourceWindow& w)
 
 } // namespace
 
-SourceWindowParts buildSourceWindow()
+SourceWindowParts buildSourceWindow(Page* page)
 {
     SourceWindowParts parts;
-    parts.window = std::make_unique<SourceWindow>();
+    parts.window = std::make_unique<SourceWindow>(page);
     // The typing aids and the command box will run the families' handlers.
     parts.commands = installCommands(*parts.window);
     parts.assist = new AssistCommands(*parts.window);
@@ -57,33 +59,38 @@ SourceWindow* Program::sourceWindow(bool create)
 {
     if (source.window || !create)
         return source.window.get();
-    source = buildSourceWindow();
+    source = buildSourceWindow(page.get());
     SourceWindow& w = *source.window;
     ComposerWindow* c = composer.get();
-    // Its close box and its Composer command hand the page back; its preview shows the
-    // Composer's file.
-    w.links.closeBox = [c] { c->mnucomposer_Click(); };
-    w.links.composerPagePath = [c] { return c->saveme->text(); };
+    // Its close box and its Composer command hand the page back.
+    PageModes* m = modes.get();
+    w.links.closeBox = [m] { m->toComposer(); };
     w.links.showPreview = [c](const QString& path) {
         if (c->links.showPreview)
             c->links.showPreview(path);
     };
     QAction* back = w.menuAction(QStringLiteral("mnucomposer"));
     back->setEnabled(true);
-    QObject::connect(back, &QAction::triggered, c, &ComposerWindow::mnucomposer_Click);
+    QObject::connect(back, &QAction::triggered, c, [m] { m->toComposer(); });
+    openDroppedFiles(w);
     return &w;
 }
 
 std::unique_ptr<Program> buildProgram()
 {
     auto program = std::make_unique<Program>();
-    program->composer = std::make_unique<ComposerWindow>();
+    program->page = std::make_unique<Page>();
+    program->composer = std::make_unique<ComposerWindow>(program->page.get());
     Program* p = program.get();
+    program->modes = std::make_unique<PageModes>(
+        *p->page, *p->composer, [p](bool create) { return p->sourceWindow(create); });
     ComposerLinks& links = program->composer->links;
     links.sourceWindow = [p](bool create) { return p->sourceWindow(create); };
+    links.toSource = [p] { p->modes->toSource(); };
     links.showPreview = [](const QString& path) { SideWindows::instance().showPreview(path); };
     links.showHelp = [] { SideWindows::instance().showHelp(); };
     links.showAbout = [] { SideWindows::instance().showAbout(); };
+    openDroppedFiles(*program->composer);
     return program;
 }
 

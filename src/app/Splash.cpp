@@ -64,7 +64,9 @@ SplashWindow::SplashWindow(std::function<void()> showFirstWindow, Schedule sched
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(520, 300);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("#frmSplash { background: white; border: 2px solid #3b5f8f; }"));
+    // The palette's ground and accent: the splash reads on a light and on a dark desktop alike.
+    setStyleSheet(QStringLiteral(
+        "#frmSplash { background: palette(base); border: 2px solid palette(highlight); }"));
     if (!m_schedule) {
         m_schedule = [this](int ms, std::function<void()> step) {
             QTimer::singleShot(ms, this, std::move(step));

@@ -22,7 +22,7 @@ const Action<AidCommands> kAidActions[] = {
     {"", "mnuvuxcmd", "", "", "", "", "", &A::mnuvuxcmd_Click},
     {"quickformat", "quickformata", "align", "",
      "The selected text is wrapped by codes, that are frequently used for formatting, saves you "
-     "time.", "", "QF", &A::quickformat_Click},
+     "time.", "", "quick-format", &A::quickformat_Click},
 };
 // clang-format on
 

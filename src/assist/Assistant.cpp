@@ -14,25 +14,25 @@ void openFor(SourceWindow& w, AssistTarget target)
 {
     switch (target) {
     case AssistTarget::Hyperlink:
-        linker_Click(w);
+        linker_Click(w.context());
         break;
     case AssistTarget::Rule:
-        rule_Click(w);
+        rule_Click(w.context());
         break;
     case AssistTarget::Numbering:
-        numberings_Click(w);
+        numberings_Click(w.context());
         break;
     case AssistTarget::Bullets:
-        Bullet_Click(w);
+        Bullet_Click(w.context());
         break;
     case AssistTarget::Image:
-        Images_Click(w);
+        Images_Click(w.context());
         break;
     case AssistTarget::Table:
-        table_Click(w);
+        table_Click(w.context());
         break;
     case AssistTarget::Row:
-        Row_Click(w);
+        Row_Click(w.context());
         break;
     }
 }

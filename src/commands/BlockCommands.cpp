@@ -19,63 +19,65 @@ using B = BlockCommands;
 // clang-format off
 const Action<BlockCommands> kBlockActions[] = {
     {"P", "mnuparagraph", "General", "Begin a new paragraph.",
-     "Insert paragraphs, mention alignment(Optional)", "", "<P>", &B::P_Click},
+     "Insert paragraphs, mention alignment(Optional)", "", "paragraph", &B::P_Click},
     {"Points", "", "General", "Insert a point in numbered or bulletted list",
-     "Insert a new point for the numbering or bulletted list.", "", "LI", &B::Points_Click},
+     "Insert a new point for the numbering or bulletted list.", "", "list-item", &B::Points_Click},
     {"numberings", "numberinga", "General", "Create numbered lists",
-     "Make a numbered list. Text after each <LI> is treated as a point. TYPES: TYPE=A|a|I|i|1", "",
-     "1.2", &B::numberings_Click},
+     "Make a numbered list. Text after each <LI> is treated as a point. TYPES: TYPE=A|a|I|i|1",
+     "format-list-ordered", "", &B::numberings_Click},
     {"Bullet", "bulleta", "General", "Create a bulletted list",
-     "Create a bulletted list. You can specify type=\"disc|circle|Square\"", "", "\u2022",
-     &B::Bullet_Click},
+     "Create a bulletted list. You can specify type=\"disc|circle|Square\"",
+     "format-list-unordered", "", &B::Bullet_Click},
     {"InsertHead", "mnuheading", "General",
      "Insert Headings. (H1 is the largest and h6 is the smallest.)",
-     "Insert headings, H1 is the largest and decreases to h6.", "", "H1", &B::InsertHead_Click},
+     "Insert headings, H1 is the largest and decreases to h6.", "", "heading",
+     &B::InsertHead_Click},
     {"linker", "mnuhyperlink", "General", "Add a link to the selected text/image",
-     "Convert selected text to hyperlinks. Replace url by the desired url", "insert-link", "<a>",
+     "Convert selected text to hyperlinks. Replace url by the desired url", "insert-link", "",
      &B::linker_Click},
     {"Mail", "mnulinkmail", "General", "Create a link to selected text/image to an e-mail address",
-     "Convert selected text to mail links. Replace url by the desired id", "mail-message-new", "@",
+     "Convert selected text to mail links. Replace url by the desired id", "mail-message-new", "",
      &B::Mail_Click},
     {"Images", "imagea", "General", "Insert an image in your web page",
      "Insert images, specify the root(URL), and alternate text. Also Optionally alter height, "
-     "width and choose border.", "insert-image", "Img", &B::Images_Click},
+     "width and choose border.", "insert-image", "", &B::Images_Click},
     {"rule", "hra", "General", "Insert a horizontal rule",
-     "Insert a horizontal rule. <HR noshade> removes shade. Width can be altered.", "", "HR",
-     &B::rule_Click},
-    {"table", "tableb", "tabular", "insert table ", "Insert table", "", "TBL", &B::table_Click},
-    {"Row", "rowa", "tabular", "Insert table row", "Insert a row in a table", "", "TR",
+     "Insert a horizontal rule. <HR noshade> removes shade. Width can be altered.",
+     "insert-horizontal-rule", "", &B::rule_Click},
+    {"table", "tableb", "tabular", "insert table ", "Insert table", "insert-table", "",
+     &B::table_Click},
+    {"Row", "rowa", "tabular", "Insert table row", "Insert a row in a table", "", "table-row",
      &B::Row_Click},
-    {"Column", "cella", "tabular", "Insert table cell", "Insert table cell.", "", "TD",
+    {"Column", "cella", "tabular", "Insert table cell", "Insert table cell.", "", "table-cell",
      &B::Column_Click},
-    {"header", "headt", "tabular", "Insert table heading", "Make table heading", "", "TH",
+    {"header", "headt", "tabular", "Insert table heading", "Make table heading", "", "table-header",
      &B::header_Click},
     {"left", "", "align", "Align the selected text/Image to the left",
      "align to the left by selecting what is to be aligned and clicking this.",
-     "format-justify-left", "\u2261L", &B::left_Click},
+     "format-justify-left", "", &B::left_Click},
     {"centre", "", "align", "Align the selected text/image to the centre",
      "Align to the centre by selection and clicking this button.", "format-justify-center",
-     "\u2261C", &B::centre_Click},
+     "", &B::centre_Click},
     {"right", "", "align", "Align the selected text/Image to the right",
      "align to the right by selecting what is to be aligned and clicking this.",
-     "format-justify-right", "\u2261R", &B::right_Click},
+     "format-justify-right", "", &B::right_Click},
     {"justify", "", "align", "Justify the selected text/image",
      "Justify by selecting what is to be aligned and clicking this.", "format-justify-fill",
-     "\u2261J", &B::justify_Click},
-    {"applet", "", "extras", "Insert Java applets", "Insert Java Applets", "", "Jav",
+     "", &B::justify_Click},
+    {"applet", "", "extras", "Insert Java applets", "Insert Java Applets", "", "applet",
      &B::applet_Click},
-    {"framz", "", "extras", "Create frames", "Insert frames", "", "Frm", &B::framz_Click},
+    {"framz", "", "extras", "Create frames", "Insert frames", "", "frames", &B::framz_Click},
     {"object", "", "extras", "Insert objects.", "Insert objects (Slightly advanced and outdated.)",
-     "", "Obj", &B::object_Click},
+     "", "object", &B::object_Click},
     {"sound", "sounda", "special", "Insert sounds in your pages.",
      "Insert sound files. The number after loop gives number of times of loop.Put Loop=Infinite "
-     "for never ending sound.", "", "\u266a", &B::sound_Click},
+     "for never ending sound.", "audio-volume-high", "", &B::sound_Click},
     {"music", "musica", "special", "Insert music files in your page.", "Insert music", "",
-     "\u266b", &B::music_Click},
+     "music", &B::music_Click},
     {"clipper", "moviea", "special", "Insert movie clips in your pages", "Insert movie clips", "",
-     "\u25b6", &B::clipper_Click},
-    {"insert", "", "", "Add mouse action commands", "Link mouse actions with links.", "", "Act",
-     &B::insert_Click},
+     "movie", &B::clipper_Click},
+    {"insert", "", "", "Add mouse action commands", "Link mouse actions with links.", "",
+     "mouse-action", &B::insert_Click},
     {"", "linebreaka", "", "", "", "", "", &B::linebreaka_Click},
     {"", "wbreaka", "", "", "", "", "", &B::wbreaka_Click},
     {"", "nobra", "", "", "", "", "", &B::nobra_Click},
@@ -244,52 +246,52 @@ void BlockCommands::insert_Click()
 // The openers of DialogOpeners.cpp of the same names create the dialogs.
 void BlockCommands::Images_Click()
 {
-    orvel::Images_Click(m_w);
+    orvel::Images_Click(m_w.context());
 }
 
 void BlockCommands::table_Click()
 {
-    orvel::table_Click(m_w);
+    orvel::table_Click(m_w.context());
 }
 
 void BlockCommands::Row_Click()
 {
-    orvel::Row_Click(m_w);
+    orvel::Row_Click(m_w.context());
 }
 
 void BlockCommands::rule_Click()
 {
-    orvel::rule_Click(m_w);
+    orvel::rule_Click(m_w.context());
 }
 
 void BlockCommands::object_Click()
 {
-    orvel::object_Click(m_w);
+    orvel::object_Click(m_w.context());
 }
 
 void BlockCommands::InsertHead_Click()
 {
-    orvel::InsertHead_Click(m_w);
+    orvel::InsertHead_Click(m_w.context());
 }
 
 void BlockCommands::linker_Click()
 {
-    orvel::linker_Click(m_w);
+    orvel::linker_Click(m_w.context());
 }
 
 void BlockCommands::Mail_Click()
 {
-    orvel::Mail_Click(m_w);
+    orvel::Mail_Click(m_w.context());
 }
 
 void BlockCommands::numberings_Click()
 {
-    orvel::numberings_Click(m_w);
+    orvel::numberings_Click(m_w.context());
 }
 
 void BlockCommands::Bullet_Click()
 {
-    orvel::Bullet_Click(m_w);
+    orvel::Bullet_Click(m_w.context());
 }
 
 } // namespace orvel

@@ -10,7 +10,7 @@
 #include "dialogs/ListBox.h"
 #include "dialogs/Objecter.h"
 #include "dialogs/TableCreater.h"
-#include "editor/SourceWindow.h"
+#include "editor/TextBox.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -28,92 +28,92 @@ void present(QWidget* dialog)
 
 } // namespace
 
-void Images_Click(SourceWindow& w)
+void Images_Click(const CommandContext& c)
 {
-    present(dialogFor<ImagerDialog>({&w, w.Text1}));
+    present(dialogFor<ImagerDialog>({c.window, c.text}));
 }
 
-void table_Click(SourceWindow& w)
+void table_Click(const CommandContext& c)
 {
-    present(dialogFor<TableCreaterDialog>({&w, w.Text1}));
+    present(dialogFor<TableCreaterDialog>({c.window, c.text}));
 }
 
-void Row_Click(SourceWindow& w)
+void Row_Click(const CommandContext& c)
 {
-    TableCreaterDialog* d = dialogFor<TableCreaterDialog>({&w, w.Text1});
+    TableCreaterDialog* d = dialogFor<TableCreaterDialog>({c.window, c.text});
     d->presetRowMode();
     present(d);
 }
 
-void rule_Click(SourceWindow& w)
+void rule_Click(const CommandContext& c)
 {
-    present(dialogFor<HruleDialog>({&w, w.Text1}));
+    present(dialogFor<HruleDialog>({c.window, c.text}));
 }
 
-void object_Click(SourceWindow& w)
+void object_Click(const CommandContext& c)
 {
-    present(dialogFor<ObjecterDialog>({&w, w.Text1}));
+    present(dialogFor<ObjecterDialog>({c.window, c.text}));
 }
 
-void InsertHead_Click(SourceWindow& w)
+void InsertHead_Click(const CommandContext& c)
 {
-    present(dialogFor<HeadingDialog>({&w, w.Text1}));
+    present(dialogFor<HeadingDialog>({c.window, c.text}));
 }
 
-void linker_Click(SourceWindow& w)
+void linker_Click(const CommandContext& c)
 {
-    LinkCompleteDialog* d = dialogFor<LinkCompleteDialog>({&w, w.Text1});
+    LinkCompleteDialog* d = dialogFor<LinkCompleteDialog>({c.window, c.text});
     // Also when the dialog is already open: the link is for what is selected now.
-    d->txttodisplay->setText(w.Text1->selText());
+    d->txttodisplay->setText(c.text->selText());
     present(d);
 }
 
-void Mail_Click(SourceWindow& w)
+void Mail_Click(const CommandContext& c)
 {
-    LinkCompleteDialog* d = dialogFor<LinkCompleteDialog>({&w, w.Text1});
+    LinkCompleteDialog* d = dialogFor<LinkCompleteDialog>({c.window, c.text});
     present(d);
     d->Option2->setChecked(true);
 }
 
-void BeginFont_Click(SourceWindow& w)
+void BeginFont_Click(const CommandContext& c)
 {
-    FontyDialog* d = dialogFor<FontyDialog>({&w, w.Text1});
-    d->Text1->setText(w.Text1->selText());
+    FontyDialog* d = dialogFor<FontyDialog>({c.window, c.text});
+    d->Text1->setText(c.text->selText());
     present(d);
     // The whole copy, however long, is selected for the first change.
     d->Text1->setSelStart(0);
     d->Text1->setSelLength(d->Text1->length());
 }
 
-void btnmorefonts_Click(SourceWindow& w)
+void btnmorefonts_Click(const CommandContext& c)
 {
-    present(dialogFor<FontComboDialog>({&w, w.Text1}));
+    present(dialogFor<FontComboDialog>({c.window, c.text}));
 }
 
-void numberings_Click(SourceWindow& w)
+void numberings_Click(const CommandContext& c)
 {
-    BulNumCreaterDialog* d = dialogFor<BulNumCreaterDialog>({&w, w.Text1});
+    BulNumCreaterDialog* d = dialogFor<BulNumCreaterDialog>({c.window, c.text});
     d->preset(ListKind::Numbered);
     present(d);
 }
 
-void Bullet_Click(SourceWindow& w)
+void Bullet_Click(const CommandContext& c)
 {
-    BulNumCreaterDialog* d = dialogFor<BulNumCreaterDialog>({&w, w.Text1});
+    BulNumCreaterDialog* d = dialogFor<BulNumCreaterDialog>({c.window, c.text});
     d->preset(ListKind::Bulleted);
     present(d);
 }
 
-void selecter_Click(SourceWindow& w)
+void selecter_Click(const CommandContext& c)
 {
-    ListBoxDialog* d = dialogFor<ListBoxDialog>({&w, w.Text1});
+    ListBoxDialog* d = dialogFor<ListBoxDialog>({c.window, c.text});
     d->presetListBox();
     present(d);
 }
 
-void puller_Click(SourceWindow& w)
+void puller_Click(const CommandContext& c)
 {
-    ListBoxDialog* d = dialogFor<ListBoxDialog>({&w, w.Text1});
+    ListBoxDialog* d = dialogFor<ListBoxDialog>({c.window, c.text});
     present(d);
     d->presetDropDown();
 }

@@ -1,25 +1,25 @@
 #pragma once
 
-namespace orvel {
+#include "editor/CommandContext.h"
 
-class SourceWindow;
+namespace orvel {
 
 // Openers that preset an insertion dialog and show it without waiting for it to close. The
 // handlers of the same names in the command families (BlockCommands, FormCommands, FontToolbar) run
 // these; this file is the one place that creates the dialogs.
-void Images_Click(SourceWindow& w);
-void table_Click(SourceWindow& w);
-void Row_Click(SourceWindow& w);
-void rule_Click(SourceWindow& w);
-void object_Click(SourceWindow& w);
-void InsertHead_Click(SourceWindow& w);
-void linker_Click(SourceWindow& w);
-void Mail_Click(SourceWindow& w);
-void BeginFont_Click(SourceWindow& w);
-void btnmorefonts_Click(SourceWindow& w);
-void numberings_Click(SourceWindow& w);
-void Bullet_Click(SourceWindow& w);
-void selecter_Click(SourceWindow& w);
-void puller_Click(SourceWindow& w);
+void Images_Click(const CommandContext& c);
+void table_Click(const CommandContext& c);
+void Row_Click(const CommandContext& c);
+void rule_Click(const CommandContext& c);
+void object_Click(const CommandContext& c);
+void InsertHead_Click(const CommandContext& c);
+void linker_Click(const CommandContext& c);
+void Mail_Click(const CommandContext& c);
+void BeginFont_Click(const CommandContext& c);
+void btnmorefonts_Click(const CommandContext& c);
+void numberings_Click(const CommandContext& c);
+void Bullet_Click(const CommandContext& c);
+void selecter_Click(const CommandContext& c);
+void puller_Click(const CommandContext& c);
 
 } // namespace orvel

@@ -38,10 +38,10 @@ const QString kClipCaption = QStringLiteral("Temporary Clipboard");
 const Action<EditCommands> kEditActions[] = {
     {"pictrest", "mnucrestore1", "", "Create restore point (1 of 3. Go to Options for more)",
      "Set restore point 1 of 3 for this page. (See Help >> Others >> Restore Points for more "
-     "information)", "", "R+", &E::mnucrestore1_Click},
+     "information)", "", "restore-set", &E::mnucrestore1_Click},
     {"picturest", "mnurrestore1", "", "Use restore point (1 of 3. Go to Options for more)",
-     "Use restore point 1 of 3. (See Help >> Others >> Restore Points for more information)", "",
-     "R<", &E::mnurrestore1_Click},
+     "Use restore point 1 of 3. (See Help >> Others >> Restore Points for more information)",
+     "document-revert", "", &E::mnurrestore1_Click},
     {"", "mnucrestore2", "", "", "", "", "", &E::mnucrestore2_Click},
     {"", "mnucrestore3", "", "", "", "", "", &E::mnucrestore3_Click},
     {"", "mnurrestore2", "", "", "", "", "", &E::mnurrestore2_Click},

@@ -46,11 +46,11 @@ QComboBox* editableCombo(QWidget* group, const char* name, const QStringList& it
 // dialog buttons are captioned buttons the toolbar makes itself.
 // clang-format off
 const Action<FontToolbar> kFontActions[] = {
-    {"command6", "", "fonter", kFaceTip, "", "", "Fa", &F::command6_Click},
-    {"btnfontsize", "", "fonter", kSizeTip, "", "", "Sz", &F::btnfontsize_Click},
+    {"command6", "", "fonter", kFaceTip, "", "preferences-desktop-font", "", &F::command6_Click},
+    {"btnfontsize", "", "fonter", kSizeTip, "", "", "font-size", &F::btnfontsize_Click},
     {"colour_setter", "", "fonter", kColourTip, "Give the selected font a colour that is chosen.",
-     "format-text-color", "Col", &F::colour_setter_Click},
-    {"command5", "", "fonter", "", "", "", "RGB", &F::command5_Click},
+     "format-text-color", "", &F::colour_setter_Click},
+    {"command5", "", "fonter", "", "", "", "rgb", &F::command5_Click},
     {"BeginFont", "mnufont", "", "",
      "Open window for multiple editing after selecting text. (See Help>> Font)", "", "",
      &F::BeginFont_Click},
@@ -229,12 +229,12 @@ void FontToolbar::command5_Click()
 // The openers of DialogOpeners.cpp of the same names create the dialogs.
 void FontToolbar::BeginFont_Click()
 {
-    orvel::BeginFont_Click(m_w);
+    orvel::BeginFont_Click(m_w.context());
 }
 
 void FontToolbar::btnmorefonts_Click()
 {
-    orvel::btnmorefonts_Click(m_w);
+    orvel::btnmorefonts_Click(m_w.context());
 }
 
 void FontToolbar::txtfontsize_Change()

@@ -17,47 +17,47 @@ using F = FormCommands;
 const Action<FormCommands> kFormActions[] = {
     {"formesh", "insertform", "former", "Insert forms",
      "Insert a form. Also, specify a name. Names are quite important for form controls", "",
-     "Frm", &F::formesh_Click},
-    {"Textbox", "textboxa", "former", "Insert text boxes", "Insert text boxes.", "", "[ab]",
+     "form", &F::formesh_Click},
+    {"Textbox", "textboxa", "former", "Insert text boxes", "Insert text boxes.", "", "textbox",
      &F::Textbox_Click},
     {"passwords", "passworda", "former", "Insert password fields",
-     "Input boxes where the input appears as ***** can be inserted", "", "***",
+     "Input boxes where the input appears as ***** can be inserted", "", "password",
      &F::passwords_Click},
     {"radios", "radioa", "former", "Insert radio buttons",
-     "Insert radio button, i.e. it allows only one option to be selected", "", "(o)",
+     "Insert radio button, i.e. it allows only one option to be selected", "", "radio",
      &F::radios_Click},
     {"Checkbox", "checkboxa", "former", "Insert checkboxes",
-     "Insert checkboxes, where multiple options can be checked or unchecked.", "", "[x]",
+     "Insert checkboxes, where multiple options can be checked or unchecked.", "", "checkbox",
      &F::Checkbox_Click},
-    {"buttoner", "button", "former", "Insert buttons", "Insert buttons.", "", "Btn",
+    {"buttoner", "button", "former", "Insert buttons", "Insert buttons.", "", "button",
      &F::buttoner_Click},
     {"Submitter", "submita", "former", "Create a submit box",
-     "Insert submit button, so mention method and action in the form defn.", "", "Sub",
+     "Insert submit button, so mention method and action in the form defn.", "", "submit",
      &F::Submitter_Click},
     {"resettor", "reseta", "former", "Insert a reset button",
-     "Insert reset button, which clears up the form.", "", "Rst", &F::resettor_Click},
+     "Insert reset button, which clears up the form.", "", "reset", &F::resettor_Click},
     {"browse", "", "former", "Insert browse to search your computer",
      "Insert control which has an input box and browse button that lets you to browse your "
-     "computer", "", "Brw", &F::browse_Click},
-    {"textarea", "textareaa", "former", "Insert text areas", "Insert text area", "", "Area",
+     "computer", "", "browse", &F::browse_Click},
+    {"textarea", "textareaa", "former", "Insert text areas", "Insert text area", "", "textarea",
      &F::textarea_Click},
-    {"fileupload", "", "former", "Upload selected files.", "File upload", "", "Up",
+    {"fileupload", "", "former", "Upload selected files.", "File upload", "", "file-upload",
      &F::fileupload_Click},
     {"fieldset", "Fieldseta", "former", "Create a fieldset",
      "Group one more form controls, by entering other form controls within these tags. "
-     "Consider using Legend also.", "", "FS", &F::fieldset_Click},
-    {"legend", "legenda", "former", "Create a legend", "Add a legend or a caption.", "", "Lg",
+     "Consider using Legend also.", "", "fieldset", &F::fieldset_Click},
+    {"legend", "legenda", "former", "Create a legend", "Add a legend or a caption.", "", "legend",
      &F::legend_Click},
     {"selecter", "Selecta", "former", "Create a list",
-     "The user can select from the list of options provided.", "", "Lst", &F::selecter_Click},
+     "The user can select from the list of options provided.", "", "list-box", &F::selecter_Click},
     {"puller", "pulldownlista", "former", "Create a dropdown box", "Create a pull down list", "",
-     "\u25be", &F::puller_Click},
+     "drop-down", &F::puller_Click},
 };
 // clang-format on
 
 } // namespace
 
-FormCommands::FormCommands(SourceWindow& w) : QObject(&w), m_w(w)
+FormCommands::FormCommands(SourceWindow& w) : QObject(&w), m_context(w.context())
 {
     static_assert(std::tuple_size_v<decltype(controlNo)> == std::size_t(FormControl::Upload) + 1);
     setObjectName(QStringLiteral("formCommands"));
@@ -81,7 +81,7 @@ qint16& FormCommands::counter(FormControl kind)
 // control. Returns the number to give.
 int FormCommands::freeName(FormControl kind)
 {
-    TextBox& box = *m_w.Text1;
+    TextBox& box = *m_context.text;
     box.setFocus();
     const int n = counter(kind);
     const Renaming r = renameTaken(box.text(), formStem(kind) + QString::number(n), box.selStart());
@@ -95,7 +95,7 @@ int FormCommands::freeName(FormControl kind)
 void FormCommands::insertNamed(FormControl kind)
 {
     const int n = freeName(kind);
-    m_w.Text1->setSelText(formControlMarkup(kind, n));
+    m_context.text->setSelText(formControlMarkup(kind, n));
     ++counter(kind);
 }
 
@@ -154,7 +154,7 @@ void FormCommands::textarea_Click()
     const QString rows =
         platform().input(QStringLiteral("Please enter number of rows"),
                          QStringLiteral("Textarea Rows - Assistant: Orvel"), QStringLiteral("10"));
-    m_w.Text1->setSelText(textareaMarkup(cols, rows, n));
+    m_context.text->setSelText(textareaMarkup(cols, rows, n));
     ++counter(FormControl::Textarea);
 }
 
@@ -162,35 +162,35 @@ void FormCommands::fileupload_Click()
 {
     // No renaming here, and the selection is replaced.
     qint16& n = counter(FormControl::Upload);
-    m_w.Text1->setSelText(formControlMarkup(FormControl::Upload, n));
+    m_context.text->setSelText(formControlMarkup(FormControl::Upload, n));
     ++n;
 }
 
 void FormCommands::fieldset_Click()
 {
-    m_w.Text1->setFocus();
-    m_w.Text1->setSelText(fieldsetMarkup(m_w.Text1->selText()));
+    m_context.text->setFocus();
+    m_context.text->setSelText(fieldsetMarkup(m_context.text->selText()));
 }
 
 void FormCommands::legend_Click()
 {
-    m_w.Text1->setFocus();
+    m_context.text->setFocus();
     const QString legend = platform().input(
         QStringLiteral("Enter the text of the legend that you wish to set. (To be entered within "
                        "Fieldset)"),
         kAssistantTitle);
-    m_w.Text1->setSelText(legendMarkup(legend));
+    m_context.text->setSelText(legendMarkup(legend));
 }
 
 // The openers of DialogOpeners.cpp of the same names create the dialog.
 void FormCommands::selecter_Click()
 {
-    orvel::selecter_Click(m_w);
+    orvel::selecter_Click(m_context);
 }
 
 void FormCommands::puller_Click()
 {
-    orvel::puller_Click(m_w);
+    orvel::puller_Click(m_context);
 }
 
 } // namespace orvel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/CommandContext.h"
+
 #include <QObject>
 #include <array>
 
@@ -42,7 +44,7 @@ private:
     int freeName(FormControl kind);
     void insertNamed(FormControl kind);
 
-    SourceWindow& m_w;
+    CommandContext m_context;
     // The number the next control of each kind (indexed by FormControl) is named with.
     std::array<qint16, 11> controlNo{};
 };

@@ -1,8 +1,8 @@
 #include "commands/Install.h"
 
 #include "commands/BlockCommands.h"
-#include "commands/EditCommands.h"
 #include "commands/CheckCommands.h"
+#include "commands/EditCommands.h"
 #include "commands/FontToolbar.h"
 #include "commands/FormCommands.h"
 #include "commands/TagCommands.h"

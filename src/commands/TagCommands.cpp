@@ -15,63 +15,63 @@ using T = TagCommands;
 // clang-format off
 const Action<TagCommands> kTagActions[] = {
     {"bold", "bolda", "", "Make text bold", "Select text to be made bold and click.",
-     "format-text-bold", "B", &T::bold_Click},
+     "format-text-bold", "", &T::bold_Click},
     {"italic", "italica", "", "Italicise text",
-     "Italicise text by selecting text and clicking this button.", "format-text-italic", "I",
+     "Italicise text by selecting text and clicking this button.", "format-text-italic", "",
      &T::italic_Click},
     {"underline", "underlinea", "", "Underline text",
-     "Underline the selected text by clicking this button", "format-text-underline", "U",
+     "Underline the selected text by clicking this button", "format-text-underline", "",
      &T::underline_Click},
     {"sup", "mnusuperscript", "misc", "Suprscript selected text",
-     "Convert selected text to superscript", "", "x\u00b2", &T::sup_Click},
+     "Convert selected text to superscript", "format-text-superscript", "", &T::sup_Click},
     {"Subs", "mnusubscript", "misc", "Subscript selected text",
-     "Convert selected text to subscript", "", "x\u2082", &T::Subs_Click},
+     "Convert selected text to subscript", "format-text-subscript", "", &T::Subs_Click},
     {"highlight", "highlighta", "misc", "Highlight selected text.",
      "Highlight selected text. Colour of the highlighted text can be altered by entering RGB code.",
-     "", "Hi", &T::highlight_Click},
+     "", "highlight", &T::highlight_Click},
     {"big", "biga", "misc", "Make selected big (Increased font size)",
-     "Makes the selected text big", "", "A+", &T::big_Click},
+     "Makes the selected text big", "format-font-size-more", "", &T::big_Click},
     {"small", "smalla", "misc", "Make selected text small (Decreased font size)",
-     "Makes the selected text small.", "", "a-", &T::small_Click},
+     "Makes the selected text small.", "format-font-size-less", "", &T::small_Click},
     {"strike", "strikea", "misc", "Strike selected text off", "Strike the selected text",
-     "format-text-strikethrough", "-S-", &T::strike_Click},
+     "format-text-strikethrough", "", &T::strike_Click},
     {"Abbr", "abbra", "misc", "Indicate selected text to be an abbreviation.",
-     "Indicate abbreviations.", "", "Abr", &T::Abbr_Click},
+     "Indicate abbreviations.", "", "abbr", &T::Abbr_Click},
     {"code", "", "misc", "Indicate selected text to be a code",
-     "Indicates the selected text is a code.", "", "{ }", &T::code_Click},
+     "Indicates the selected text is a code.", "", "code", &T::code_Click},
     {"KBD", "", "misc", "Indicate keyboard commnands/keys",
-     "Indicates content is a keyboard command", "", "Kbd", &T::KBD_Click},
+     "Indicates content is a keyboard command", "", "kbd", &T::KBD_Click},
     {"quote", "", "misc", "Insert quotes around selected text", "Lets you add quotes", "",
-     "\u201c\u201d", &T::quote_Click},
+     "quote", &T::quote_Click},
     {"strong", "", "misc", "Indicate selected text to be strong.",
      "Make selected text appear strongly emphasized. (Looks more like bold. But Strong is more "
-     "preferred to bold.)", "", "St", &T::strong_Click},
-    {"emphasis", "", "misc", "Make selected text emphatic", "Emphasise selected text", "", "Em",
-     &T::emphasis_Click},
+     "preferred to bold.)", "", "strong", &T::strong_Click},
+    {"emphasis", "", "misc", "Make selected text emphatic", "Emphasise selected text", "",
+     "emphasis", &T::emphasis_Click},
     {"address", "", "misc", "Indicate addresses", "encloses selected text within address tags.",
-     "", "Adr", &T::address_Click},
+     "", "address", &T::address_Click},
     {"tt", "", "misc", "Make the selected text to look like typewriter font.",
-     "Convert selected text to monospaced font. Appears like type written font.", "", "TT",
+     "Convert selected text to monospaced font. Appears like type written font.", "", "tt",
      &T::tt_Click},
     {"Pre", "", "misc", "Convert selected text to pre-formatted text",
-     "Convert selected text to pre formatted text. They appear as they are typed.", "", "Pre",
+     "Convert selected text to pre formatted text. They appear as they are typed.", "", "pre",
      &T::Pre_Click},
-    {"style", "", "extras", "Create style sheets", "Style sheets can be inserted", "", "CSS",
+    {"style", "", "extras", "Create style sheets", "Style sheets can be inserted", "", "style",
      &T::style_Click},
     {"script", "", "extras", "Insert scripts such as JavaScript, JScript, VBScript",
-     "Insert scripts. Eg: JavaScript.", "", "JS", &T::script_Click},
+     "Insert scripts. Eg: JavaScript.", "", "script", &T::script_Click},
     {"comment", "commenta", "extras", "Add a comment, which is invisible in the web page.",
      "Convert selected text to Comment. They are invisible in the page, but appear only in the "
-     "code.", "", "<!>", &T::comment_Click},
+     "code.", "", "comment", &T::comment_Click},
     {"defn", "defna", "extras", "Use to indicate a definition",
-     "Add a definition (Not widely supported)", "", "DL", &T::defn_Click},
+     "Add a definition (Not widely supported)", "", "definition", &T::defn_Click},
     {"blink", "blinka", "special", "Make the selected text to blink. (Netscape users only)",
-     "Makes the enclosed text to blink. Supported by Netscape navigator only.", "", "Bl",
+     "Makes the enclosed text to blink. Supported by Netscape navigator only.", "", "blink",
      &T::blink_Click},
     {"marquee", "marqueea", "special",
      "Make the selected text to go from left to right (IE users only)",
      "Add a marquee which makes the enclosed text to move from one end to another. Supported By IE "
-     "only.", "", "\u00bb\u00bb", &T::marquee_Click},
+     "only.", "", "marquee", &T::marquee_Click},
     {"", "mnurectbox", "", "", "", "", "", &T::mnurectbox_Click},
 };
 // clang-format on
@@ -117,7 +117,7 @@ TagPair tags(const char16_t* open, const char16_t* close)
 
 } // namespace
 
-TagCommands::TagCommands(SourceWindow& w) : QObject(&w), m_w(w)
+TagCommands::TagCommands(SourceWindow& w) : QObject(&w), m_context(w.context())
 {
     setObjectName(QStringLiteral("tagCommands"));
     installActions(w, *this, kTagActions);
@@ -125,7 +125,7 @@ TagCommands::TagCommands(SourceWindow& w) : QObject(&w), m_w(w)
 
 TextBox& TagCommands::text() const
 {
-    return *m_w.Text1;
+    return *m_context.text;
 }
 
 void TagCommands::bold_Click()

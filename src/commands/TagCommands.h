@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/CommandContext.h"
+
 #include <QObject>
 
 namespace orvel {
@@ -52,7 +54,7 @@ public:
 private:
     TextBox& text() const;
 
-    SourceWindow& m_w;
+    CommandContext m_context;
 };
 
 } // namespace orvel

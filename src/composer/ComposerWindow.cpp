@@ -2,31 +2,27 @@
 
 #include "composer/ComposerMarkup.h"
 #include "composer/EditControl.h"
-#include "editor/Find.h"
-#include "editor/PageFile.h"
 #include "editor/SourceWindow.h"
 #include "platform/Icons.h"
 #include "platform/Platform.h"
+#include "platform/Screen.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace orvel {
-
-const QString ComposerWindow::kGeneratorOld =
-    QStringLiteral("<META NAME=\"GENERATOR\" Content=\"Microsoft DHTML Editing Control\">");
-const QString ComposerWindow::kGeneratorNew =
-    QStringLiteral("<META NAME=\"GENERATOR\" Content=\"Quorrin's Orvel\">");
 
 namespace {
 
@@ -37,13 +33,15 @@ const QString kNoFileChosen =
 
 } // namespace
 
-ComposerWindow::ComposerWindow(QWidget* parent) : QMainWindow(parent)
+ComposerWindow::ComposerWindow(Page* page, QWidget* parent)
+    : QMainWindow(parent), m_page(page ? page : new Page(this))
 {
     setObjectName(QStringLiteral("Editor"));
     setCaption(QStringLiteral("Orvel: By Quorrin"));
     setWindowIcon(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")));
-    resize(1000, 720);
-    saveme = new StateBox(QStringLiteral("saveme"), QString(), this);
+    placeOnScreen(this, QSize(1100, 760));
+    saveme = new StateBox(QStringLiteral("saveme"), m_page->path(), this);
+    connect(m_page, &Page::pathChanged, this, [this] { saveme->setText(m_page->path()); });
     links.endProgram = [] { QCoreApplication::exit(0); };
 
     m_sink.handOver = [this](const QString& fragment) { showFragment(fragment); };
@@ -71,9 +69,14 @@ void ComposerWindow::buildControls()
     auto* row = new QHBoxLayout;
     linktohtml = new ClickLabel(QStringLiteral("linktohtml"), QStringLiteral("HTML"), central);
     linktohtml->setCursor(Qt::PointingHandCursor);
-    linktohtml->setStyleSheet(QStringLiteral("color: #0000C0; font-weight: bold"));
+    // The link colours of the palette, so the link reads on a light and on a dark ground.
+    QFont linkFont = linktohtml->font();
+    linkFont.setBold(true);
+    linktohtml->setFont(linkFont);
+    linktohtml->setForegroundRole(QPalette::Link);
     linktohtml->installEventFilter(this);
-    connect(linktohtml, &ClickLabel::clicked, this, &ComposerWindow::mnuhtml_Click);
+    connect(linktohtml, &ClickLabel::clicked, this,
+            [this] { runCommand([this] { mnuhtml_Click(); }); });
 
     Combo3 = new QComboBox(central);
     Combo3->setObjectName(QStringLiteral("Combo3"));
@@ -84,21 +87,22 @@ void ComposerWindow::buildControls()
     Combo3->setToolTip(QStringLiteral("Choose Special Characters - Cut and Paste in reqd. area."));
     connect(Combo3, &QComboBox::textActivated, this, &ComposerWindow::Combo3_Change);
 
-    const auto picture = [central](const char* name, const char* tip, const char* theme,
-                                   const char* glyph) {
+    const auto picture = [central](const char* name, const char* tip, const char* theme) {
         auto* b = new QToolButton(central);
         b->setObjectName(QString::fromUtf8(name));
         b->setToolTip(QString::fromUtf8(tip));
-        b->setIcon(buttonIcon(QString::fromUtf8(theme), QString::fromUtf8(glyph)));
+        b->setIcon(buttonIcon(QString::fromUtf8(theme), {}));
         b->setAutoRaise(true);
         b->setIconSize(QSize(22, 22));
         return b;
     };
-    pictFont = picture("pictFont", "Fonts", "preferences-desktop-font", "F");
+    pictFont = picture("pictFont", "Fonts", "preferences-desktop-font");
     pictBrowse =
-        picture("pictBrowse", "Browse Mode - Watch preview in composer", "document-preview", "B");
-    connect(pictFont, &QToolButton::clicked, this, [this] { exec(DECMD_FONT); });
-    connect(pictBrowse, &QToolButton::clicked, this, &ComposerWindow::mnubrowser_Click);
+        picture("pictBrowse", "Browse Mode - Watch preview in composer", "document-preview");
+    connect(pictFont, &QToolButton::clicked, this,
+            [this] { runCommand([this] { exec(DECMD_FONT); }); });
+    connect(pictBrowse, &QToolButton::clicked, this,
+            [this] { runCommand([this] { mnubrowser_Click(); }); });
 
     row->addWidget(linktohtml);
     row->addSpacing(12);
@@ -111,11 +115,24 @@ void ComposerWindow::buildControls()
     auto* split = new QSplitter(Qt::Horizontal, central);
     area = new EditControl(split);
     area->setObjectName(QStringLiteral("area"));
-    assister = new EditControl(split);
+    auto* side = new QWidget(split);
+    auto* sideColumn = new QVBoxLayout(side);
+    sideColumn->setContentsMargins(0, 0, 0, 0);
+    sideColumn->setSpacing(2);
+    assisterCaption = new QLabel(
+        QStringLiteral("Fragment \u2014 drag it into the page, or Insert > Insert Fragment Into "
+                       "Page (Ctrl+Shift+F)"),
+        side);
+    assisterCaption->setObjectName(QStringLiteral("assisterCaption"));
+    assisterCaption->setWordWrap(true);
+    assister = new EditControl(side);
     assister->setObjectName(QStringLiteral("assister"));
     assister->setToolTip(QStringLiteral("Drag Drop Contents Into Main Window To Add To Page"));
+    assisterCaption->setBuddy(assister);
+    sideColumn->addWidget(assisterCaption);
+    sideColumn->addWidget(assister, 1);
     split->addWidget(area);
-    split->addWidget(assister);
+    split->addWidget(side);
     split->setStretchFactor(0, 4);
     split->setStretchFactor(1, 1);
     split->setSizes({760, 220});
@@ -132,37 +149,36 @@ void ComposerWindow::buildToolbar()
     struct Button {
         const char* key;
         const char* theme;
-        const char* glyph;
     };
     static const Button buttons[] = {
-        {"New", "document-new", "N"},
-        {"Open", "document-open", "O"},
-        {"Save", "document-save", "S"},
-        {"Forward", "go-next", ">"},
-        {"Copy", "edit-copy", "C"},
-        {"Cut", "edit-cut", "X"},
-        {"Paste", "edit-paste", "P"},
-        {"Delete", "edit-delete", "D"},
-        {"Undo", "edit-undo", "U"},
-        {"Redo", "edit-redo", "R"},
-        {"Bold", "format-text-bold", "B"},
-        {"Italic", "format-text-italic", "I"},
-        {"Underline", "format-text-underline", "U"},
-        {"Align Left", "format-justify-left", "L"},
-        {"Center", "format-justify-center", "C"},
-        {"Align Right", "format-justify-right", "R"},
-        {"Justify", "format-justify-fill", "J"},
-        {"Find", "edit-find", "F"},
+        {"New", "document-new"},
+        {"Open", "document-open"},
+        {"Save", "document-save"},
+        {"Forward", "go-next"},
+        {"Copy", "edit-copy"},
+        {"Cut", "edit-cut"},
+        {"Paste", "edit-paste"},
+        {"Delete", "edit-delete"},
+        {"Undo", "edit-undo"},
+        {"Redo", "edit-redo"},
+        {"Bold", "format-text-bold"},
+        {"Italic", "format-text-italic"},
+        {"Underline", "format-text-underline"},
+        {"Align Left", "format-justify-left"},
+        {"Center", "format-justify-center"},
+        {"Align Right", "format-justify-right"},
+        {"Justify", "format-justify-fill"},
+        {"Find", "edit-find"},
     };
     for (const Button& b : buttons) {
         const QString key = QString::fromUtf8(b.key);
-        QAction* a = Toolbar1->addAction(
-            buttonIcon(QString::fromUtf8(b.theme), QString::fromUtf8(b.glyph)), key);
+        QAction* a = Toolbar1->addAction(buttonIcon(QString::fromUtf8(b.theme), {}), key);
         a->setObjectName(key);
         a->setToolTip(key == QLatin1String("Forward")
                           ? QStringLiteral("Preview this page in Browser - Requires Save")
                           : key);
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        connect(a, &QAction::triggered, this,
+                [this, key] { runCommand([this, key] { Toolbar1_ButtonClick(key); }); });
     }
 }
 
@@ -181,9 +197,9 @@ void ComposerWindow::buildMenus()
     const auto own = [this](auto handler) { return [this, handler] { (this->*handler)(); }; };
     std::vector<Entry> entries = {
         {"mnuFile", "new", "&New", "Ctrl+N", own(&ComposerWindow::new_Click)},
-        {"mnuFile", "open", "&Open", "", own(&ComposerWindow::open_Click)},
+        {"mnuFile", "open", "&Open", "Ctrl+O", own(&ComposerWindow::open_Click)},
         {"mnuFile", "mnuopenurl", "Open &URL", "", own(&ComposerWindow::mnuopenurl_Click)},
-        {"mnuFile", "save", "&Save", "", [this] { save_Click(); }},
+        {"mnuFile", "save", "&Save", "Ctrl+S", [this] { save_Click(); }},
         {"mnuFile", "saveas", "Save As", "", [this] { saveas_Click(); }},
         {"mnuFile", "mnupreview", "Preview", "F5", own(&ComposerWindow::mnupreview_Click)},
         {"mnuFile", "mnuhtml", "HTML Source Code", "Ctrl+E", own(&ComposerWindow::mnuhtml_Click)},
@@ -281,13 +297,65 @@ void ComposerWindow::buildMenus()
         a->setCheckable(e.checkable);
         if (*e.key)
             a->setShortcut(QKeySequence(QString::fromUtf8(e.key)));
-        connect(a, &QAction::triggered, this, [run = std::move(e.run)] { run(); });
+        connect(a, &QAction::triggered, this, [this, run = std::move(e.run)] { runCommand(run); });
         m_actions.insert(a->objectName(), a);
     }
     // Redo also on the other usual key.
     m_actions.value(QStringLiteral("mnuRedo"))
         ->setShortcuts(
             {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    QList<QKeySequence> keys;
+    for (QAction* a : std::as_const(m_actions))
+        keys += a->shortcuts();
+    area->setWindowKeys(keys);
+    assister->setWindowKeys(keys);
+}
+
+void ComposerWindow::runCommand(const std::function<void()>& command)
+{
+    const auto shownWindows = [this] {
+        QList<QWidget*> shown;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            const Qt::WindowType type = w->windowType();
+            if (w != this && w->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+                shown += w;
+        }
+        return shown;
+    };
+    const QList<QWidget*> before = shownWindows();
+    m_acted = area;
+    command();
+    if (!isVisible())
+        return;
+    for (QWidget* w : shownWindows()) {
+        if (!before.contains(w))
+            return;
+    }
+    backTo(m_acted);
+}
+
+void ComposerWindow::backToPage()
+{
+    backTo(area);
+}
+
+void ComposerWindow::backTo(EditControl* control)
+{
+    if (!isVisible())
+        return;
+    activateWindow();
+    control->takeFocus();
+}
+
+EditControl* ComposerWindow::editing() const
+{
+    const QWidget* f = focusWidget();
+    return f && (f == assister || assister->isAncestorOf(f)) ? assister : area;
+}
+
+void ComposerWindow::watchDialog(QWidget* dialog)
+{
+    dialog->installEventFilter(this);
 }
 
 void ComposerWindow::setCaption(const QString& caption)
@@ -300,39 +368,67 @@ SourceWindow* ComposerWindow::existingSource() const
     return links.sourceWindow ? links.sourceWindow(false) : nullptr;
 }
 
-void ComposerWindow::fileError(const QString& what, const QString& path, const QString& reason)
+void ComposerWindow::showCaptions(const QString& path)
 {
-    platform().message(
-        QStringLiteral("Could not %1 \"%2\": %3").arg(what, QDir::toNativeSeparators(path), reason),
-        MsgIcon::Critical, kAssistantTitle);
+    setCaption(kComposerCaption + path);
+    if (SourceWindow* w = existingSource())
+        w->setCaption(QStringLiteral("Orvel HTML: ") + path);
 }
 
 // File commands ---------------------------------------------------------------------------------
 
+bool ComposerWindow::mayDiscardEdits()
+{
+    return !area->isEdited() ||
+           platform().ask(QStringLiteral("Assistant: Orvel - Reminder to save"),
+                          QStringLiteral("File not saved. Proceed?"),
+                          MsgAnswer::No) == MsgAnswer::Yes;
+}
+
 void ComposerWindow::new_Click()
 {
+    if (!mayDiscardEdits())
+        return;
     area->newDocument();
-    saveme->setText(QString());
+    m_page->startNew();
+    m_relabel = false;
     setCaption(kNewCaption);
 }
 
 void ComposerWindow::open_Click()
 {
+    if (!mayDiscardEdits())
+        return;
     CommonDialog1.defaultExt = QStringLiteral("html");
     if (!CommonDialog1.showOpen()) {
         platform().message(kNoFileChosen, MsgIcon::Information, kAssistantTitle);
         return;
     }
-    const QString path = CommonDialog1.fileName;
-    const EditResult r = area->loadDocument(path);
-    if (!r.ok) {
-        fileError(QStringLiteral("open"), path, r.error);
-        return;
+    openPage(CommonDialog1.fileName);
+}
+
+bool ComposerWindow::openPage(const QString& path, OpenedBy by)
+{
+    std::optional<PageRead> read = m_page->read(path);
+    if (!read)
+        return false;
+    // The engine would show a program or an image as something, and a save would then write
+    // that over the file.
+    if (read->format.readOnly) {
+        platform().message(quotedPath(path) +
+                               QStringLiteral(" does not look like a web page: it holds NUL or "
+                                              "control bytes. The Composer opens text pages only; "
+                                              "the page and its file stay as they were."),
+                           MsgIcon::Exclamation, kAssistantTitle);
+        return false;
     }
-    saveme->setText(path);
-    setCaption(kComposerCaption + path);
-    if (SourceWindow* w = existingSource())
-        w->setCaption(QStringLiteral("Orvel HTML: ") + path);
+    area->showPage(read->text, path);
+    m_page->adopt(path, *read);
+    m_relabel = false;
+    showCaptions(path);
+    if (by == OpenedBy::User)
+        Page::reportEncoding(path, *read);
+    return true;
 }
 
 void ComposerWindow::mnuopenurl_Click()
@@ -344,17 +440,62 @@ void ComposerWindow::mnuopenurl_Click()
                            QStringLiteral("Orvel"));
         return;
     }
+    if (!mayDiscardEdits())
+        return;
     area->loadUrl(url);
+    // Another document now: a Save must not write it over the page's file.
+    m_page->startNew();
+    m_relabel = false;
+    setCaption(kNewCaption);
+}
+
+bool ComposerWindow::writePage(const QString& path)
+{
+    const bool edited = area->isEdited();
+    // An unchanged page whose file still holds it has nothing to write.
+    if (!edited && path == m_page->path() && m_page->disk().known &&
+        diskChange(path, m_page->disk()) == DiskChange::Same) {
+        m_page->setModified(false);
+        return true;
+    }
+    Page::SaveRequest request;
+    request.changeEncoding = [this](Encoding e) {
+        PageFormat f = m_page->format();
+        f.bom = isUtf16(e) || (e == Encoding::Utf8 && f.bom);
+        f.encoding = e;
+        f.strayByte.reset();
+        m_page->setFormat(f);
+        m_relabel = true;
+    };
+    const LineEnd style = m_page->format().ends.style;
+    const QString text = area->pageText(style);
+    if (text.isEmpty()) {
+        platform().message(QStringLiteral("The editor did not hand over the page; nothing was "
+                                          "saved."),
+                           MsgIcon::Critical, kAssistantTitle);
+        return false;
+    }
+    QString written;
+    const Page::Saved saved = m_page->save(
+        path,
+        [&] {
+            written = m_relabel ? relabelCharset(text, m_page->format().encoding) : text;
+            // Each line keeps the end it has in the text.
+            return PageText{written, scanLineEnds(written, style)};
+        },
+        request);
+    if (saved != Page::Saved::Done)
+        return false;
+    area->markSaved(written);
+    m_page->setModified(false);
+    return true;
 }
 
 bool ComposerWindow::save_Click()
 {
-    if (saveme->text().isEmpty())
+    if (!m_page->hasFile())
         return saveas_Click();
-    const EditResult r = area->saveDocument(saveme->text());
-    if (!r.ok)
-        fileError(QStringLiteral("save"), saveme->text(), r.error);
-    return r.ok;
+    return writePage(m_page->path());
 }
 
 bool ComposerWindow::saveas_Click()
@@ -365,28 +506,22 @@ bool ComposerWindow::saveas_Click()
         return false;
     }
     const QString path = CommonDialog1.fileName;
-    const EditResult r = area->saveDocument(path);
-    if (!r.ok) {
-        fileError(QStringLiteral("save"), path, r.error);
+    if (!writePage(path))
         return false;
-    }
-    saveme->setText(path);
-    setCaption(kComposerCaption + path);
-    if (SourceWindow* w = existingSource())
-        w->setCaption(QStringLiteral("Orvel HTML: ") + path);
+    showCaptions(path);
     return true;
 }
 
 void ComposerWindow::mnupreview_Click()
 {
-    if (saveme->text().isEmpty()) {
+    if (!m_page->hasFile()) {
         platform().message(QStringLiteral("Please save file first"), MsgIcon::Exclamation,
                            kAssistantTitle);
         area->setFocus();
         return;
     }
     if (links.showPreview)
-        links.showPreview(saveme->text());
+        links.showPreview(m_page->path());
 }
 
 void ComposerWindow::exit_Click()
@@ -401,102 +536,37 @@ void ComposerWindow::closeEvent(QCloseEvent* e)
     if (platform().ask(kAssistantTitle,
                        QStringLiteral("If you haven't saved your file, please save it now before "
                                       "closing. Would you still like to exit?"),
-                       MsgAnswer::No) == MsgAnswer::Yes &&
-        links.endProgram)
+                       MsgAnswer::No) != MsgAnswer::Yes) {
+        backToPage();
+        return;
+    }
+    if (links.endProgram)
         links.endProgram();
 }
 
 bool ComposerWindow::eventFilter(QObject* watched, QEvent* e)
 {
+    // One of the Composer's dialogs closed: the keys go to the page again, once the toolkit has
+    // let go of the closed window.
+    if (e->type() == QEvent::Hide && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow())
+        QTimer::singleShot(0, this, &ComposerWindow::backToPage);
     if (watched == linktohtml) {
-        if (e->type() == QEvent::Enter)
-            linktohtml->setStyleSheet(QStringLiteral("color: #FF0000; font-weight: bold"));
-        else if (e->type() == QEvent::Leave)
-            linktohtml->setStyleSheet(QStringLiteral("color: #0000C0; font-weight: bold"));
+        if (e->type() == QEvent::Enter || e->type() == QEvent::Leave) {
+            const bool over = e->type() == QEvent::Enter;
+            linktohtml->setForegroundRole(over ? QPalette::LinkVisited : QPalette::Link);
+            QFont f = linktohtml->font();
+            f.setUnderline(over);
+            linktohtml->setFont(f);
+        }
     }
     return QMainWindow::eventFilter(watched, e);
 }
 
-namespace {
-
-// The old generator line, where the page has one, names this program instead.
-bool replaceGenerator(TextModel& text)
-{
-    const int at = findForward(text, ComposerWindow::kGeneratorOld, 0, Qt::CaseSensitive);
-    if (at < 0)
-        return false;
-    text.setSelStart(at);
-    text.setSelLength(int(ComposerWindow::kGeneratorOld.size()));
-    text.setSelText(ComposerWindow::kGeneratorNew);
-    text.setSelStart(0);
-    return true;
-}
-
-} // namespace
-
-// The switches ----------------------------------------------------------------------------------
-
 void ComposerWindow::mnuhtml_Click()
 {
-    if (saveme->text().isEmpty()) {
-        platform().message(QStringLiteral("File not saved. Please save, and then proceed."),
-                           MsgIcon::Exclamation,
-                           QStringLiteral("Composer to HTML mode requires atleast one save"));
-        area->setFocus();
-        return;
-    }
-    if (firstSwitch) {
-        platform().message(QStringLiteral("Transition from composer to HTML mode or vice versa "
-                                          "will automatically save your page"));
-        firstSwitch = false;
-    }
-    // A page that could not be written or read back stays here rather than reaching the source
-    // window half-read.
-    if (!save_Click())
-        return;
-    const QString path = saveme->text();
-    SourceWindow* w = links.sourceWindow ? links.sourceWindow(true) : nullptr;
-    if (!w)
-        return;
-    // The source window reads the file as File > Open does: its encoding and line ends are kept
-    // for the way back.
-    w->show();
-    if (!w->openPage(path)) {
-        w->hide();
-        return;
-    }
-    // The old generator line is replaced without an undo step; the way back then writes it.
-    m_generatorReplaced = replaceGenerator(*w->Text1);
-    w->Text1->document()->clearUndoRedoStacks();
-    w->setModified(false);
-    w->setCaption(kComposerCaption + path);
-    area->setFocus();
-    hide();
-    w->activateWindow();
-    w->Text1->setFocus();
-}
-
-void ComposerWindow::mnucomposer_Click()
-{
-    SourceWindow* w = existingSource();
-    const QString path = saveme->text();
-    if (w && !path.isEmpty()) {
-        // A page the source window did not change is on disk already, byte for byte; a changed
-        // one is saved as File > Save saves it, in its own encoding and line ends.
-        if ((w->isModified() || m_generatorReplaced || !QFile::exists(path)) && !w->savePage())
-            return;
-        m_generatorReplaced = false;
-    }
-    if (w)
-        w->hide();
-    show();
-    activateWindow();
-    if (!path.isEmpty()) {
-        const EditResult r = area->loadDocument(path);
-        if (!r.ok)
-            fileError(QStringLiteral("open"), path, r.error);
-    }
-    area->setFocus();
+    if (links.toSource)
+        links.toSource();
 }
 
 // Editing commands ------------------------------------------------------------------------------
@@ -535,8 +605,9 @@ void ComposerWindow::Toolbar1_ButtonClick(const QString& key)
 
 void ComposerWindow::exec(int command)
 {
-    area->setFocus();
-    area->execCommand(command);
+    m_acted = editing();
+    m_acted->setFocus();
+    m_acted->execCommand(command);
 }
 
 void ComposerWindow::tableExec(int command)
@@ -562,25 +633,28 @@ void ComposerWindow::Combo3_Change(const QString& text)
 {
     if (text.isEmpty() || text == composer::kSpclChar) {
         platform().message(QStringLiteral("Choose a valid special character from the list"));
-        area->setFocus();
+        backToPage();
         return;
     }
-    area->setFocus();
+    backToPage();
     // Typed into the page as the character itself, whatever keys it would take to type it.
     area->typeText(text);
 }
 
 void ComposerWindow::mnuinsertfragment_Click()
 {
-    const QString fragment = assister->bodyHtml().trimmed();
-    if (fragment.isEmpty()) {
+    // Browse Mode shows the page read-only.
+    if (area->browseMode())
+        return;
+    // An empty side control still holds a blank paragraph.
+    if (assister->isBlank()) {
         platform().message(QStringLiteral("There is no fragment to insert. Build one first from "
                                           "the Format, Insert, Table or Extras menu."),
                            MsgIcon::Information, kAssistantTitle);
         return;
     }
     area->setFocus();
-    area->insertHtml(fragment);
+    area->insertHtml(assister->bodyHtml().trimmed());
 }
 
 // Fragments -------------------------------------------------------------------------------------
@@ -589,7 +663,9 @@ void ComposerWindow::showFragment(const QString& markup)
 {
     const EditResult r = assister->loadFragment(markup);
     if (!r.ok)
-        fileError(QStringLiteral("show the fragment through"), QDir::tempPath(), r.error);
+        platform().message(QStringLiteral("Could not show the fragment through %1: %2")
+                               .arg(quotedPath(QDir::tempPath()), r.error),
+                           MsgIcon::Critical, kAssistantTitle);
 }
 
 void ComposerWindow::textFragment(int index)
@@ -661,22 +737,29 @@ void ComposerWindow::mnuHighlight_Click()
 
 void ComposerWindow::mnuinserttable_Click()
 {
-    dialogFor<ComposerTableDialog>(dialogTarget())->show();
+    auto* d = dialogFor<ComposerTableDialog>(dialogTarget());
+    watchDialog(d);
+    d->show();
 }
 
 void ComposerWindow::mnuhr_Click()
 {
-    dialogFor<ComposerRuleDialog>(dialogTarget())->show();
+    auto* d = dialogFor<ComposerRuleDialog>(dialogTarget());
+    watchDialog(d);
+    d->show();
 }
 
 void ComposerWindow::mnuheading_Click()
 {
-    dialogFor<ComposerHeadDialog>(dialogTarget())->show();
+    auto* d = dialogFor<ComposerHeadDialog>(dialogTarget());
+    watchDialog(d);
+    d->show();
 }
 
 void ComposerWindow::mnudropdown_Click()
 {
     auto* d = dialogFor<ComposerListBoxDialog>(dialogTarget());
+    watchDialog(d);
     d->show();
     d->presetDropDown();
 }
@@ -684,6 +767,7 @@ void ComposerWindow::mnudropdown_Click()
 void ComposerWindow::mnulistbox_Click()
 {
     auto* d = dialogFor<ComposerListBoxDialog>(dialogTarget());
+    watchDialog(d);
     d->presetListBox();
     d->show();
 }

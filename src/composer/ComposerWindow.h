@@ -2,6 +2,7 @@
 
 #include "composer/ComposerDialogs.h"
 #include "editor/SourceState.h"
+#include "page/Page.h"
 #include "platform/CommonDialog.h"
 
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QMenu;
 class QToolBar;
 class QToolButton;
@@ -23,6 +25,8 @@ class SourceWindow;
 struct ComposerLinks {
     // The source window; with `create` it is made on first use, without it null until then.
     std::function<SourceWindow*(bool create)> sourceWindow;
+    // The HTML command: the page, saved, into the source window.
+    std::function<void()> toSource;
     std::function<void(const QString& path)> showPreview;
     std::function<void()> showHelp;
     std::function<void()> showAbout;
@@ -32,16 +36,19 @@ struct ComposerLinks {
 
 // The Composer `Editor`: the page rendered and editable in `area`, the fragments it builds shown
 // in `assister`, from which they are dragged (or, from the keyboard, inserted) into the page. The
-// page lives in the file whose path `saveme` holds; the two mode switches pass it through that
-// file to the source window and back.
+// page and its file are the one page the source window shows too (`saveme` shows its path); the
+// page is read and written through it, in the file's own encoding and line ends.
 class ComposerWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit ComposerWindow(QWidget* parent = nullptr);
+    // Shows `page` (shared with the source window); without one the window has a page of its own.
+    explicit ComposerWindow(Page* page = nullptr, QWidget* parent = nullptr);
     ~ComposerWindow() override;
 
     EditControl* area = nullptr;
     EditControl* assister = nullptr;
+    // The line above `assister` that says what it is for.
+    QLabel* assisterCaption = nullptr;
     QToolBar* Toolbar1 = nullptr;
     ClickLabel* linktohtml = nullptr;
     QComboBox* Combo3 = nullptr;
@@ -58,6 +65,8 @@ public:
     // Where the Composer's dialogs write: the Composer itself and the fragment hand-over.
     DialogTarget dialogTarget() { return {this, &m_sink}; }
 
+    Page& page() const { return *m_page; }
+
     // File commands; Save and Save As tell whether the page is on disk now.
     void new_Click();
     void open_Click();
@@ -66,12 +75,18 @@ public:
     bool saveas_Click();
     void mnupreview_Click();
     void exit_Click();
-    // The two switches: to the source window, and back from it (its Composer command and close
-    // box).
+    // File > Open once the path is chosen, or the page handed back from the source window: reads
+    // the file through the page and shows it. False (and the page and its path as they were) when
+    // it cannot be read or is not a text page.
+    bool openPage(const QString& path, OpenedBy by = OpenedBy::User);
+    // Edits not saved may be thrown away: there are none, or the user says so.
+    bool mayDiscardEdits();
+    // The HTML command (the switch to the source window).
     void mnuhtml_Click();
-    void mnucomposer_Click();
 
     void Toolbar1_ButtonClick(const QString& key);
+    // Runs an editing command on the control the user is in (the side control while it has the
+    // focus, else the page).
     void exec(int command);
     void tableExec(int command);
     void mnudetails_Click();
@@ -92,9 +107,6 @@ public:
     void mnudropdown_Click();
     void mnulistbox_Click();
 
-    static const QString kGeneratorOld;
-    static const QString kGeneratorNew;
-
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -103,17 +115,28 @@ private:
     void buildControls();
     void buildMenus();
     void buildToolbar();
+    // Runs a command of the menus, toolbar or pictures; afterwards the keys go to the page again,
+    // whatever box the command showed, unless it opened a window of its own.
+    void runCommand(const std::function<void()>& command);
+    // Gives the page the keyboard focus in an active window.
+    void backToPage();
+    void backTo(EditControl* control);
+    EditControl* editing() const;
+    void watchDialog(QWidget* dialog);
     SourceWindow* existingSource() const;
-    void fileError(const QString& what, const QString& path, const QString& reason);
+    bool writePage(const QString& path);
+    void showCaptions(const QString& path);
     bool invalidName(const QString& name);
 
     FragmentSink m_sink;
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;
-    // The text handed to the source window and whether it is the file's text unchanged: a page
-    // that comes back as it went is not written again.
-    // The source window's page had the old generator line replaced: the way back writes it.
-    bool m_generatorReplaced = false;
+    // The control the running command acted on, which gets the focus back after it.
+    EditControl* m_acted = nullptr;
+    Page* m_page = nullptr;
+    // The page is being saved in another encoding than its declaration names: each save brings
+    // the declaration along, until the page is read again.
+    bool m_relabel = false;
 };
 
 } // namespace orvel

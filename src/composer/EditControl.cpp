@@ -4,13 +4,18 @@
 #include "markup/LineEnds.h"
 #include "platform/Platform.h"
 
+#include <QApplication>
+#include <QBuffer>
+#include <QChildEvent>
+#include <QCursor>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
+#include <QKeyEvent>
+#include <QMimeDatabase>
 #include <QTemporaryFile>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -18,14 +23,28 @@
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
 #include <atomic>
 
 namespace orvel {
 
 namespace {
 
-const QString kBlankPage =
-    QStringLiteral("<html><head><title></title></head><body><p><br></p></body></html>");
+const QByteArray kPageScheme = QByteArrayLiteral("orvel-page");
+
+// The address a page is shown under: its own path under the page scheme, so that the addresses
+// it names relative to itself reach the files beside it.
+QUrl pageUrl(const QString& path)
+{
+    QUrl url;
+    url.setScheme(QString::fromLatin1(kPageScheme));
+    url.setPath(
+        QFileInfo(path.isEmpty() ? QDir::home().filePath(QStringLiteral("untitled.html")) : path)
+            .absoluteFilePath());
+    return url;
+}
 
 // A script argument: the text as a quoted script string.
 QString quoted(const QString& s)
@@ -59,18 +78,57 @@ public:
 
 } // namespace
 
+// Serves the page shown from the text it was given, and the files it names beside it.
+class EditControl::PageServer : public QWebEngineUrlSchemeHandler {
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+    QUrl pageUrl;
+    QByteArray pageBytes;
+
+    void requestStarted(QWebEngineUrlRequestJob* job) override
+    {
+        const QUrl url = job->requestUrl().adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment);
+        if (url == pageUrl) {
+            auto* buffer = new QBuffer(job);
+            buffer->setData(pageBytes);
+            job->reply(QByteArrayLiteral("text/html"), buffer);
+            return;
+        }
+        auto* file = new QFile(url.path(), job);
+        if (QFileInfo(*file).isDir() || !file->open(QIODevice::ReadOnly)) {
+            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+        job->reply(QMimeDatabase().mimeTypeForFile(url.path()).name().toUtf8(), file);
+    }
+};
+
 class EditControl::Page : public QWebEnginePage {
 public:
     Page(QWebEngineProfile* profile, QObject* parent) : QWebEnginePage(profile, parent) {}
     LocalOnly* interceptor = nullptr;
+    // The control's own load about to start; any other navigation of the page is refused.
+    bool ownLoadPending = false;
+    bool remoteLoad = false;
+    bool loading = false;
 
 protected:
-    // A click on a link or a form button would replace the page being edited.
+    // Only the control replaces the page it edits: a refresh or a redirect the page asks for would
+    // put another document (or the same file, with the typing lost) where the user's page was,
+    // and a click on a link or a form button would leave it. Frames show what they name, but do
+    // not follow links either.
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override
     {
         if (type == NavigationTypeLinkClicked || type == NavigationTypeFormSubmitted)
             return false;
-        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+        if (!isMainFrame)
+            return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+        if (ownLoadPending) {
+            ownLoadPending = false;
+            return true;
+        }
+        // A server's redirect while an address the user gave is being opened.
+        return remoteLoad && loading && type == NavigationTypeRedirect;
     }
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
                                   const QString&) override
@@ -84,6 +142,8 @@ EditControl::EditControl(QWidget* parent) : QWebEngineView(parent)
     m_profile->setHttpCacheType(QWebEngineProfile::NoCache);
     auto* interceptor = new LocalOnly(m_profile);
     m_profile->setUrlRequestInterceptor(interceptor);
+    m_server = new PageServer(m_profile);
+    m_profile->installUrlSchemeHandler(kPageScheme, m_server);
     m_page = new Page(m_profile, this);
     m_page->interceptor = interceptor;
     QWebEngineSettings* s = m_page->settings();
@@ -95,6 +155,8 @@ EditControl::EditControl(QWidget* parent) : QWebEngineView(parent)
     s->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
     s->setDefaultTextEncoding(QStringLiteral("utf-8"));
     setPage(m_page);
+    if (QWidget* proxy = focusProxy())
+        proxy->installEventFilter(this);
     connect(m_page, &QWebEnginePage::loadFinished, this, &EditControl::afterLoad);
     newDocument();
 }
@@ -106,19 +168,56 @@ EditControl::~EditControl()
     delete m_page;
 }
 
+const QString EditControl::kNewPage =
+    QStringLiteral("<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
+                   "<title></title>\r\n</head>\r\n<body>\r\n<p><br></p>\r\n</body>\r\n"
+                   "</html>\r\n");
+
+void EditControl::registerPageScheme()
+{
+    QWebEngineUrlScheme scheme(kPageScheme);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed |
+                    QWebEngineUrlScheme::CorsEnabled);
+    QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+void EditControl::loadOwn(const QUrl& url, bool remote)
+{
+    m_loading = true;
+    m_refocus = holdsFocus();
+    m_page->loading = true;
+    m_page->remoteLoad = remote;
+    m_page->ownLoadPending = true;
+    m_page->interceptor->allowRemote = remote;
+    m_page->load(url);
+}
+
+void EditControl::showPage(const QString& text, const QString& path)
+{
+    resetSplice();
+    m_original = text;
+    m_hasOriginal = true;
+    // A byte order mark outranks any charset the page declares: the engine reads these bytes as
+    // the UTF-8 they are, whatever the file was written in.
+    m_server->pageUrl = pageUrl(path);
+    m_server->pageBytes = QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+    loadOwn(m_server->pageUrl, false);
+}
+
+void EditControl::newDocument()
+{
+    showPage(kNewPage, QString());
+}
+
 EditResult EditControl::loadDocument(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {false, file.errorString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {false, file.errorString()};
-    m_pristine = bytes;
-    m_hasPristine = true;
-    m_loading = true;
-    m_page->interceptor->allowRemote = false;
-    m_page->load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    resetSplice();
+    m_hasOriginal = false;
+    loadOwn(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()), false);
     return {true, {}};
 }
 
@@ -148,75 +247,224 @@ QString EditControl::pendingFragmentPath() const
 
 void EditControl::loadUrl(const QString& address)
 {
-    m_hasPristine = false;
-    m_loading = true;
-    m_page->interceptor->allowRemote = true;
-    m_page->load(QUrl::fromUserInput(address));
+    resetSplice();
+    m_original.clear();
+    m_hasOriginal = false;
+    loadOwn(QUrl::fromUserInput(address), true);
 }
 
-void EditControl::newDocument()
+bool EditControl::holdsFocus() const
 {
-    m_hasPristine = false;
-    m_loading = true;
-    m_page->interceptor->allowRemote = false;
-    m_page->setHtml(kBlankPage, QUrl(QStringLiteral("about:blank")));
+    // The window's own focus widget: the page keeps its claim while another window is active.
+    const QWidget* f = window()->focusWidget();
+    return f && (f == this || isAncestorOf(f));
 }
 
 void EditControl::afterLoad(bool ok)
 {
+    // A navigation of the page's own that was refused ends without replacing anything: the page
+    // and what it knows of its edits stay.
+    if (!m_loading)
+        return;
     m_loading = false;
+    m_page->loading = false;
     m_fragment.reset();
+    // The engine now and then drops the first script sent to a page it has just shown, and the
+    // window would wait for its answer; a question that may be asked twice finds out when the
+    // page listens.
+    int tries = 1;
+    while (tries < 80 && !evaluate(QStringLiteral("true"), 250).toBool())
+        ++tries;
     applyModes();
     call(QStringLiteral("mark"));
+    // The engine shows the new page in a widget of its own, and the focus went with the old one;
+    // unless the user has gone on elsewhere, it comes back.
+    if (m_refocus && (!window()->focusWidget() || holdsFocus()))
+        setFocus(Qt::OtherFocusReason);
+    m_refocus = false;
+    call(QStringLiteral("caret"), QStringLiteral("true"));
+    m_markedIsRead = true;
+    if (m_hasOriginal)
+        prepareFromHelpers();
     emit loaded(ok);
 }
 
-EditResult EditControl::saveDocument(const QString& path)
+bool EditControl::event(QEvent* e)
 {
-    QByteArray bytes;
-    if (m_hasPristine && (m_loading || !isEdited())) {
-        bytes = m_pristine;
-    } else {
-        const QString html = documentHtml();
-        if (html.isEmpty())
-            return {false, tr("the editor did not hand over the page")};
-        // The browser hands back the line ends it was given and joins its own parts with CR LF;
-        // the page is written with one style, the one its file had (CR LF for a new page).
-        const LineEnd style =
-            m_hasPristine ? scanLineEnds(QString::fromUtf8(m_pristine)).style : LineEnd::CrLf;
-        const QString end = style == LineEnd::Lf   ? QStringLiteral("\n")
-                            : style == LineEnd::Cr ? QStringLiteral("\r")
-                                                   : QStringLiteral("\r\n");
-        QString out;
-        out.reserve(html.size() + html.size() / 16 + 2);
-        for (qsizetype i = 0; i < html.size(); ++i) {
-            if (!isLineBreak(html[i].unicode())) {
-                out += html[i];
-                continue;
+    // The engine's widget, where the keys arrive, is made anew now and then.
+    if (e->type() == QEvent::ChildAdded)
+        static_cast<QChildEvent*>(e)->child()->installEventFilter(this);
+    return QWebEngineView::event(e);
+}
+
+bool EditControl::eventFilter(QObject* watched, QEvent* e)
+{
+    // A drag from here ends with the button's release here, wherever it was dropped; what was
+    // dropped into another control is worked on there, and the keys follow it. (The engine takes
+    // the drop itself without a drop event to the target.)
+    if (e->type() == QEvent::DragEnter) {
+        m_dragging = true;
+    } else if (e->type() == QEvent::MouseButtonRelease && m_dragging) {
+        m_dragging = false;
+        for (QWidget* w = QApplication::widgetAt(QCursor::pos()); w; w = w->parentWidget()) {
+            if (auto* target = qobject_cast<EditControl*>(w)) {
+                if (target != this)
+                    target->takeFocus();
+                break;
             }
-            if (html[i] == u'\r' && i + 1 < html.size() && html[i + 1] == u'\n')
-                ++i;
-            out += end;
         }
-        bytes = (out + end).toUtf8();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
+    // Left unaccepted, the key goes on to the window's shortcuts and never reaches the engine.
+    if (e->type() == QEvent::ShortcutOverride &&
+        m_windowKeys.contains(QKeySequence(static_cast<QKeyEvent*>(e)->keyCombination())))
+        return true;
+    return QWebEngineView::eventFilter(watched, e);
+}
+
+void EditControl::takeFocus()
+{
+    setFocus(Qt::OtherFocusReason);
+    if (m_loading)
+        m_refocus = true;
+    else
+        call(QStringLiteral("caret"));
+}
+
+QString EditControl::pageText(LineEnd style)
+{
+    m_spliceStats = {};
+    if (m_hasOriginal && (m_loading || !isEdited()))
+        return m_original;
+    if (m_hasOriginal) {
+        const QString spliced = editedText();
+        if (!spliced.isNull())
+            return spliced;
     }
-    // What is on disk now is the page as it stands.
-    m_pristine = bytes;
-    m_hasPristine = true;
+    const QString html = documentHtml();
+    if (html.isEmpty())
+        return {};
+    // The engine hands back LF where the file had CR LF, and joins its own parts with CR LF: the
+    // page is written with one style, the one its file had.
+    const QString end = style == LineEnd::Lf   ? QStringLiteral("\n")
+                        : style == LineEnd::Cr ? QStringLiteral("\r")
+                                               : QStringLiteral("\r\n");
+    QString out;
+    out.reserve(html.size() + html.size() / 16 + 2);
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        if (!isLineBreak(html[i].unicode())) {
+            out += html[i];
+            continue;
+        }
+        if (html[i] == u'\r' && i + 1 < html.size() && html[i + 1] == u'\n')
+            ++i;
+        out += end;
+    }
+    return out + end;
+}
+
+// The page's text is now `text`. Where the document has not changed since the splice that made
+// it, the tree spliced is what the browser would read from it; else the helpers keep the tree
+// anew. Both are read for the next splice while the user goes on.
+void EditControl::markSaved(const QString& text)
+{
+    if (m_preparing.valid())
+        m_preparing.wait();
+    m_preparing = {};
+    ++m_generation;
+    m_original = text;
+    m_hasOriginal = true;
+    QString marked;
     if (!m_loading)
-        call(QStringLiteral("mark"));
-    return {true, {}};
+        marked = call(QStringLiteral("mark"), m_lastEdited ? QStringLiteral("false") : QString());
+    if (marked == u"saved") {
+        prepareSplice(QString()); // takes the tree, and the one it stands on
+        m_prepared = {};
+        return;
+    }
+    m_lastEdited.reset();
+    m_prepared = {};
+    // A document changed since the text saved is not the browser's reading of that text.
+    m_markedIsRead = marked != u"changed";
+    if (!m_loading)
+        prepareFromHelpers();
+}
+
+void EditControl::resetSplice()
+{
+    if (m_preparing.valid())
+        m_preparing.wait();
+    m_preparing = {};
+    m_lastEdited.reset();
+    m_prepared = {};
+    ++m_generation;
+}
+
+// The page's text read for the splice, and the document's tree: read from `json` after a load;
+// after a save, the tree saved (whose unchanged parts stand for those of `savedFrom`). Where that
+// tree is the browser's reading of the text (`read`), the splice leaves alone what the two
+// readings differ in.
+EditControl::Prepared
+EditControl::readForSplice(QString text, QString json, bool read, std::unique_ptr<PageNode> saved,
+                           [[maybe_unused]] std::shared_ptr<const PageNode> savedFrom)
+{
+    Prepared p;
+    p.source = std::make_unique<PageSource>(std::move(text));
+    auto marked = std::make_shared<PageNode>();
+    if (saved)
+        *marked = materialized(*saved);
+    else if (json.isEmpty() || !readPageTree(json, *marked))
+        return p;
+    if (read)
+        p.source->setLoaded(*marked);
+    p.elements = markElements(*marked);
+    p.marked = std::move(marked);
+    return p;
+}
+
+void EditControl::prepareSplice(const QString& loadedJson)
+{
+    m_preparing = std::async(std::launch::async, readForSplice, m_original, loadedJson,
+                             m_markedIsRead, std::move(m_lastEdited), m_prepared.marked);
+}
+
+void EditControl::prepareFromHelpers()
+{
+    const int generation = m_generation;
+    m_page->runJavaScript(
+        kEditHelpers + kTreeHelpers + QStringLiteral("orvel.loadedTree"),
+        QWebEngineScript::ApplicationWorld, [this, generation](const QVariant& v) {
+            if (generation == m_generation && !m_prepared.source && !m_preparing.valid())
+                prepareSplice(v.toString());
+        });
+}
+
+QString EditControl::editedText()
+{
+    if (!m_prepared.source) {
+        if (!m_preparing.valid())
+            prepareSplice(evaluate(QStringLiteral("orvel.loadedTree")).toString());
+        m_prepared = m_preparing.get();
+    }
+    auto edited = std::make_unique<PageNode>();
+    // Only what changed since the page was marked comes over; the rest is the marked tree's.
+    if (!readPageTree(call(QStringLiteral("tree")), *edited, &m_prepared.elements) &&
+        !readPageTree(call(QStringLiteral("tree"), QStringLiteral("true")), *edited)) {
+        m_spliceStats.fallbacks = 1;
+        m_spliceStats.reasons << QStringLiteral("page: the editor handed over no tree");
+        return {};
+    }
+    SpliceResult r = m_prepared.source->splice(*edited);
+    m_spliceStats = r.stats;
+    m_lastEdited = std::move(edited);
+    return r.text;
 }
 
 QVariant EditControl::evaluate(const QString& script)
+{
+    return evaluate(script, 20000);
+}
+
+QVariant EditControl::evaluate(const QString& script, int waitMs)
 {
     struct Wait {
         QVariant result;
@@ -224,14 +472,14 @@ QVariant EditControl::evaluate(const QString& script)
         QEventLoop loop;
     };
     auto wait = std::make_shared<Wait>();
-    m_page->runJavaScript(kEditHelpers + script, QWebEngineScript::ApplicationWorld,
+    m_page->runJavaScript(kEditHelpers + kTreeHelpers + script, QWebEngineScript::ApplicationWorld,
                           [wait](const QVariant& v) {
                               wait->result = v;
                               wait->done = true;
                               wait->loop.quit();
                           });
     if (!wait->done) {
-        QTimer::singleShot(20000, &wait->loop, &QEventLoop::quit);
+        QTimer::singleShot(waitMs, &wait->loop, &QEventLoop::quit);
         wait->loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     return wait->result;
@@ -262,9 +510,14 @@ void EditControl::typeText(const QString& text)
     evaluate(QStringLiteral("orvel.exec('insertText', %1)").arg(quoted(text)));
 }
 
-void EditControl::insertHtml(const QString& html)
+bool EditControl::insertHtml(const QString& html)
 {
-    evaluate(QStringLiteral("orvel.insert(%1)").arg(quoted(html)));
+    return evaluate(QStringLiteral("orvel.insert(%1)").arg(quoted(html))).toBool();
+}
+
+bool EditControl::isBlank()
+{
+    return evaluate(QStringLiteral("orvel.blank()")).toBool();
 }
 
 void EditControl::applyModes()
@@ -315,9 +568,9 @@ bool EditControl::execCommand(int command)
     case DECMD_OUTDENT:
         return exec("outdent");
     case DECMD_ORDERLIST:
-        return exec("insertOrderedList");
+        return call(QStringLiteral("list"), QStringLiteral("'insertOrderedList'")) == u"true";
     case DECMD_UNORDERLIST:
-        return exec("insertUnorderedList");
+        return call(QStringLiteral("list"), QStringLiteral("'insertUnorderedList'")) == u"true";
     case DECMD_JUSTIFYLEFT:
         return exec("justifyLeft");
     case DECMD_JUSTIFYCENTER:
@@ -330,18 +583,18 @@ bool EditControl::execCommand(int command)
         return exec("forwardDelete");
     case DECMD_SELECTALL:
         return exec("selectAll");
-    // The clipboard and the editing history go through the engine's own actions: a script may
-    // not touch the clipboard.
+    // The clipboard goes through the engine's own actions: a script may not touch it.
     case DECMD_COPY:
         return action(QWebEnginePage::Copy);
     case DECMD_CUT:
         return action(QWebEnginePage::Cut);
     case DECMD_PASTE:
         return action(QWebEnginePage::Paste);
+    // The page's own history, which also knows the table commands and inserted fragments.
     case DECMD_UNDO:
-        return action(QWebEnginePage::Undo);
+        return evaluate(QStringLiteral("orvel.undo()")).toBool();
     case DECMD_REDO:
-        return action(QWebEnginePage::Redo);
+        return evaluate(QStringLiteral("orvel.redo()")).toBool();
     case DECMD_INSERTROW:
         return table("insertRow");
     case DECMD_INSERTCOL:

@@ -3,11 +3,18 @@
 namespace orvel {
 
 // The table commands work on the cell holding the caret and on its row and table; a command with
-// no cell at the caret returns false and changes nothing. The details outline is a style element
-// of the control's own, taken out of every serialization.
+// no cell at the caret returns false and changes nothing. The details outline is a style sheet
+// adopted by the document, never a node of it, so it neither reaches a save nor the history.
+//
+// The page keeps an undo history of its own: the engine's history only knows the edits it made
+// itself, so one undo after a table command or an inserted fragment took back the typing before
+// it. A mutation observer records every change of the document; each edit (a run of typing, one
+// command) is one step holding its changes in order with the selection before and after. Undo
+// plays a step's changes backwards on the very nodes they removed or added, redo forwards. The
+// engine's own undo and redo are turned into ours.
 const QString kEditHelpers = QStringLiteral(R"JS(
 if (!window.orvel) window.orvel = (function () {
-  const DETAILS = '__orvel_details__';
+  const VOID = /^(AREA|BR|COL|EMBED|HR|IMG|INPUT|WBR|SELECT|TEXTAREA|OBJECT|IFRAME)$/;
   const CSS = 'table,td,th{outline:1px dashed #7f7f7f;outline-offset:-1px}' +
               'p,div,form,fieldset,span,li{outline:1px dotted #b0b0b0}';
   const isCell = n => n && n.nodeType === 1 && (n.tagName === 'TD' || n.tagName === 'TH');
@@ -85,66 +92,208 @@ if (!window.orvel) window.orvel = (function () {
       return true;
     },
   };
+  // The history. `done` and `undone` hold steps {kind, before, changes, after}; a change is a
+  // childList change {target, added, removed, next}, an attribute change {target, name, ns, old,
+  // now} or a text change {target, old, now} (`now` is filled in when it is first undone).
+  const h = { done: [], undone: [], pending: [], busy: 0, open: null, before: null };
+  const observer = new MutationObserver(rs => { h.pending.push(...rs); });
+  observer.observe(document, { subtree: true, childList: true, attributes: true,
+                               attributeOldValue: true, characterData: true,
+                               characterDataOldValue: true });
+  const TYPING = ['insertText', 'deleteContentBackward', 'deleteContentForward'];
+  const editable = () => document.designMode === 'on';
+  function records() {
+    const rs = h.pending.concat(observer.takeRecords());
+    h.pending = [];
+    return rs.map(r => r.type === 'childList'
+      ? { target: r.target, added: Array.from(r.addedNodes), removed: Array.from(r.removedNodes),
+          next: r.nextSibling }
+      : r.type === 'attributes'
+      ? { target: r.target, name: r.attributeName, ns: r.attributeNamespace, old: r.oldValue }
+      : { target: r.target, old: r.oldValue });
+  }
+  function selection() {
+    const s = getSelection();
+    return s.rangeCount ? [s.anchorNode, s.anchorOffset, s.focusNode, s.focusOffset] : null;
+  }
+  const sameSelection = (a, b) => a && b && a.every((x, i) => x === b[i]);
+  function restore(sel) {
+    const fits = (n, i) => n && n.isConnected &&
+                           i <= (n.nodeType === 1 ? n.childNodes.length : n.length);
+    if (sel && fits(sel[0], sel[1]) && fits(sel[2], sel[3]))
+      getSelection().setBaseAndExtent(sel[0], sel[1], sel[2], sel[3]);
+    else
+      placeCaret();
+  }
+  function setAttr(c, value) {
+    if (value === null) c.target.removeAttributeNS(c.ns, c.name);
+    else c.target.setAttributeNS(c.ns, c.name, value);
+  }
+  function attrOf(c) { return c.target.getAttributeNS(c.ns, c.name); }
+  function swap(parent, away, back, next) {
+    for (const n of away) if (n.parentNode === parent) parent.removeChild(n);
+    const at = next && next.parentNode === parent ? next : null;
+    for (const n of back) parent.insertBefore(n, at);
+  }
+  function unapply(c) {
+    if (c.added) return swap(c.target, c.added, c.removed, c.next);
+    if (c.name !== undefined) { c.now = attrOf(c); return setAttr(c, c.old); }
+    c.now = c.target.data;
+    c.target.data = c.old;
+  }
+  function apply(c) {
+    if (c.added) return swap(c.target, c.removed, c.added, c.next);
+    if (c.name !== undefined) return setAttr(c, c.now);
+    c.target.data = c.now;
+  }
+  function push(kind, before, changes, after) {
+    if (!changes.length) return;
+    h.undone = [];
+    const last = h.open;
+    if (last && last === h.done[h.done.length - 1] && last.kind === kind &&
+        sameSelection(before, last.after)) {
+      last.changes.push(...changes);
+      last.after = after;
+      return;
+    }
+    const step = { kind, before, changes, after };
+    h.done.push(step);
+    h.open = TYPING.includes(kind) ? step : null;
+  }
+  // Changes no edit announced (the engine tidying up after one) belong to the last step, which
+  // then still undoes from the page as it stands.
+  function settle() {
+    const changes = records();
+    if (!changes.length) return;
+    h.undone = [];
+    const last = h.done[h.done.length - 1];
+    if (last) last.changes.push(...changes);
+    else h.done.push({ kind: 'other', before: null, changes, after: selection() });
+  }
+  // Runs `edit` as one step of the history.
+  function step(kind, edit) {
+    settle();
+    const before = selection();
+    let result;
+    ++h.busy;
+    try { result = edit(); } finally { --h.busy; }
+    push(kind, before, records(), selection());
+    return result;
+  }
+  function walk(from, to, play, sel) {
+    if (!editable()) return false;
+    settle();
+    const s = from.pop();
+    if (!s) return false;
+    ++h.busy;
+    try { play(s); } finally { records(); --h.busy; }
+    to.push(s);
+    h.open = null;
+    restore(s[sel]);
+    return true;
+  }
+  const undo = () => walk(h.done, h.undone,
+                          s => { for (let i = s.changes.length - 1; i >= 0; --i) unapply(s.changes[i]); },
+                          'before');
+  const redo = () => walk(h.undone, h.done, s => { for (const c of s.changes) apply(c); }, 'after');
+  // The engine's own edits (typing, paste, cut, drop) announce themselves; its undo and redo
+  // (its context menu's, a key it keeps for itself) become ours.
+  document.addEventListener('beforeinput', e => {
+    if (h.busy) return;
+    if (e.inputType === 'historyUndo' || e.inputType === 'historyRedo') {
+      e.preventDefault();
+      (e.inputType === 'historyUndo' ? undo : redo)();
+      return;
+    }
+    settle();
+    h.before = selection();
+  }, true);
+  document.addEventListener('input', e => {
+    if (h.busy || e.inputType.startsWith('history')) return;
+    push(e.inputType, h.before, records(), selection());
+  }, true);
   const o = {
     serialize() {
-      const d = document.getElementById(DETAILS);
-      let parent = null, next = null;
-      if (d) { parent = d.parentNode; next = d.nextSibling; d.remove(); }
-      try {
-        const out = [];
-        for (const n of document.childNodes) {
-          if (n.nodeType === 10) {
-            let s = '<!DOCTYPE ' + n.name;
-            if (n.publicId) s += ' PUBLIC "' + n.publicId + '"';
-            if (n.systemId) s += (n.publicId ? '' : ' SYSTEM') + ' "' + n.systemId + '"';
-            out.push(s + '>');
-          } else if (n.nodeType === 8) {
-            out.push('<!--' + n.data + '-->');
-          } else if (n.nodeType === 1) {
-            // A line end after the closing html tag is parsed into the body; dropped here, it
-            // does not grow by one at every save and load.
-            out.push(n.outerHTML.replace(/\s+(<\/body><\/html>)$/, '$1'));
-          }
+      const out = [];
+      for (const n of document.childNodes) {
+        if (n.nodeType === 10) {
+          let s = '<!DOCTYPE ' + n.name;
+          if (n.publicId) s += ' PUBLIC "' + n.publicId + '"';
+          if (n.systemId) s += (n.publicId ? '' : ' SYSTEM') + ' "' + n.systemId + '"';
+          out.push(s + '>');
+        } else if (n.nodeType === 8) {
+          out.push('<!--' + n.data + '-->');
+        } else if (n.nodeType === 1) {
+          // A line end after the closing html tag is parsed into the body; dropped here, it
+          // does not grow by one at every save and load.
+          out.push(n.outerHTML.replace(/\s+(<\/body><\/html>)$/, '$1'));
         }
-        return out.join('\r\n');
-      } finally {
-        if (d) parent.insertBefore(d, next);
       }
+      return out.join('\r\n');
     },
     mark() { o.initial = o.serialize(); return true; },
     edited() { return o.initial !== undefined && o.serialize() !== o.initial; },
     modes(editable, details) {
       document.designMode = editable ? 'on' : 'off';
-      let d = document.getElementById(DETAILS);
-      if (details && !d) {
-        d = document.createElement('style');
-        d.id = DETAILS;
-        d.textContent = CSS;
-        (document.head || document.documentElement).appendChild(d);
-      } else if (!details && d) {
-        d.remove();
-      }
+      if (!o.details) { o.details = new CSSStyleSheet(); o.details.replaceSync(CSS); }
+      const others = document.adoptedStyleSheets.filter(x => x !== o.details);
+      document.adoptedStyleSheets = details ? others.concat([o.details]) : others;
       return true;
     },
+    // Del and a typed special character join the typing around them, as the keys would.
     exec(name, value) {
-      placeCaret();
-      return document.execCommand(name, false, value === undefined ? null : value);
+      const kind = { forwardDelete: 'deleteContentForward' }[name] || name;
+      return step(kind, () => {
+        placeCaret();
+        return document.execCommand(name, false, value === undefined ? null : value);
+      });
     },
     // The engine's own HTML insertion rewrites what it inserts (it drops BIG, for one); the
     // fragment goes in as built.
     insert(html) {
-      placeCaret();
-      const s = getSelection(), r = s.getRangeAt(0);
-      r.deleteContents();
-      const f = r.createContextualFragment(html), last = f.lastChild;
-      r.insertNode(f);
-      if (last) { r.setStartAfter(last); r.collapse(true); s.removeAllRanges(); s.addRange(r); }
-      return true;
+      if (!editable()) return false;
+      return step('insertFragment', () => {
+        placeCaret();
+        const s = getSelection(), r = s.getRangeAt(0);
+        r.deleteContents();
+        const f = r.createContextualFragment(html), last = f.lastChild;
+        r.insertNode(f);
+        if (last) { r.setStartAfter(last); r.collapse(true); s.removeAllRanges(); s.addRange(r); }
+        return true;
+      });
     },
     table(name) {
       const c = caretCell();
-      if (!c) return false;
-      return table[name](c) !== false;
+      if (!c || !editable()) return false;
+      return step(name, () => table[name](c) !== false);
+    },
+    undo,
+    redo,
+    // Whether the page holds nothing a person would insert: blank text in bare paragraphs and
+    // line breaks, as an empty control shows.
+    blank() {
+      if (!document.body) return true;
+      if (document.body.textContent.trim()) return false;
+      return !document.body.querySelector(':not(p):not(div):not(br):not(span)');
+    },
+    // A page just shown has no caret, or the one the engine gives a page it focuses; typing needs
+    // one, at the end of the page, where a command that finds none puts it: after the last text,
+    // or at the last line break or empty element (the body's own end takes no typing).
+    caret(fresh) {
+      const s = getSelection(), b = document.body;
+      if (!b || (!fresh && s.rangeCount && b.contains(s.anchorNode))) return true;
+      const walk = document.createTreeWalker(b, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_TEXT, {
+        acceptNode: n => (n.nodeType === 3 ? n.data.trim() : !n.firstChild)
+                           ? NodeFilter.FILTER_ACCEPT : NodeFilter.FILTER_SKIP });
+      let last = null;
+      while (walk.nextNode()) last = walk.currentNode;
+      const at = n => Array.prototype.indexOf.call(n.parentNode.childNodes, n);
+      if (!last) s.collapse(b, 0);
+      else if (last.nodeType === 3) s.collapse(last, last.data.replace(/\s+$/, '').length);
+      else if (last.tagName === 'BR') s.collapse(last.parentNode, at(last));
+      else if (VOID.test(last.tagName)) s.collapse(last.parentNode, at(last) + 1);
+      else s.collapse(last, 0);
+      return true;
     },
     find(text) { return window.find(text, false, false, true); },
     value(name) { return document.queryCommandValue(name); },

@@ -3,6 +3,7 @@
 #include "editor/Bookmarks.h"
 #include "editor/Find.h"
 #include "editor/TextModel.h"
+#include "platform/Icons.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -28,6 +29,7 @@ BookeeperDialog::BookeeperDialog(const DialogTarget& target)
     Picture1 = new QToolButton(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setText(QStringLiteral("+"));
+    Picture1->setIcon(buttonIcon(QStringLiteral("bookmark-new"), {}));
     Picture1->setToolTip(QStringLiteral("You can insert bookmarks that are not in this box by "
                                         "moving the cursor just before the bookmark and clicking "
                                         "this"));

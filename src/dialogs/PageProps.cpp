@@ -150,7 +150,7 @@ void PagePropsDialog::buildControls()
     // Enabled once the opener gives the dialog its help (setHelp).
     picthelpfile = new QToolButton(this);
     picthelpfile->setObjectName(QStringLiteral("picthelpfile"));
-    picthelpfile->setIcon(buttonIcon(QStringLiteral("help-browser"), QStringLiteral("?")));
+    picthelpfile->setIcon(buttonIcon(QStringLiteral("help-contents"), {}));
     picthelpfile->setEnabled(false);
     connect(picthelpfile, &QToolButton::clicked, this, [this] {
         if (m_help)

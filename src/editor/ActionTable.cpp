@@ -31,8 +31,8 @@ void installAction(SourceWindow& w, const InstalledAction& row, std::function<vo
     w.recordAction(row);
     if (!row.button.isEmpty()) {
         if (QAbstractButton* b = findButton(w, row)) {
-            if (!row.theme.isEmpty() || !row.glyph.isEmpty())
-                b->setIcon(buttonIcon(row.theme, row.glyph));
+            if (!row.theme.isEmpty() || !row.picture.isEmpty())
+                b->setIcon(buttonIcon(row.theme, row.picture));
             if (!row.tooltip.isEmpty())
                 b->setToolTip(row.tooltip);
             if (!row.hint.isEmpty())

@@ -19,14 +19,14 @@ template <class Family> struct Action {
     const char* group;   // objectName of the group the button goes into; "" when it exists already
     const char* tooltip; // "" for none
     const char* hint;    // on the `helper` line while the pointer is over the button; "" for none
-    const char* theme;   // icon from the desktop theme, when it has one
-    const char* glyph;   // the drawn picture otherwise
+    const char* theme;   // the picture's freedesktop icon name, where one fits; "" for none
+    const char* picture; // the program's own drawing otherwise (resources/pictures/<picture>.svg)
     void (Family::*handler)(); // null: the button stays disabled until its command exists
 };
 
 // What the installer keeps of a row, for the window and its tests.
 struct InstalledAction {
-    QString button, menu, group, tooltip, hint, theme, glyph;
+    QString button, menu, group, tooltip, hint, theme, picture;
     bool hasHandler = false;
 };
 
@@ -47,7 +47,7 @@ void installActions(SourceWindow& w, Family& family,
                       {QString::fromUtf8(a.button), QString::fromUtf8(a.menu),
                        QString::fromUtf8(a.group), QString::fromUtf8(a.tooltip),
                        QString::fromUtf8(a.hint), QString::fromUtf8(a.theme),
-                       QString::fromUtf8(a.glyph), a.handler != nullptr},
+                       QString::fromUtf8(a.picture), a.handler != nullptr},
                       std::move(run));
     }
 }

@@ -2,7 +2,6 @@
 // program's own clipboard commands.
 #include "editor/Captions.h"
 #include "editor/DefaultPage.h"
-#include "editor/PageFile.h"
 #include "editor/SourceWindow.h"
 #include "platform/Platform.h"
 
@@ -25,13 +24,6 @@
 #include <QToolButton>
 
 namespace orvel {
-
-void SourceWindow::showFileError(const QString& what, const QString& path, const QString& reason)
-{
-    platform().message(
-        QStringLiteral("Could not %1 \"%2\": %3").arg(what, QDir::toNativeSeparators(path), reason),
-        MsgIcon::Critical, kAssistantTitle);
-}
 
 namespace {
 
@@ -76,27 +68,10 @@ public:
     void redo() override { put(m_after); }
 
 private:
-    void put(const PageFormat& f)
-    {
-        m_w->pageFormat = f;
-        m_w->showPageFormat();
-    }
+    void put(const PageFormat& f) { m_w->page().setFormat(f); }
     SourceWindow* m_w;
     PageFormat m_before, m_after;
 };
-
-// The label a charset declaration gets for an encoding.
-QString charsetLabel(Encoding e)
-{
-    return e == Encoding::Windows1252 ? QStringLiteral("windows-1252")
-           : isUtf16(e)               ? QStringLiteral("UTF-16")
-                                      : encodingName(e);
-}
-
-QString shownPath(const QString& path)
-{
-    return QStringLiteral("\"") + QDir::toNativeSeparators(path) + QStringLiteral("\"");
-}
 
 QElapsedTimer& busyClock()
 {
@@ -113,14 +88,8 @@ void SourceWindow::resetPage()
     Text1->setReadOnly(false);
     Text1->setText(attempt->text());
     Text1->document()->clearUndoRedoStacks();
-    pageFormat = PageFormat();
-    pageDisk = DiskState();
-    m_autoSaveWarned = false;
-    setModified(false);
+    m_page->startNew();
     Form_Load();
-    saveme->setText(QStringLiteral("Untitled"));
-    setCaption(caption::page(saveme->text(), QString()));
-    showPageFormat();
 }
 
 void SourceWindow::new_Click()
@@ -183,7 +152,7 @@ void SourceWindow::showPageFormat()
 {
     if (!pagecoding)
         return;
-    const PageFormat& f = pageFormat;
+    const PageFormat& f = m_page->format();
     QString text = encodingName(f.encoding);
     if (f.bom)
         text += QStringLiteral(" BOM");
@@ -209,24 +178,48 @@ void SourceWindow::buildPageFormatMenu()
     QMenu* coding = format->addMenu(QStringLiteral("&Encoding"));
     coding->setObjectName(QStringLiteral("mnuencoding"));
     m_menus.insert(coding->objectName(), coding);
+    // Both lists: a submenu per family, an entry per encoding, named by the encoding's key
+    // (mnureloadasutf8, mnusaveincp1251, ...) and the family's (mnureloadascyrillic, ...).
     struct Sub {
         const char *name, *caption;
+        bool reload;
     };
-    const Sub reload{"mnureloadas", "&Reload as"}, saveIn{"mnusavein", "&Save as"};
-    const char* keys[] = {"utf8", "utf16le", "utf16be", "cp1252", "latin1", "latin9"};
-    for (const Sub& sub : {reload, saveIn}) {
+    for (const Sub& sub :
+         {Sub{"mnureloadas", "&Reload as", true}, Sub{"mnusavein", "&Save as", false}}) {
         QMenu* m = coding->addMenu(QString::fromUtf8(sub.caption));
         m->setObjectName(QString::fromUtf8(sub.name));
         m_menus.insert(m->objectName(), m);
-        for (size_t i = 0; i < std::size(kEncodings); ++i) {
-            const Encoding e = kEncodings[i];
-            QAction* a = m->addAction(encodingName(e));
-            a->setObjectName(QString::fromUtf8(sub.name) + QString::fromUtf8(keys[i]));
+        QMenu* family = nullptr;
+        for (const Encoding e : kEncodings) {
+            if (!family || family->property("family").toInt() != int(encodingFamily(e))) {
+                family = m->addMenu(familyName(encodingFamily(e)));
+                family->setProperty("family", int(encodingFamily(e)));
+                family->setObjectName(QString::fromUtf8(sub.name) +
+                                      familyName(encodingFamily(e)).toLower().remove(u' '));
+                m_menus.insert(family->objectName(), family);
+            }
+            QAction* a = family->addAction(encodingName(e));
+            a->setObjectName(QString::fromUtf8(sub.name) +
+                             QString::fromLatin1(encodingInfo(e).key));
             m_actions.insert(a->objectName(), a);
-            if (qstrcmp(sub.name, reload.name) == 0)
+            if (sub.reload) {
                 connect(a, &QAction::triggered, this, [this, e] { reloadAs(e); });
-            else
-                connect(a, &QAction::triggered, this, [this, e] { setPageEncoding(e); });
+                continue;
+            }
+            connect(a, &QAction::triggered, this, [this, e] {
+                if (e != m_page->format().encoding) {
+                    setPageEncoding(e);
+                    return;
+                }
+                // Already in it: a declaration that says otherwise is put right.
+                if (m_busy)
+                    return;
+                EditGroup group(*Text1);
+                if (updateCharsetDeclaration(e)) {
+                    setModified(true);
+                    writePageCaption();
+                }
+            });
         }
     }
     QMenu* ends = format->addMenu(QStringLiteral("&Line Ends"));
@@ -248,22 +241,23 @@ void SourceWindow::buildPageFormatMenu()
         m_actions.insert(a->objectName(), a);
         connect(a, &QAction::triggered, this, [this, e = r.end] { convertLineEnds(e); });
     }
+    connect(m_page, &Page::formatChanged, this, &SourceWindow::showPageFormat);
     showPageFormat();
 }
 
-void SourceWindow::takePage(PageRead& page, bool undoable)
+void SourceWindow::takePage(const QString& path, PageRead& page, bool undoable)
 {
     QTextDocument* doc = Text1->document();
     Text1->setReadOnly(false); // the page read now decides
-    const PageFormat before = pageFormat;
+    const PageFormat before = m_page->format();
     if (undoable) {
         EditGroup group(*Text1);
         Text1->setText(page.text);
         QTextCursor c(doc);
         c.joinPreviousEditBlock();
         markLineEnds(doc, page.format.ends);
-        pageFormat = page.format;
-        doc->appendUndoItem(new FormatStep(this, before, pageFormat));
+        m_page->adopt(path, page);
+        doc->appendUndoItem(new FormatStep(this, before, page.format));
         c.endEditBlock();
     } else {
         busyClock().start();
@@ -278,24 +272,19 @@ void SourceWindow::takePage(PageRead& page, bool undoable)
             markLineEnds(doc, page.format.ends);
             doc->setUndoRedoEnabled(true);
         }
-        pageFormat = page.format;
+        m_page->adopt(path, page);
     }
     // The widget now holds the characters; the page's copy is not needed.
     page.text.clear();
-    pageDisk = page.disk;
-    m_autoSaveWarned = false;
-    Text1->setReadOnly(pageFormat.readOnly);
-    showPageFormat();
+    Text1->setReadOnly(page.format.readOnly);
+    setModified(false);
 }
 
 void SourceWindow::open_Click()
 {
     if (m_busy)
         return;
-    if (isModified() && platform().ask(QStringLiteral("Assistant: Orvel - Confirm Save"),
-                                       QStringLiteral("File not saved. Save it now?"),
-                                       MsgAnswer::Yes) == MsgAnswer::Yes) {
-        // The user saves first.
+    if (savesFirst()) {
         Text1->setFocus();
         return;
     }
@@ -304,48 +293,58 @@ void SourceWindow::open_Click()
     Text1->setFocus();
 }
 
-bool SourceWindow::openPage(const QString& path)
+bool SourceWindow::savesFirst()
+{
+    return isModified() && platform().ask(QStringLiteral("Assistant: Orvel - Confirm Save"),
+                                          QStringLiteral("File not saved. Save it now?"),
+                                          MsgAnswer::Yes) == MsgAnswer::Yes;
+}
+
+std::optional<PageRead> SourceWindow::readPageFile(const QString& path,
+                                                   std::optional<Encoding> encoding)
 {
     if (m_busy)
-        return false;
-    PageRead page;
+        return std::nullopt;
     m_busy = true;
     busyClock().start();
-    runBusy(QFileInfo(path).size(), [&page, &path] { page = readPage(path); });
+    std::optional<PageRead> page =
+        m_page->read(path, encoding, [this](qsizetype size, const std::function<void()>& job) {
+            runBusy(size, job);
+        });
     setProgress(0, -1);
     m_busy = false;
-    if (!page.ok) {
-        showFileError(QStringLiteral("open"), path, page.error);
+    return page;
+}
+
+bool SourceWindow::openPage(const QString& path, OpenedBy by)
+{
+    std::optional<PageRead> page = readPageFile(path);
+    if (!page)
         return false;
-    }
-    if (page.format.readOnly &&
+    if (page->format.readOnly &&
         platform().ask(kAssistantTitle,
-                       shownPath(path) + QStringLiteral(" does not look like a text page: it holds "
-                                                        "NUL or control bytes. Open it read-only "
-                                                        "anyway?"),
+                       quotedPath(path) + QStringLiteral(" does not look like a text page: it "
+                                                         "holds NUL or control bytes. Open it "
+                                                         "read-only anyway?"),
                        MsgAnswer::No, MsgIcon::Exclamation) != MsgAnswer::Yes) {
         return false; // left alone
     }
+    const bool renamed = path != m_page->path();
     m_busy = true;
-    takePage(page, false);
+    takePage(path, *page, false);
     m_busy = false;
-    setModified(false);
-    setCaption(caption::opened(path, star->text()));
-    saveme->setText(path);
+    if (by == OpenedBy::User) {
+        // The open caption, then the new name's own caption (the same file again keeps the
+        // first).
+        setCaption(caption::opened(path, star->text()));
+        if (renamed)
+            setCaption(caption::renamed(saveme->text()));
+    }
     menuAction(QStringLiteral("preview"))->setEnabled(true);
     pictprev->setVisible(true);
-    emit pageOpened();
-    if (page.badBytes > 0) {
-        platform().message(
-            shownPath(path) +
-                QStringLiteral(" is not all UTF-8: %1 byte(s) could not be read, the "
-                               "first at line %2, column %3. They are shown as "
-                               "stand-in characters and saved back unchanged unless you "
-                               "edit them.")
-                    .arg(page.badBytes)
-                    .arg(page.firstBad.line + 1)
-                    .arg(page.firstBad.column + 1),
-            MsgIcon::Exclamation, kAssistantTitle);
+    if (by == OpenedBy::User) {
+        emit pageOpened();
+        Page::reportEncoding(path, *page);
     }
     return true;
 }
@@ -354,11 +353,11 @@ bool SourceWindow::savePage(SaveBy by)
 {
     if (m_busy)
         return false;
-    if (saveme->text() == QStringLiteral("Untitled")) {
+    if (!m_page->hasFile()) {
         saveas_Click();
-        return !isModified();
+        return !isModified() && m_page->hasFile();
     }
-    if (!writeTo(saveme->text(), by, true))
+    if (!writeTo(m_page->path(), by))
         return false;
     writePageCaption();
     return true;
@@ -369,92 +368,42 @@ void SourceWindow::save_Click()
     savePage(SaveBy::User);
 }
 
-bool SourceWindow::writeTo(const QString& path, SaveBy by, bool sameFile)
+bool SourceWindow::writeTo(const QString& path, SaveBy by)
 {
-    if (pageFormat.readOnly) {
-        if (by == SaveBy::User)
-            platform().message(shownPath(path) +
-                                   QStringLiteral(" was opened read-only because it is not a "
-                                                  "text page. Nothing was saved."),
-                               MsgIcon::Exclamation, kAssistantTitle);
+    quint64 edits = m_edits;
+    Page::SaveRequest request;
+    request.by = by;
+    request.canReload = true;
+    request.changeEncoding = [this](Encoding e) { setPageEncoding(e); };
+    request.runLong = [this](qsizetype size, const std::function<void()>& job) {
+        busyClock().start();
+        runBusy(size, job);
+    };
+    m_busy = true;
+    const Page::Saved saved = m_page->save(
+        path,
+        [this, &edits] {
+            // A snapshot of the page: what is written is the page as it was when Save was
+            // chosen.
+            edits = m_edits;
+            return PageText{Text1->document()->toRawText(),
+                            lineEndsOf(Text1->document(), m_page->format().ends)};
+        },
+        request);
+    setProgress(0, -1);
+    m_busy = false;
+    if (saved == Page::Saved::Reload) {
+        if (std::optional<PageRead> page = readPageFile(path)) {
+            takePage(path, *page, true);
+            writePageCaption();
+        }
         return false;
     }
-    DiskChange change = DiskChange::Same;
-    if (sameFile) {
-        // Comparing may read the whole file back: a long one off the window's thread.
-        m_busy = true;
-        busyClock().start();
-        runBusy(pageDisk.size, [&] { change = diskChange(path, pageDisk); });
-        setProgress(0, -1);
-        m_busy = false;
-    }
-    if (change == DiskChange::Changed) {
-        const QString changed =
-            shownPath(path) +
-            QStringLiteral(" was changed by another program since it was opened or saved here.");
-        if (by == SaveBy::AutoSave) {
-            if (!m_autoSaveWarned)
-                platform().message(changed + QStringLiteral(" AutoSave does not overwrite it; "
-                                                            "choose File > Save to decide."),
-                                   MsgIcon::Exclamation, kAssistantTitle);
-            m_autoSaveWarned = true;
-            return false;
-        }
-        const MsgAnswer a = platform().messageBox(
-            {kAssistantTitle,
-             changed + QStringLiteral("\n\nYes: overwrite it with this page.\nNo: reload it from "
-                                      "disk (Undo brings your edits back).\nCancel: leave both "
-                                      "as they are."),
-             MsgButtons::YesNoCancel, MsgIcon::Exclamation, MsgAnswer::Cancel});
-        if (a == MsgAnswer::No) {
-            PageRead page = readPage(path);
-            if (!page.ok) {
-                showFileError(QStringLiteral("open"), path, page.error);
-            } else {
-                takePage(page, true);
-                setModified(false);
-                writePageCaption();
-            }
-            return false;
-        }
-        if (a != MsgAnswer::Yes)
-            return false;
-    }
-    for (;;) {
-        // A snapshot of the page: what is written is the page as it was when Save was chosen.
-        const QString text = Text1->document()->toRawText();
-        PageFormat format = pageFormat;
-        format.ends = lineEndsOf(Text1->document(), pageFormat.ends);
-        const quint64 edits = m_edits;
-        PageWrite written;
-        m_busy = true;
-        busyClock().start();
-        runBusy(text.size(), [&] { written = writePage(path, text, format); });
-        setProgress(0, -1);
-        m_busy = false;
-        if (!written.unencodable.isEmpty()) {
-            if (platform().ask(
-                    kAssistantTitle,
-                    QStringLiteral("%1 cannot hold these characters of the page: %2\n\nSave the "
-                                   "page as UTF-8 instead? (No goes back to the page; nothing is "
-                                   "saved.)")
-                        .arg(encodingName(pageFormat.encoding), written.unencodable),
-                    MsgAnswer::No, MsgIcon::Exclamation) != MsgAnswer::Yes)
-                return false;
-            setPageEncoding(Encoding::Utf8);
-            continue;
-        }
-        if (!written.ok) {
-            // The page stays marked unsaved.
-            showFileError(QStringLiteral("save"), path, written.error);
-            return false;
-        }
-        pageDisk = written.disk;
-        m_autoSaveWarned = false;
-        // Edits made while a long page was being written are not in the file.
-        setModified(m_edits != edits);
-        return true;
-    }
+    if (saved != Page::Saved::Done)
+        return false;
+    // Edits made while a long page was being written are not in the file.
+    setModified(m_edits != edits);
+    return true;
 }
 
 void SourceWindow::saveas_Click()
@@ -464,18 +413,11 @@ void SourceWindow::saveas_Click()
     CommonDialog1.defaultExt = QStringLiteral("html");
     if (!CommonDialog1.showSave())
         return;
-    const QString path = CommonDialog1.fileName;
-    if (pageFormat.readOnly) {
-        writeTo(path, SaveBy::User, false);
+    if (!writeTo(CommonDialog1.fileName, SaveBy::User))
         return;
-    }
-    if (!writeTo(path, SaveBy::User, path == saveme->text()))
-        return;
-    saveme->setText(path);
     pictprev->setVisible(true);
     menuAction(QStringLiteral("preview"))->setEnabled(true);
     setCaption(caption::page(saveme->text(), QString()));
-    setModified(false);
     Text1->setFocus();
 }
 
@@ -483,40 +425,39 @@ void SourceWindow::reloadAs(Encoding e)
 {
     if (m_busy)
         return;
-    const QString path = saveme->text();
-    if (path == QStringLiteral("Untitled")) {
+    if (!m_page->hasFile()) {
         platform().message(QStringLiteral("The page has no file to read again yet."),
                            MsgIcon::Information, kAssistantTitle);
         return;
     }
-    PageRead page = readPage(path, e);
-    if (!page.ok) {
-        showFileError(QStringLiteral("open"), path, page.error);
+    const QString path = m_page->path();
+    std::optional<PageRead> page = readPageFile(path, e);
+    if (!page)
         return;
-    }
-    takePage(page, true);
-    setModified(false);
+    takePage(path, *page, true);
     writePageCaption();
 }
 
 bool SourceWindow::updateCharsetDeclaration(Encoding e)
 {
-    const QString head = Text1->mid(0, 4096);
-    const CharsetDeclaration decl = findCharsetDeclaration(QStringView(head));
-    if (!decl.found())
-        return false;
-    const QString old = head.mid(decl.start, decl.length);
-    QString label = charsetLabel(e);
-    if (old == old.toLower())
-        label = label.toLower();
-    if (old.compare(label, Qt::CaseInsensitive) == 0)
+    // The declaration browsers follow stands before the end of the head: the first 64 KB hold it
+    // nearly always, a longer head is read further.
+    QString head;
+    for (qsizetype n = 1 << 16;; n *= 4) {
+        head = Text1->mid(0, int(std::min<qsizetype>(n, Text1->length())));
+        const CharsetDeclaration decl = findCharsetDeclaration(QStringView(head));
+        if (decl.found() || decl.searchedTo < head.size() || head.size() >= Text1->length())
+            break;
+    }
+    const std::optional<CharsetRelabel> r = charsetRelabel(head, e);
+    if (!r)
         return false;
     const int start = Text1->selStart(), length = Text1->selLength();
-    const int delta = int(label.size() - old.size());
-    Text1->setSelStart(int(decl.start));
-    Text1->setSelLength(int(decl.length));
-    Text1->setSelText(label);
-    const int declEnd = int(decl.start + decl.length);
+    const int delta = int(r->label.size() - r->length);
+    Text1->setSelStart(int(r->start));
+    Text1->setSelLength(int(r->length));
+    Text1->setSelText(r->label);
+    const int declEnd = int(r->start + r->length);
     Text1->setSelStart(start >= declEnd ? start + delta : start);
     Text1->setSelLength(length);
     return true;
@@ -524,33 +465,34 @@ bool SourceWindow::updateCharsetDeclaration(Encoding e)
 
 void SourceWindow::setPageEncoding(Encoding e)
 {
-    if (m_busy || e == pageFormat.encoding || refusesChange())
+    const PageFormat before = m_page->format();
+    if (e == before.encoding || refusesChange())
         return;
-    const PageFormat before = pageFormat;
     EditGroup group(*Text1);
     const bool edited = updateCharsetDeclaration(e);
-    pageFormat.encoding = e;
+    PageFormat after = before;
+    after.encoding = e;
     // UTF-16 is written with its byte order mark (nothing else tells a reader the byte order);
     // UTF-8 without, unless the page had one.
-    pageFormat.bom = isUtf16(e) || (e == Encoding::Utf8 && before.bom);
-    pageFormat.strayByte.reset();
+    after.bom = isUtf16(e) || (e == Encoding::Utf8 && before.bom);
+    after.strayByte.reset();
+    m_page->setFormat(after);
     QTextCursor c(Text1->document());
     if (edited)
         c.joinPreviousEditBlock();
     else
         c.beginEditBlock();
-    Text1->document()->appendUndoItem(new FormatStep(this, before, pageFormat));
+    Text1->document()->appendUndoItem(new FormatStep(this, before, after));
     c.endEditBlock();
     setModified(true);
     writePageCaption();
-    showPageFormat();
 }
 
 void SourceWindow::convertLineEnds(LineEnd e)
 {
     if (m_busy)
         return;
-    const PageFormat before = pageFormat;
+    const PageFormat before = m_page->format();
     if (!before.ends.mixed() && before.ends.style == e) {
         showPageFormat();
         return;
@@ -571,13 +513,14 @@ void SourceWindow::convertLineEnds(LineEnd e)
             QTextCursor(b).setBlockFormat(f);
         }
     }
-    pageFormat.ends.style = e;
-    pageFormat.ends.others.clear();
-    doc->appendUndoItem(new FormatStep(this, before, pageFormat));
+    PageFormat after = before;
+    after.ends.style = e;
+    after.ends.others.clear();
+    m_page->setFormat(after);
+    doc->appendUndoItem(new FormatStep(this, before, after));
     c.endEditBlock();
     setModified(true);
     writePageCaption();
-    showPageFormat();
 }
 
 void SourceWindow::preview_Click()
@@ -587,8 +530,9 @@ void SourceWindow::preview_Click()
                            MsgIcon::Information, QStringLiteral("Tip"));
         state.previewTipPending = false;
     }
-    if (links.showPreview)
-        links.showPreview(links.composerPagePath ? links.composerPagePath() : saveme->text());
+    // The page's file as it stands (the preview shows what was saved).
+    if (links.showPreview && m_page->hasFile())
+        links.showPreview(m_page->path());
 }
 
 void SourceWindow::helpa_Click()

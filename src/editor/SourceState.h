@@ -39,8 +39,6 @@ private:
 // What the source window needs from the rest of the program. Defaults stand in for windows that
 // are not there (the Composer, the preview) so the window works on its own.
 struct SourceLinks {
-    // The page file the Composer holds; the preview shows it.
-    std::function<QString()> composerPagePath;
     // Shows the preview window on `path`.
     std::function<void(const QString& path)> showPreview;
     // Shows the help window on `topic` (its welcome text when empty), and the about box.

@@ -7,6 +7,7 @@
 #include "platform/Hint.h"
 #include "platform/Icons.h"
 #include "platform/Platform.h"
+#include "platform/Screen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,26 +33,38 @@ const QString SourceWindow::kReadyHint = QStringLiteral("Ready: Orvel-by Quorrin
 
 namespace {
 
+// The pictures of the buttons: a size the icon themes draw well, small enough for every group to
+// fit above a page of at least 35 lines at 1280x800.
+constexpr QSize kPictureSize(20, 20);
+
+// A framed group of one row, its caption at the start of the row rather than above the frame:
+// the groups take one row of buttons' height each, and the page keeps the room.
 QGroupBox* group(QWidget* parent, const QString& name, const QString& title)
 {
-    auto* box = new QGroupBox(title, parent);
+    auto* box = new QGroupBox(parent);
     box->setObjectName(name);
+    box->setAccessibleName(title);
     auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setContentsMargins(5, 1, 3, 1);
     layout->setSpacing(1);
+    auto* caption = new QLabel(title, box);
+    caption->setObjectName(name + QStringLiteral("Caption"));
+    caption->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(caption);
+    layout->addSpacing(3);
     return box;
 }
 
 } // namespace
 
-SourceWindow::SourceWindow(QWidget* parent) : QMainWindow(parent)
+SourceWindow::SourceWindow(Page* page, QWidget* parent)
+    : QMainWindow(parent), m_page(page ? page : new Page(this))
 {
     setObjectName(QStringLiteral("orvel"));
     setCaption(caption::kDesign);
     setWindowIcon(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")));
-    resize(1000, 720);
+    placeOnScreen(this, QSize(1200, 860));
 
-    links.composerPagePath = [this] { return saveme->text(); };
     links.showPreview = [](const QString&) {};
     links.showHelp = [](const QString&) {};
     links.showAbout = [] {};
@@ -67,6 +80,13 @@ SourceWindow::SourceWindow(QWidget* parent) : QMainWindow(parent)
     dirpath = new StateBox(QStringLiteral("dirpath"), QString(), this);
     connect(saveme, &StateBox::changed, this,
             [this] { setCaption(caption::renamed(saveme->text())); });
+    const auto showPath = [this] {
+        saveme->setText(m_page->hasFile() ? m_page->path() : QStringLiteral("Untitled"));
+    };
+    showPath();
+    connect(m_page, &Page::pathChanged, this, showPath);
+    connect(m_page, &Page::modifiedChanged, this,
+            [this] { star->setText(m_page->isModified() ? QStringLiteral("*") : QString()); });
 
     buildControls();
     buildMenus();
@@ -102,9 +122,16 @@ void SourceWindow::buildControls()
     helper->setFont(courier);
     helper->setText(kReadyHint);
 
-    // Window buttons, the temporary clipboard and the command box.
-    auto* shell = new QWidget(central);
-    auto* shellRow = new FlowLayout(shell);
+    // The window buttons, the temporary clipboard and the command box lead the flow of groups,
+    // which wraps them onto as few rows as the window's width allows.
+    auto* tags = new QWidget(central);
+    tags->setObjectName(QStringLiteral("tagGroups"));
+    auto* tagFlow = new FlowLayout(tags, 3);
+    auto* shell = new QWidget(tags);
+    shell->setObjectName(QStringLiteral("windowButtons"));
+    auto* shellRow = new QHBoxLayout(shell);
+    shellRow->setContentsMargins(0, 0, 0, 0);
+    shellRow->setSpacing(0);
     // The window's own buttons; its action table dresses them and joins them to their commands.
     const std::pair<QToolButton**, const char*> shellButtons[] = {
         {&pictnew, "pictnew"},
@@ -122,14 +149,13 @@ void SourceWindow::buildControls()
         *member = new QToolButton(shell);
         (*member)->setObjectName(QString::fromUtf8(name));
         (*member)->setAutoRaise(true);
-        (*member)->setIconSize(QSize(22, 22));
+        (*member)->setIconSize(kPictureSize);
         shellRow->addWidget(*member);
     }
+    tagFlow->addWidget(shell);
 
-    Frame1 = new QGroupBox(tr("Temporary Clipboard"), shell);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto* clipRow = new QHBoxLayout(Frame1);
-    clipRow->setContentsMargins(4, 2, 4, 2);
+    Frame1 = group(tags, QStringLiteral("Frame1"), tr("Temporary Clipboard"));
+    auto* clipRow = Frame1->layout();
     tmpcmb = new QComboBox(Frame1);
     tmpcmb->setObjectName(QStringLiteral("tmpcmb"));
     tmpcmb->setEditable(true);
@@ -148,21 +174,17 @@ void SourceWindow::buildControls()
     setHint(Frame1, QStringLiteral("Drag drop items into this. Read Help >> Others >> Temporary "
                                    "Clipboard for more information"));
     Frame1->setEnabled(false);
-    shellRow->addWidget(Frame1);
+    tagFlow->addWidget(Frame1);
 
-    vuxcmd = new QLineEdit(shell);
+    vuxcmd = new QLineEdit(tags);
     vuxcmd->setObjectName(QStringLiteral("vuxcmd"));
     vuxcmd->setPlaceholderText(QStringLiteral("VuxCmd"));
     vuxcmd->setMaximumWidth(140);
     // The command box is not built yet.
     vuxcmd->setEnabled(false);
-    shellRow->addWidget(vuxcmd);
-    column->addWidget(shell);
+    tagFlow->addWidget(vuxcmd);
 
     // Tag button groups, filled by the command families' action tables.
-    auto* tags = new QWidget(central);
-    tags->setObjectName(QStringLiteral("tagGroups"));
-    auto* tagFlow = new FlowLayout(tags);
     General = group(tags, QStringLiteral("General"), tr("General"));
     misc = group(tags, QStringLiteral("misc"), tr("Misc"));
     tabular = group(tags, QStringLiteral("tabular"), tr("Table"));
@@ -174,13 +196,13 @@ void SourceWindow::buildControls()
 
     auto* styleBox = new QWidget(tags);
     auto* styleRow = new QHBoxLayout(styleBox);
-    styleRow->setContentsMargins(0, 8, 0, 0);
+    styleRow->setContentsMargins(2, 2, 2, 2);
     styleRow->setSpacing(1);
     auto plainButton = [&](const char* name) {
         auto* b = new QToolButton(styleBox);
         b->setObjectName(QString::fromUtf8(name));
         b->setAutoRaise(true);
-        b->setIconSize(QSize(22, 22));
+        b->setIconSize(kPictureSize);
         styleRow->addWidget(b);
         return b;
     };
@@ -215,15 +237,15 @@ void SourceWindow::buildControls()
     Text1->setTabStopDistance(QFontMetricsF(mono).horizontalAdvance(u' ') * 8);
     column->addWidget(Text1, 1);
 
-    column->addWidget(helper);
-
+    // The hint line and the first pair of captions share a row under the page.
     auto* under = new QHBoxLayout;
     Label1[0] = new QLabel(central);
     nooflines[0] = new QLabel(central);
+    under->addWidget(helper, 1);
+    under->addSpacing(8);
     under->addWidget(Label1[0]);
-    under->addSpacing(24);
+    under->addSpacing(8);
     under->addWidget(nooflines[0]);
-    under->addStretch(1);
     column->addLayout(under);
 
     Label1[1] = new QLabel(this);
@@ -331,7 +353,7 @@ QToolButton* SourceWindow::addPictureButton(QWidget* group, const QString& name)
     auto* b = new QToolButton(group);
     b->setObjectName(name);
     b->setAutoRaise(true);
-    b->setIconSize(QSize(22, 22));
+    b->setIconSize(kPictureSize);
     if (group && group->layout())
         group->layout()->addWidget(b);
     return b;
@@ -341,25 +363,25 @@ namespace {
 
 // clang-format off
 const Action<SourceWindow> kShellActions[] = {
-    {"pictnew", "new", "", "New", "Begin new page", "document-new", "New",
+    {"pictnew", "new", "", "New", "Begin new page", "document-new", "",
      &SourceWindow::new_Click},
-    {"pictopen", "open", "", "Open", "Open existing file", "document-open", "Open",
+    {"pictopen", "open", "", "Open", "Open existing file", "document-open", "",
      &SourceWindow::open_Click},
-    {"pictsave", "save", "", "Save", "Save this file", "document-save", "Save",
+    {"pictsave", "save", "", "Save", "Save this file", "document-save", "",
      &SourceWindow::save_Click},
     {"pictsaveas", "saveas", "", "Save as", "Save this file by a different name or extension",
-     "document-save-as", "As", &SourceWindow::saveas_Click},
+     "document-save-as", "", &SourceWindow::saveas_Click},
     {"pictprev", "preview", "", "Preview (F5)", "Watch preview of this file", "document-preview",
-     "Prv", &SourceWindow::preview_Click},
+     "", &SourceWindow::preview_Click},
     // The restore points come with their own commands.
-    {"pictcontrast", "", "", "Change contrast of text", "Change colour contrast", "", "\u25d0",
+    {"pictcontrast", "", "", "Change contrast of text", "Change colour contrast", "", "contrast",
      &SourceWindow::pictcontrast_Click},
     {"pictinformation", "mnuhider", "", "Hide buttons.", "Hide/Show the buttons of Orvel", "",
-     "\u25b4", &SourceWindow::pictinformation_Click},
-    {"pictrefresh", "", "", "Refresh", "Refresh", "view-refresh", "\u21bb",
+     "buttons-hide", &SourceWindow::pictinformation_Click},
+    {"pictrefresh", "", "", "Refresh", "Refresh", "view-refresh", "",
      &SourceWindow::pictrefresh_Click},
     {"picthelpfile", "helpa", "", "Show Help for Orvel", "Help file for Orvel", "help-contents",
-     "?", &SourceWindow::helpa_Click},
+     "", &SourceWindow::helpa_Click},
     {"", "about", "", "", "", "", "", &SourceWindow::about_Click},
     {"", "exit", "", "", "", "", "", &SourceWindow::exit_Click},
     {"", "mnuselectall", "", "", "", "", "", &SourceWindow::mnuselectall_Click},
@@ -399,7 +421,6 @@ void SourceWindow::addActionFault(const QString& fault)
 void SourceWindow::Form_Load()
 {
     state.startValues();
-    saveme->setText(QStringLiteral("Untitled"));
     setCaption(caption::page(saveme->text(), QString()));
     Text1->setSelStart(kDefaultSelStart);
     Text1->setSelLength(kDefaultSelLength);
@@ -437,7 +458,7 @@ bool SourceWindow::refusesChange()
 
 void SourceWindow::setModified(bool modified)
 {
-    m_modified = modified;
+    m_page->setModified(modified);
     star->setText(modified ? QStringLiteral("*") : QString());
 }
 

@@ -2,9 +2,10 @@
 
 #include "editor/ActionTable.h"
 #include "editor/ChangePass.h"
-#include "editor/PageFile.h"
+#include "editor/CommandContext.h"
 #include "editor/SourceState.h"
 #include "editor/TextBox.h"
+#include "page/Page.h"
 #include "platform/CommonDialog.h"
 
 #include <QHash>
@@ -29,7 +30,8 @@ namespace orvel {
 class SourceWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit SourceWindow(QWidget* parent = nullptr);
+    // Shows `page` (shared with the Composer); without one the window has a page of its own.
+    explicit SourceWindow(Page* page = nullptr, QWidget* parent = nullptr);
     ~SourceWindow() override;
 
     // Visible controls.
@@ -54,7 +56,7 @@ public:
     QComboBox* Combo4 = nullptr;
     QToolButton *insert = nullptr, *bold = nullptr, *italic = nullptr, *underline = nullptr;
 
-    // Hidden state boxes.
+    // Hidden state boxes. `saveme` shows the page's path ("Untitled" for a page never saved).
     StateBox* saveme = nullptr;
     StateBox* star = nullptr;
     StateBox* attempt = nullptr;
@@ -103,7 +105,7 @@ public:
     bool refusesChange();
 
     // The page was edited since the last New, Open or Save (the `star` marker shows it).
-    bool isModified() const { return m_modified; }
+    bool isModified() const { return m_page->isModified(); }
     void setModified(bool modified);
 
     // The status steps of the change pass.
@@ -124,17 +126,22 @@ public:
     void about_Click();
     void exit_Click();
 
-    // The page's file: its encoding and line ends, and the file as last read or written.
-    PageFormat pageFormat;
-    DiskState pageDisk;
+    // The page: its file, its encoding and line ends, the file as last read or written.
+    Page& page() const { return *m_page; }
+    // The page box, the page and this window: all most commands need.
+    CommandContext context() { return {this, Text1, m_page}; }
     QLabel* pagecoding = nullptr; // the encoding and line ends, in the status bar
-    enum class SaveBy { User, AutoSave };
+    using SaveBy = orvel::SaveBy;
     // File > Save. AutoSave never overwrites a file another program changed; it says so once.
     bool savePage(SaveBy by = SaveBy::User);
-    // File > Open once the path is chosen: reads it with its encoding and line ends, says what
-    // needs saying (not text, bytes that are not UTF-8) and makes it the page. False when the page
-    // was left as it was.
-    bool openPage(const QString& path);
+    // File > Open once the path is chosen, or the page handed over from the Composer (the
+    // bookmarks then stay, and the caption is the switch's): reads it with its encoding and line
+    // ends, says what needs saying (not text, bytes that are not UTF-8) and makes it the page.
+    // False when the page was left as it was.
+    bool openPage(const QString& path, OpenedBy by = OpenedBy::User);
+    // Before another page is opened over edits not saved: true when the user wants to save them
+    // first (nothing is opened then).
+    bool savesFirst();
     // Reads the page's file again in `e`, as one undo step.
     void reloadAs(Encoding e);
     // The next save writes `e` (a charset declaration in the page follows), as one undo step.
@@ -168,21 +175,21 @@ private:
     void buildMenus();
     void wireShell();
     void resetPage();
-    void showFileError(const QString& what, const QString& path, const QString& reason);
     void buildPageFormatMenu();
-    bool writeTo(const QString& path, SaveBy by, bool sameFile);
-    void takePage(PageRead& page, bool undoable);
+    std::optional<PageRead> readPageFile(const QString& path,
+                                         std::optional<Encoding> encoding = std::nullopt);
+    bool writeTo(const QString& path, SaveBy by);
+    void takePage(const QString& path, PageRead& page, bool undoable);
     bool updateCharsetDeclaration(Encoding e);
     void setProgress(qsizetype done, qsizetype total);
     void runBusy(qsizetype size, const std::function<void()>& job);
 
     QList<InstalledAction> m_installed;
     QStringList m_faults;
+    Page* m_page = nullptr;
     QString m_caption;
-    bool m_modified = false;
-    bool m_busy = false;           // a file is being read or written
-    bool m_autoSaveWarned = false; // AutoSave said the file changed on disk
-    quint64 m_edits = 0;           // changes of the page, to tell edits made during a save
+    bool m_busy = false; // a file is being read or written
+    quint64 m_edits = 0; // changes of the page, to tell edits made during a save
     QHash<QString, QAction*> m_actions;
     QHash<QString, QMenu*> m_menus;
 };

@@ -125,12 +125,19 @@ void TextBox::changeEvent(QEvent* e)
 
 void TextBox::followColours()
 {
+    // Every colour is the box's own ground and ink mixed, so none can vanish on either.
     const QColor base = palette().color(QPalette::Base);
-    const bool dark = base.lightness() < 128;
-    m_gutter->background = dark ? QColor(0x24, 0x24, 0x24) : base.darker(107);
-    m_gutter->number = dark ? QColor(0x8c, 0x8c, 0x8c) : QColor(0x80, 0x80, 0x80);
-    m_gutter->currentNumber = palette().color(QPalette::Text);
-    m_caretLine = dark ? QColor(0x2a, 0x2e, 0x3a) : QColor(0xfd, 0xf6, 0xd8);
+    const QColor text = palette().color(QPalette::Text);
+    const auto mix = [&base](const QColor& other, double share) {
+        return QColor::fromRgbF(float(base.redF() + (other.redF() - base.redF()) * share),
+                                float(base.greenF() + (other.greenF() - base.greenF()) * share),
+                                float(base.blueF() + (other.blueF() - base.blueF()) * share));
+    };
+    const bool dark = base.lightness() < text.lightness();
+    m_gutter->background = mix(text, 0.06);
+    m_gutter->number = mix(text, 0.5);
+    m_gutter->currentNumber = text;
+    m_caretLine = mix(palette().color(QPalette::Highlight), 0.12);
     m_gutter->update();
     if (m_highlighter->isDark() != dark)
         m_highlighter->setDark(dark);

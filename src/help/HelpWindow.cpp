@@ -2,6 +2,7 @@
 
 #include "help/Manual.h"
 #include "platform/FlowLayout.h"
+#include "platform/Screen.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -20,7 +21,7 @@ HelpWindow::HelpWindow(const Manual& manual, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")));
     // Made when first shown, gone when closed: no category is remembered.
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(760, 560);
+    placeOnScreen(this, QSize(760, 560));
 
     auto* column = new QVBoxLayout(this);
     auto* buttons = new QWidget(this);

@@ -2,6 +2,7 @@
 
 #include "platform/Icons.h"
 #include "platform/Platform.h"
+#include "platform/Screen.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -40,14 +41,14 @@ QString addressOf(const QUrl& url)
 namespace {
 
 // clang-format off
-struct ToolButton { const char* key; const char* caption; const char* theme; const char* glyph; };
+struct ToolButton { const char* key; const char* caption; const char* theme; };
 constexpr ToolButton kToolButtons[] = {
-    {"Back", "Back", "go-previous", "\u2190"},
-    {"Forward", "Forward", "go-next", "\u2192"},
-    {"Stop", "Stop", "process-stop", "\u2715"},
-    {"Refresh", "Refresh", "view-refresh", "\u21bb"},
-    {"Home", "Home", "go-home", "\u2302"},
-    {"Search", "Search", "edit-find", "\u2315"},
+    {"Back", "Back", "go-previous"},
+    {"Forward", "Forward", "go-next"},
+    {"Stop", "Stop", "process-stop"},
+    {"Refresh", "Refresh", "view-refresh"},
+    {"Home", "Home", "go-home"},
+    {"Search", "Search", "edit-find"},
 };
 // clang-format on
 
@@ -58,7 +59,7 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("frmBrowser"));
     setWindowIcon(QIcon(QStringLiteral(":/orvel/icons/orvel.svg")));
     setCaption(kDesignCaption);
-    resize(860, 600);
+    placeOnScreen(this, QSize(900, 640));
 
     tbToolBar = addToolBar(QStringLiteral("Navigation"));
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
@@ -66,9 +67,8 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QMainWindow(parent)
     tbToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const ToolButton& b : kToolButtons) {
         const QString key = QString::fromUtf8(b.key);
-        QAction* a =
-            tbToolBar->addAction(buttonIcon(QString::fromUtf8(b.theme), QString::fromUtf8(b.glyph)),
-                                 QString::fromUtf8(b.caption));
+        QAction* a = tbToolBar->addAction(buttonIcon(QString::fromUtf8(b.theme), {}),
+                                          QString::fromUtf8(b.caption));
         a->setObjectName(key);
         connect(a, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Composition.h"
+#include "app/PageModes.h"
 #include "composer/ComposerWindow.h"
 #include "composer/EditControl.h"
 #include "support/Fixtures.h"

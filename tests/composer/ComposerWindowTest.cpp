@@ -136,7 +136,7 @@ TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
     EXPECT_EQ(source(), nullptr);
 
     const QString path = dir.filePath(q("page.html"));
-    const QByteArray page = "<html><head>\n" + ComposerWindow::kGeneratorOld.toUtf8() +
+    const QByteArray page = "<html><head>\n" + PageModes::kGeneratorOld.toUtf8() +
                             "\n</head>\n<body><p>Hello</p></body></html>";
     ASSERT_TRUE(writeBytes(path, page));
     ui.answerFile(path);
@@ -153,7 +153,7 @@ TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
     ASSERT_TRUE(w);
     EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(c->isVisible());
-    EXPECT_EQ(w->Text1->text(), q("<html><head>\r\n") + ComposerWindow::kGeneratorNew +
+    EXPECT_EQ(w->Text1->text(), q("<html><head>\r\n") + PageModes::kGeneratorNew +
                                     q("\r\n</head>\r\n<body><p>Hello</p></body></html>"));
     EXPECT_EQ(w->star->text(), QString());
     EXPECT_EQ(w->windowTitle(), q("Orvel Composer: ") + path);
@@ -163,12 +163,12 @@ TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
     ASSERT_TRUE(waitLoaded(c->area));
     EXPECT_TRUE(c->isVisible());
     EXPECT_FALSE(w->isVisible());
-    EXPECT_TRUE(QString::fromUtf8(fileBytes(path)).contains(ComposerWindow::kGeneratorNew));
+    EXPECT_TRUE(QString::fromUtf8(fileBytes(path)).contains(PageModes::kGeneratorNew));
 
     // Without the generator line an unchanged page keeps its bytes both ways.
     const QByteArray plain = "<html><body>\n<p>Plain</p></body></html>";
     ASSERT_TRUE(writeBytes(path, plain));
-    ASSERT_TRUE(c->area->loadDocument(path).ok);
+    ASSERT_TRUE(c->openPage(path));
     ASSERT_TRUE(waitLoaded(c->area));
     ui.prompts.clear();
     trigger("mnuhtml");
@@ -223,15 +223,22 @@ TEST_F(ComposerTest, CharactersAndFragmentsGoIntoThePage)
     trigger("mnuBig");
     handedFragment();
     trigger("mnuinsertfragment");
-    EXPECT_EQ(c->area->bodyHtml(), q("<p>\u00A9<big>b</big></p>"));
+    EXPECT_EQ(c->area->bodyHtml().trimmed(), q("<p>\u00A9<big>b</big></p>"));
     EXPECT_TRUE(c->area->isEdited());
     // The toolbar's Justify justifies.
     c->Toolbar1->findChild<QAction*>(q("Justify"))->trigger();
     EXPECT_EQ(c->area->evaluate(q("document.querySelector('p').style.textAlign")).toString(),
               q("justify"));
+    // New asks before it throws the edits away.
+    ui.answer(MsgAnswer::No);
+    trigger("new");
+    EXPECT_EQ(ui.lastPrompt().text, q("File not saved. Proceed?"));
+    EXPECT_TRUE(c->area->isEdited());
+    ui.answer(MsgAnswer::Yes);
     trigger("new");
     ASSERT_TRUE(waitLoaded(c->area));
     EXPECT_EQ(c->windowTitle(), q("Orvel Composer: By Quorrin"));
+    EXPECT_FALSE(c->area->isEdited());
 }
 
 } // namespace orvel::test

@@ -233,8 +233,8 @@ TEST_F(FileCommandsTest, FailuresNameTheFileAndTheReasonAndChangeNothing)
     ui.answerFile(folder);
     w->saveas_Click();
     EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
-    w->saveme->setText(underFile);
-    w->save_Click();
+    ui.answerFile(underFile);
+    w->saveas_Click();
     EXPECT_EQ(w->star->text(), QStringLiteral("*"));
     EXPECT_EQ(readBytes(blocker), QByteArray("x"));
     QList<ScriptedPlatform::Prompt> errors;
@@ -254,7 +254,10 @@ TEST_F(FileCommandsTest, FailuresNameTheFileAndTheReasonAndChangeNothing)
 
 TEST_F(FileCommandsTest, PreviewShowsItsTipOncePerRunAndHandsOverThePath)
 {
-    w->links.composerPagePath = [] { return QStringLiteral("/pages/composer.html"); };
+    const QString file = writeFile(QStringLiteral("shown.html"), "<p>x</p>");
+    ui.answerFile(file);
+    w->open_Click();
+    ui.prompts.clear();
     w->preview_Click();
     w->preview_Click();
     ASSERT_EQ(ui.prompts.size(), 1);
@@ -262,7 +265,7 @@ TEST_F(FileCommandsTest, PreviewShowsItsTipOncePerRunAndHandsOverThePath)
     EXPECT_EQ(ui.prompts[0].text, QStringLiteral("Always save before checking preview"));
     EXPECT_EQ(ui.prompts[0].icon, MsgIcon::Information);
     EXPECT_EQ(ui.prompts[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(previewPaths, QStringList(2, QStringLiteral("/pages/composer.html")));
+    EXPECT_EQ(previewPaths, QStringList(2, file));
     w->new_Click();
     w->preview_Click();
     EXPECT_EQ(ui.prompts.size(), 2);

@@ -1,10 +1,10 @@
-// Encodings and line ends of page files: detection, stand-ins for bytes that are not UTF-8, and
-// decode + encode giving back the same bytes.
+// Encodings and line ends of page files: detection, stand-ins for bytes that are no characters,
+// and decode + encode giving back the same bytes, in every encoding of the web.
 #include "markup/TextCodec.h"
 
-#include <gtest/gtest.h>
+#include "MarkupTest.h"
 
-using namespace orvel;
+#include <QSet>
 
 namespace {
 
@@ -15,6 +15,51 @@ QByteArray roundTrip(const QByteArray& bytes)
     return encodeText(text.text, {d.encoding, d.bomLength > 0, text.strayByte},
                       scanLineEnds(text.text))
         .bytes;
+}
+
+QByteArray write(QStringView text, Encoding e, std::optional<Encoding> readIn = std::nullopt)
+{
+    const Encoded enc = encodeText(text, {e, false, std::nullopt, readIn}, scanLineEnds(text));
+    EXPECT_TRUE(enc.ok()) << enc.unencodable.toStdString();
+    return enc.bytes;
+}
+
+// Words every encoding of a family holds.
+QString sampleOf(Encoding e)
+{
+    switch (encodingFamily(e)) {
+    case EncodingFamily::Unicode:
+        return q("caf\u00e9 \u20ac \u6f22\u5b57 \U0001F600");
+    case EncodingFamily::Western:
+        return e == Encoding::Iso8859_3 ? q("\u0127ob\u017c") : q("caf\u00e9 na\u00efve");
+    case EncodingFamily::CentralEuropean:
+        return q("Za\u017c\u00f3\u0142\u0107 g\u0119\u015bl\u0105");
+    case EncodingFamily::Baltic:
+        return q("\u0104\u017euolas \u012f\u0161");
+    case EncodingFamily::Cyrillic:
+        return q("\u041f\u0440\u0438\u0432\u0435\u0442, \u043c\u0438\u0440");
+    case EncodingFamily::Greek:
+        return q("\u039a\u03b1\u03bb\u03b7\u03bc\u03ad\u03c1\u03b1");
+    case EncodingFamily::Turkish:
+        return q("\u0130stanbul \u011f\u015f");
+    case EncodingFamily::Hebrew:
+        return q("\u05e9\u05dc\u05d5\u05dd");
+    case EncodingFamily::Arabic:
+        return q("\u0645\u0631\u062d\u0628\u0627");
+    case EncodingFamily::Thai:
+        return q("\u0e2a\u0e27\u0e31\u0e2a\u0e14\u0e35");
+    case EncodingFamily::Vietnamese:
+        return q("Vi\u00ea\u0323t");
+    case EncodingFamily::Japanese:
+        return q("\u65e5\u672c\u8a9e\u306e\u30da\u30fc\u30b8");
+    case EncodingFamily::Chinese:
+        return q("\u4e2d\u6587\u7db2\u9801");
+    case EncodingFamily::Korean:
+        return q("\ud55c\uad6d\uc5b4");
+    case EncodingFamily::Other:
+        return q("\uf7e9t\uf7e9");
+    }
+    return {};
 }
 
 TEST(TextCodec, DetectsByBomDeclarationPatternValidityAndFallback)
@@ -30,14 +75,25 @@ TEST(TextCodec, DetectsByBomDeclarationPatternValidityAndFallback)
         {QByteArray("\xFE\xFF\0h\0i", 6), Encoding::Utf16BE, Evidence::Bom, false},
         {QByteArray("<\0p\0>\0h\0i\0", 10), Encoding::Utf16LE, Evidence::Utf16Pattern, false},
         {QByteArray("\0<\0p\0>\0h\0i", 10), Encoding::Utf16BE, Evidence::Utf16Pattern, false},
-        {"<meta charset=\"ISO-8859-15\">caf\xc3\xa9", Encoding::Latin9, Evidence::Declaration,
-         false},
+        {"<meta charset=\"ISO-8859-15\">caf\xe9", Encoding::Latin9, Evidence::Declaration, false},
         {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=iso-8859-1\">\xe9",
          Encoding::Latin1, Evidence::Declaration, false},
         // ISO-8859-1 with 0x80..0x9F is read as browsers read it.
         {"<meta charset=latin1>\x93quoted\x94", Encoding::Windows1252, Evidence::Declaration,
          false},
-        // Not inside a meta tag: no declaration.
+        // An ASCII page keeps its declared encoding for what is typed into it.
+        {"<meta charset=iso-8859-2><p>plain", Encoding::Iso8859_2, Evidence::Declaration, false},
+        {"<meta charset=shift_jis>\x93\xfa\x96\x7b", Encoding::ShiftJis, Evidence::Declaration,
+         false},
+        // The bytes contradict the declaration: UTF-8 saved under an old one, and a page calling
+        // itself UTF-8 that is not.
+        {"<meta charset=windows-1251>\xd0\x9f\xd1\x80", Encoding::Utf8, Evidence::Utf8, false},
+        {"<meta charset=utf-8>caf\xe9 \x93quoted\x94", Encoding::Windows1252, Evidence::Fallback,
+         false},
+        {"<meta charset=utf-8>caf\xc3\xa9 \xff", Encoding::Utf8, Evidence::Declaration, false},
+        // Declarations that cannot be followed leave the bytes to decide.
+        {"<meta charset=x-foo>caf\xe9", Encoding::Windows1252, Evidence::Fallback, false},
+        {"<meta charset=iso-2022-kr>caf\xc3\xa9", Encoding::Utf8, Evidence::Utf8, false},
         {"<p>charset=latin1 caf\xc3\xa9</p>", Encoding::Utf8, Evidence::Utf8, false},
         {"plain ascii", Encoding::Utf8, Evidence::Utf8, false},
         {"caf\xc3\xa9 na\xc3\xafve \xff", Encoding::Utf8, Evidence::Utf8, false},
@@ -52,6 +108,50 @@ TEST(TextCodec, DetectsByBomDeclarationPatternValidityAndFallback)
         EXPECT_EQ(d.evidence, r.evidence);
         EXPECT_EQ(d.binary, r.binary);
     }
+}
+
+// What opening such a page says: what was declared and what is used, in the page's words.
+TEST(TextCodec, TheNoticeNamesWhatWasDeclaredAndWhatIsUsed)
+{
+    const struct {
+        QByteArray bytes;
+        DeclarationTrouble trouble;
+        const char* says; // the notice starts so (nullptr: none)
+    } rows[] = {
+        {"<meta charset=koi8-r>\xf0\xd2\xc9", DeclarationTrouble::None, nullptr},
+        {"<meta charset=latin1>\x93", DeclarationTrouble::None, nullptr},
+        {"<meta charset=x-foo>", DeclarationTrouble::UnknownLabel,
+         "p.html says its encoding is \"x-foo\", which is not the name of an encoding (browsers "
+         "do not know it either). Orvel reads it as UTF-8. If letters look wrong"},
+        {"<meta charset=\"HZ-GB-2312\">", DeclarationTrouble::Unreadable,
+         "p.html says its encoding is \"HZ-GB-2312\", which browsers refuse to read (they show "
+         "such a page as a single \xef\xbf\xbd). Orvel reads it as UTF-8, so that no byte is "
+         "lost."},
+        {"<meta charset=windows-1251>\xd0\x9f", DeclarationTrouble::Contradicted,
+         "p.html says its encoding is \"windows-1251\", but its bytes are UTF-8."},
+        {"\xEF\xBB\xBF<meta charset=euc-kr>", DeclarationTrouble::Contradicted,
+         "p.html says its encoding is \"euc-kr\", but it begins with a UTF-8 byte order mark"},
+        {"<meta charset=utf-8>\xe9t\xe9", DeclarationTrouble::Contradicted,
+         "p.html says its encoding is \"utf-8\", but most of its bytes are not UTF-8. Orvel "
+         "reads it as Windows-1252;"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.bytes.toStdString());
+        const Detection d = detectEncoding(r.bytes);
+        EXPECT_EQ(declarationTrouble(d), r.trouble);
+        const QString notice = encodingNotice(q("p.html"), d);
+        if (r.says) {
+            EXPECT_TRUE(notice.startsWith(q(r.says))) << notice.toStdString();
+        } else {
+            EXPECT_EQ(notice, QString());
+        }
+    }
+    // Bytes that are no characters, after the declaration's trouble.
+    const Detection d = detectEncoding("<meta charset=x-foo>");
+    EXPECT_TRUE(encodingNotice(q("p.html"), d, 2, {3, 4})
+                    .endsWith(q("Reload as.\n\nIt is not all UTF-8: 2 byte(s) could not be read, "
+                                "the first at line 4, column 5. They are shown as stand-in "
+                                "characters and saved back unchanged unless you edit them.")));
 }
 
 TEST(TextCodec, BytesThatAreNotUtf8BecomeStandInsAndGoBackUnchanged)
@@ -82,32 +182,127 @@ TEST(TextCodec, BytesThatAreNotUtf8BecomeStandInsAndGoBackUnchanged)
     }
 }
 
-// Every encoding by every line-end style, with and without a final line end: the same bytes.
-TEST(TextCodec, EveryEncodingAndLineEndComesBackByteForByte)
+// Bytes the web reads otherwise than as a character of the encoding, or that would be written
+// back as other bytes, are stand-ins; the web's own readings of single bytes are kept.
+TEST(TextCodec, LegacyBytesThatAreNoCharacterOrWouldChangeAreStandIns)
 {
-    const QString text = QStringLiteral("<p>caf\u00e9 \u20ac\u201c\u201d\u2013</p>");
+    auto s = [](uchar b) { return QString(QChar(char16_t(kRawByteBase + b))); };
+    const struct {
+        Encoding encoding;
+        QByteArray bytes;
+        QString text;
+        qsizetype bad;
+    } rows[] = {
+        // A bad lead byte; an ASCII byte after it is read as itself.
+        {Encoding::ShiftJis, "\x82\xa0\x81 \xff", q("\u3042") + s(0x81) + u' ' + s(0xFF), 2},
+        // ED 40 and FA 5C both read as U+7E8A, which is written FA 5C.
+        {Encoding::ShiftJis, "\xed\x40\xfa\x5c", s(0xED) + s(0x40) + q("\u7e8a"), 2},
+        {Encoding::ShiftJis, "\x80\xf0\x40", q("\u0080\ue000"), 0},
+        // 0x80 is the euro sign in GBK, which gb18030 writes A2 E3.
+        {Encoding::Gbk, "\x80\xa2\xe3", q("\u20ac") + s(0xA2) + s(0xE3), 2},
+        {Encoding::Gb18030, "\x80\xa2\xe3\x81\x30\x81\x30", s(0x80) + q("\u20ac\u0080"), 1},
+        // Big5's user-defined area and HKSCS's private-use mappings are errors on the web.
+        {Encoding::Big5, "\xa4\x40\x81\x40", q("\u4e00") + s(0x81) + s(0x40), 2},
+        {Encoding::EucKr, "\xb0\xa1\xc9\xa1\xff", q("\uac00") + s(0xC9) + s(0xA1) + s(0xFF), 3},
+        {Encoding::EucJp, "\xa4\xa2\x8f\xb0\xa1\x80", q("\u3042\u4e02") + s(0x80), 1},
+        // Bytes a single-byte encoding leaves undefined, as the web's tables have them.
+        {Encoding::Windows874, "\xa1\xdb", q("\u0e01") + s(0xDB), 1},
+        {Encoding::Windows1255, "\xca\xe0", q("\u05ba\u05d0"), 0},
+        {Encoding::Koi8U, "\xae\xbe", q("\u045e\u040e"), 0},
+        {Encoding::Windows1253, "\xaa\xc1", s(0xAA) + q("\u0391"), 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(encodingName(r.encoding).toStdString() + ' ' + r.bytes.toHex().toStdString());
+        const Decoded d = decodeText(r.bytes, r.encoding);
+        EXPECT_EQ(d.text, r.text);
+        EXPECT_EQ(d.badBytes, r.bad);
+        EXPECT_EQ(write(d.text, r.encoding), r.bytes);
+    }
+}
+
+// One page of each encoding, declared, read and written back unchanged; then one character typed
+// into it changes only its own bytes.
+TEST(TextCodec, APageOfEveryEncodingComesBackByteForByteAndWithOneEdit)
+{
+    for (const Encoding e : kEncodings) {
+        SCOPED_TRACE(encodingName(e).toStdString());
+        const QString word = sampleOf(e);
+        const QString head = q("<html><head><meta charset=\"") +
+                             QString::fromLatin1(encodingInfo(e).label) + q("\">");
+        const QString page =
+            head + q("<title>") + word + q("</title></head>\r\n<body>") + word + q("</body>\n");
+        const Encoded enc = encodeText(page, {e, isUtf16(e)}, scanLineEnds(page));
+        ASSERT_TRUE(enc.ok()) << enc.unencodable.toStdString();
+        // The web reads an x-user-defined declaration as Windows-1252.
+        const Detection d = detectEncoding(enc.bytes);
+        ASSERT_EQ(d.encoding, e == Encoding::XUserDefined ? Encoding::Windows1252 : e);
+        const Decoded read = decodeText(QByteArrayView(enc.bytes).sliced(d.bomLength), e);
+        EXPECT_EQ(read.text, page);
+        EXPECT_EQ(read.badBytes, 0);
+        EXPECT_EQ(roundTrip(enc.bytes), enc.bytes);
+        // The typed character goes in at the start of the body.
+        const qsizetype at = page.indexOf(q("<body>")) + 6;
+        const QString typed = word.left(1);
+        QString edited = read.text;
+        edited.insert(at, typed);
+        const QByteArray bytes = encodeText(edited, {e}, scanLineEnds(edited)).bytes;
+        EXPECT_EQ(decodeText(bytes, e).text, edited);
+        if (e != Encoding::Iso2022Jp) { // which switches character sets once for the run
+            EXPECT_EQ(bytes, write(QStringView(page).left(at), e) + write(typed, e) +
+                                 write(QStringView(page).sliced(at), e));
+        }
+    }
+}
+
+// Any bytes at all: every one- and two-byte sequence of each encoding (and the three-byte ones of
+// EUC-JP), read and written back, are the bytes.
+TEST(TextCodec, EveryByteSequenceOfEveryEncodingComesBack)
+{
+    QByteArray all;
+    for (int a = 0; a < 256; ++a)
+        for (int b = 0x30; b < 256; b += (a < 0x80 ? 64 : 1))
+            all += char(a), all += char(b), all += ' ';
+    for (int a = 0xA1; a < 0xFF; a += 3)
+        for (int b = 0xA1; b < 0xFF; ++b)
+            all += '\x8f', all += char(a), all += char(b), all += ' ';
+    for (const Encoding e : kEncodings) {
+        SCOPED_TRACE(encodingName(e).toStdString());
+        const Decoded d = decodeText(all, e);
+        const Encoded back = encodeText(d.text, {e, false, d.strayByte}, scanLineEnds(d.text));
+        EXPECT_TRUE(back.ok()) << back.unencodable.toStdString();
+        EXPECT_EQ(back.bytes, all);
+    }
+    // ISO-2022-JP: switches as other encoders write them.
+    for (const QByteArray& b :
+         {QByteArray("\x1b$B$*\x1b(B\n\x1b(J\\~\x1b(B\r\n\x1b$@$\"\n\x1b$B$\"\n\x1b(B!\x1b$C"),
+          QByteArray("\x1b(I\x4a\x1b(B"), QByteArray("\x1b$B")})
+        EXPECT_EQ(write(decodeText(b, Encoding::Iso2022Jp).text, Encoding::Iso2022Jp), b);
+}
+
+// Every encoding by every line-end style, with and without a final line end: the same bytes.
+TEST(TextCodec, EveryLineEndComesBackByteForByte)
+{
     const char* endsOf[] = {"\r\n", "\n", "\r", "mixed"};
-    for (Encoding e : kEncodings) {
+    const QString lineEnds[] = {q("\n"), q("\r\n"), q("\r")};
+    for (Encoding e : {Encoding::Utf8, Encoding::Utf16LE, Encoding::Utf16BE, Encoding::Windows1252,
+                       Encoding::ShiftJis, Encoding::Iso2022Jp}) {
         for (const char* end : endsOf) {
             for (bool final : {false, true}) {
                 QString page;
-                const QString lineEnds[] = {QStringLiteral("\n"), QStringLiteral("\r\n"),
-                                            QStringLiteral("\r")};
                 for (int i = 0; i < 4; ++i) {
-                    page += text;
+                    page += q("<p>") + sampleOf(e) + q("</p>");
                     if (i < 3 || final)
                         page += qstrcmp(end, "mixed") ? QString::fromLatin1(end) : lineEnds[i % 3];
                 }
-                // Each single-byte table with characters it holds.
-                if (e == Encoding::Latin1)
-                    page.replace(QStringLiteral("\u20ac\u201c\u201d\u2013"),
-                                 QStringLiteral("\u00fc"));
-                if (e == Encoding::Latin9)
-                    page.replace(QStringLiteral("\u201c\u201d\u2013"), QStringLiteral("\u0153"));
                 SCOPED_TRACE((encodingName(e) + u' ' + QLatin1String(end)).toStdString());
                 const Encoded enc = encodeText(page, {e, isUtf16(e)}, scanLineEnds(page));
                 ASSERT_TRUE(enc.ok()) << enc.unencodable.toStdString();
-                EXPECT_EQ(roundTrip(enc.bytes), enc.bytes);
+                const QByteArray bom = byteOrderMark(e);
+                const QByteArray body = QByteArray(enc.bytes).mid(isUtf16(e) ? bom.size() : 0);
+                const Decoded d = decodeText(body, e);
+                EXPECT_EQ(d.text, page);
+                EXPECT_EQ(encodeText(d.text, {e, isUtf16(e)}, scanLineEnds(d.text)).bytes,
+                          enc.bytes);
             }
         }
     }
@@ -123,16 +318,94 @@ TEST(TextCodec, EveryEncodingAndLineEndComesBackByteForByte)
         EXPECT_EQ(roundTrip(b), b);
 }
 
+// Saving in another encoding: stand-ins of characters become the characters; stand-ins of bytes
+// that were no character are named, never written as raw bytes into the other encoding.
+TEST(TextCodec, ConvertingKeepsEveryCharacterAndNamesStrayBytes)
+{
+    const QChar sFF(0xEFFF);
+    const struct {
+        QByteArray bytes;
+        Encoding from, to;
+        QByteArray written; // when everything could be written
+        QString unencodable;
+    } rows[] = {
+        // U+2029 and a private-use character of the stand-ins' range, read as stand-ins.
+        {QByteArray("a\0\x29\x20z\0", 6), Encoding::Utf16LE, Encoding::Utf8, "a\xe2\x80\xa9z", {}},
+        {"a\xee\xbd\x81z", Encoding::Utf8, Encoding::Utf16BE, QByteArray("\0a\xef\x41\0z", 6), {}},
+        {"\xe2\x80\xa9", Encoding::Utf8, Encoding::Gb18030, "\x81\x36\xa6\x36", {}},
+        // Bytes that were read as stand-ins because writing them would change them.
+        {"\xed\x40", Encoding::ShiftJis, Encoding::Utf8, "\xe7\xba\x8a", {}},
+        {"\xed\x40", Encoding::ShiftJis, Encoding::EucJp, "\xf9\xa1", {}},
+        // Stray bytes are named (and nothing shifts after them).
+        {"a\xffz", Encoding::Utf8, Encoding::Utf16LE, {}, QString(sFF)},
+        {"a\xffz", Encoding::Utf8, Encoding::Windows1252, {}, QString(sFF)},
+        {"\xdb\xa1", Encoding::Windows874, Encoding::Utf8, {}, QString(QChar(0xEFDB))},
+        {"\x81 ", Encoding::ShiftJis, Encoding::Gbk, {}, QString(QChar(0xEF81))},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.bytes.toHex().toStdString());
+        const Decoded d = decodeText(r.bytes, r.from);
+        const Encoded enc = encodeText(d.text, {r.to, false, std::nullopt, r.from}, {});
+        EXPECT_EQ(enc.unencodable, r.unencodable);
+        if (r.unencodable.isEmpty()) {
+            EXPECT_EQ(enc.bytes, r.written);
+        }
+        // Back in the encoding they were read in, they are the bytes again.
+        EXPECT_EQ(write(d.text, r.from, r.from), r.bytes);
+    }
+}
+
 TEST(TextCodec, Windows1252HighBytesAreTheirCharactersAndUnencodablesAreListed)
 {
     const Decoded d = decodeText("\x80\x93\x94\x96\x81", Encoding::Windows1252);
     EXPECT_EQ(d.text, QStringLiteral("\u20ac\u201c\u201d\u2013\u0081"));
     EXPECT_EQ(decodeText("\xa4\xbd", Encoding::Latin9).text, QStringLiteral("\u20ac\u0153"));
     const QString typed = QStringLiteral("a\u6f22b\U0001F600\u6f22\u00e9");
-    const Encoded e = encodeText(typed, {Encoding::Windows1252}, scanLineEnds(typed));
-    EXPECT_EQ(e.unencodable, QStringLiteral("\u6f22\U0001F600"));
+    const struct {
+        Encoding encoding;
+        const char* unencodable;
+    } rows[] = {{Encoding::Windows1252, "\u6f22\U0001F600"},
+                {Encoding::Windows1251, "\u6f22\U0001F600\u00e9"},
+                {Encoding::EucKr, "\U0001F600\u00e9"}};
+    for (const auto& r : rows)
+        EXPECT_EQ(encodeText(typed, {r.encoding}, scanLineEnds(typed)).unencodable,
+                  q(r.unencodable))
+            << encodingName(r.encoding).toStdString();
     EXPECT_EQ(encodeText(QStringLiteral("\u20ac"), {Encoding::Latin1}, {}).unencodable,
               QStringLiteral("\u20ac"));
+}
+
+// Labels name encodings as the web has them; the menus' families and keys hold each encoding once.
+TEST(Encodings, LabelsAndFamiliesAsTheWebHasThem)
+{
+    const struct {
+        const char* label;
+        std::optional<Encoding> encoding;
+    } rows[] = {{" Shift_JIS\t", Encoding::ShiftJis},
+                {"x-sjis", Encoding::ShiftJis},
+                {"ks_c_5601-1987", Encoding::EucKr},
+                {"latin1", Encoding::Latin1},
+                {"ASCII", Encoding::Latin1},
+                {"iso-8859-9", Encoding::Windows1254},
+                {"tis-620", Encoding::Windows874},
+                {"gb2312", Encoding::Gbk},
+                {"unicode", Encoding::Utf16LE},
+                {"hz-gb-2312", Encoding::Replacement},
+                {"utf-7", std::nullopt},
+                {"shift jis", std::nullopt}};
+    for (const auto& r : rows)
+        EXPECT_EQ(encodingForLabel(QByteArrayView(r.label)), r.encoding) << r.label;
+    QSet<QString> keys;
+    EncodingFamily last = EncodingFamily::Unicode;
+    for (const Encoding e : kEncodings) {
+        const EncodingInfo& info = encodingInfo(e);
+        EXPECT_FALSE(keys.contains(QString::fromLatin1(info.key))) << info.key;
+        keys.insert(QString::fromLatin1(info.key));
+        EXPECT_GE(int(info.family), int(last)) << info.name; // a family's encodings together
+        last = info.family;
+        EXPECT_EQ(encodingForLabel(QByteArrayView(info.label)), e) << info.label;
+    }
+    EXPECT_EQ(keys.size(), qsizetype(Encoding::Replacement)); // every one but Replacement
 }
 
 TEST(LineEnds, ScanFindsTheStyleAndTheLinesThatDiffer)

@@ -1,7 +1,7 @@
 // The preview: its address history, captions and toolbar through the real browser, and the
 // reload when the page's file is saved again.
 #include "preview/PreviewWindow.h"
-#include "editor/PageFile.h"
+#include "page/PageFile.h"
 #include "support/Fixtures.h"
 
 #include <QAction>

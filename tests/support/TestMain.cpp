@@ -1,3 +1,5 @@
+#include "composer/EditControl.h"
+#include "platform/Icons.h"
 #include "platform/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -25,7 +27,10 @@ int main(int argc, char** argv)
                                                                     : qgetenv("QT_QPA_PLATFORM"));
     // The web views share the GL context set up before the application object.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    orvel::EditControl::registerPageScheme();
     QApplication app(argc, argv);
+    // The pictures as the program shows them: the same icon themes behind the buttons.
+    orvel::followPaletteWithIcons();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,13 +1,16 @@
-#include "editor/PageFile.h"
+#include "page/PageFile.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
+#include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstring>
 
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 namespace orvel {
@@ -111,6 +114,7 @@ PageRead readPage(const QString& path, std::optional<Encoding> encoding)
     }
     PageFormat& f = result.format;
     f.encoding = d.encoding;
+    f.readIn = d.encoding;
     f.bom = d.bomLength > 0;
     f.readOnly = d.binary;
     f.addFinalLineEnd = false;
@@ -127,7 +131,7 @@ PageRead readPage(const QString& path, std::optional<Encoding> encoding)
 
 Encoded encodePage(QStringView text, const PageFormat& format)
 {
-    const EncodeOptions options{format.encoding, format.bom, format.strayByte};
+    const EncodeOptions options{format.encoding, format.bom, format.strayByte, format.readIn};
     if (format.addFinalLineEnd && !text.isEmpty() && !isLineBreak(text.back().unicode())) {
         // One more line end after the last line: its number is the count of ends before it.
         QString ended = text.toString();
@@ -148,35 +152,128 @@ PageWrite writePage(const QString& path, QStringView text, const PageFormat& for
     return writeBytes(path, encoded.bytes);
 }
 
+QString linkChainEnd(const QString& path)
+{
+    QString at = path;
+    // A loop of links ends the walk; the save then fails on the path itself.
+    for (int hop = 0; hop < 40; ++hop) {
+        const QFileInfo info(at);
+        if (!info.isSymLink())
+            return at;
+        // QFileInfo makes a relative target absolute against the link's folder.
+        at = info.symLinkTarget();
+    }
+    return path;
+}
+
+namespace {
+
+// The reason a write failed, in plain words where a user can act on it.
+QString writeErrorText(int error)
+{
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("the disk is full");
+    case EDQUOT:
+        return QStringLiteral("the disk quota is used up");
+    case EROFS:
+        return QStringLiteral("the disk is read-only");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("you have no permission to write there");
+    case EFBIG:
+        return QStringLiteral("the file would be larger than this system allows");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// The mode a new file gets: what the process's umask leaves of rw-rw-rw-. Read once, from the
+// kernel's own report (asking umask() itself would change it for a moment under other threads).
+mode_t newFileMode()
+{
+    static const mode_t mode = [] {
+        mode_t mask = 022;
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+                if (line.startsWith("Umask:")) {
+                    bool ok = false;
+                    const uint value = line.mid(6).trimmed().toUInt(&ok, 8);
+                    if (ok)
+                        mask = mode_t(value);
+                    break;
+                }
+            }
+        }
+        return mode_t(0666 & ~mask);
+    }();
+    return mode;
+}
+
+bool writeAll(int fd, const char* data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(std::min<qsizetype>(size, 1 << 30)));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+} // namespace
+
 PageWrite writeBytes(const QString& path, const QByteArray& bytes)
 {
     PageWrite result;
-    // The file being replaced (through a link, its target): its owner and group go to the new one.
+    // Through a symbolic link its target is replaced, and the link stays a link.
+    const QByteArray target = QFile::encodeName(linkChainEnd(path));
     struct stat old {};
-    const bool replacing = ::stat(QFile::encodeName(path).constData(), &old) == 0;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
+    const bool replacing = ::stat(target.constData(), &old) == 0;
+    // All bytes go to a file of our own beside the target, which then takes the target's name in
+    // one step: a save that fails or is cut short leaves the old file whole.
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray temporary = target.left(slash + 1) + '.' + target.mid(slash + 1) + ".orvel-XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    const auto fail = [&](int error) {
+        result.error = writeErrorText(error);
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(temporary.constData());
+        }
+        return result;
+    };
+    if (fd < 0)
+        return fail(errno);
+    if (!writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0)
+        return fail(errno);
+    if (replacing) {
+        // Only root may give a file away; anyone may keep its group if they belong to it.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+            (void)!::fchown(fd, uid_t(-1), old.st_gid);
+    }
+    // The file keeps its mode, read-only included (changing the owner cleared set-id bits).
+    if (::fchmod(fd, replacing ? old.st_mode & 07777 : newFileMode()) != 0 && replacing)
+        return fail(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        result.error = writeErrorText(error);
         return result;
     }
-    if (replacing) {
-        struct stat fresh {};
-        if (::fstat(file.handle(), &fresh) == 0 &&
-            (fresh.st_uid != old.st_uid || fresh.st_gid != old.st_gid)) {
-            // Only root may give a file away; anyone may keep its group if they belong to it.
-            if (::fchown(file.handle(), old.st_uid, old.st_gid) != 0)
-                (void)!::fchown(file.handle(), uid_t(-1), old.st_gid);
-            // Changing the owner clears set-id bits; the mode goes back as it was.
-            (void)!::fchmod(file.handle(), old.st_mode & 07777);
-        }
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        result.error = file.errorString();
-        file.cancelWriting();
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        result.error = writeErrorText(error);
         return result;
     }
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0)
+    if (::stat(target.constData(), &st) == 0)
         result.disk = stateOf(st, pageHash(bytes));
     result.ok = true;
     return result;

@@ -15,6 +15,9 @@ namespace orvel {
 // What a page's file holds besides its characters.
 struct PageFormat {
     Encoding encoding = Encoding::Utf8;
+    // The encoding the text was read in: its stand-ins are bytes of that encoding, which a save
+    // in another one writes as the characters they stand for (or names as unencodable).
+    Encoding readIn = Encoding::Utf8;
     bool bom = false;
     // The line-end style, and at read time the lines that end otherwise.
     LineEnds ends;
@@ -54,7 +57,7 @@ struct PageRead {
     QString text;
     PageFormat format;
     Detection detection;
-    qsizetype badBytes = 0; // not UTF-8 in a UTF-8 page
+    qsizetype badBytes = 0; // not characters of the encoding (kept as stand-ins)
     LineColumn firstBad;    // where the first of them is
     DiskState disk;
 };
@@ -75,8 +78,13 @@ Encoded encodePage(QStringView text, const PageFormat& format);
 
 // Writes `text` in `format`. The file is replaced atomically: a failed save leaves the old file
 // whole and no temporary file behind. A symbolic link stays a link (its target is replaced); the
-// file's mode, owner and group are kept.
+// file's mode (read-only included), owner and group are kept. A failure names its reason in plain
+// words ("the disk is full").
 PageWrite writePage(const QString& path, QStringView text, const PageFormat& format = {});
 PageWrite writeBytes(const QString& path, const QByteArray& bytes);
+
+// The file a save to `path` replaces: the end of its chain of symbolic links (which may not
+// exist), or `path` itself.
+QString linkChainEnd(const QString& path);
 
 } // namespace orvel

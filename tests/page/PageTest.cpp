@@ -1,0 +1,223 @@
+// The page's file as both windows save it: the questions before a file is overwritten, what a
+// failed save says, and AutoSave, which never answers a question itself.
+#include "support/Fixtures.h"
+
+#include "page/Page.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace orvel;
+
+namespace {
+
+QByteArray bytesOf(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+bool put(const QString& file, const QByteArray& bytes)
+{
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+mode_t modeOf(const QString& file)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+class PageTest : public orvel::test::PlatformTest {
+protected:
+    // The page reads `bytes` from a file named `name`, as File > Open does.
+    QString opened(const QByteArray& bytes, const QString& name = QStringLiteral("page.html"))
+    {
+        const QString file = dir.filePath(name);
+        EXPECT_TRUE(put(file, bytes));
+        const std::optional<PageRead> read = page.read(file);
+        EXPECT_TRUE(read.has_value());
+        if (read)
+            page.adopt(file, *read);
+        return file;
+    }
+    Page::Saved save(const QString& text, SaveBy by = SaveBy::User, QString path = {})
+    {
+        Page::SaveRequest request;
+        request.by = by;
+        return page.save(
+            path.isEmpty() ? page.path() : path,
+            [&] {
+                return PageText{text, scanLineEnds(text)};
+            },
+            request);
+    }
+
+    QTemporaryDir dir;
+    Page page;
+};
+
+// A read-only file is overwritten only when the user says so, and stays read-only (root, who
+// may write anything, is asked too).
+TEST_F(PageTest, AReadOnlyFileAsksFirstAndKeepsItsMode)
+{
+    const QString file = opened("<p>old</p>\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0444), 0);
+    ui.answer(MsgAnswer::No);
+    EXPECT_EQ(save(QStringLiteral("<p>new</p>\n")), Page::Saved::NotSaved);
+    EXPECT_EQ(ui.lastPrompt().text,
+              quotedPath(file) + QStringLiteral(" is read-only: its permissions do not allow "
+                                                "writing it. Save over it anyway? It stays "
+                                                "read-only."));
+    EXPECT_EQ(ui.lastPrompt().defaultButton, MsgAnswer::No);
+    EXPECT_EQ(bytesOf(file), QByteArray("<p>old</p>\n"));
+    ui.answer(MsgAnswer::Yes);
+    EXPECT_EQ(save(QStringLiteral("<p>new</p>\n")), Page::Saved::Done);
+    EXPECT_EQ(bytesOf(file), QByteArray("<p>new</p>\n"));
+    EXPECT_EQ(modeOf(file), 0444u);
+    // AutoSave does not ask: it says why once and waits.
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), SaveBy::AutoSave), Page::Saved::NotSaved);
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), SaveBy::AutoSave), Page::Saved::NotSaved);
+    EXPECT_EQ(ui.prompts.size(), 3);
+    EXPECT_TRUE(page.autoSavePaused());
+    EXPECT_EQ(bytesOf(file), QByteArray("<p>new</p>\n"));
+}
+
+// A link whose target went away while the page was open: the target is made again only on a Yes,
+// and the link stays a link.
+TEST_F(PageTest, ALinkWhoseTargetIsGoneAsksBeforeMakingIt)
+{
+    const QString target = dir.filePath(QStringLiteral("real.html"));
+    const QString link = dir.filePath(QStringLiteral("link.html"));
+    ASSERT_TRUE(put(target, "<p>x</p>\n"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("real.html"), link)); // relative, as users make them
+    const std::optional<PageRead> read = page.read(link);
+    ASSERT_TRUE(read);
+    page.adopt(link, *read);
+    ASSERT_TRUE(QFile::remove(target));
+    ui.answer(MsgAnswer::No);
+    EXPECT_EQ(save(QStringLiteral("<p>y</p>\n")), Page::Saved::NotSaved);
+    EXPECT_EQ(ui.lastPrompt().text, quotedPath(link) + QStringLiteral(" is a link to ") +
+                                        quotedPath(target) +
+                                        QStringLiteral(", which no longer exists. Save the page "
+                                                       "there, creating it?"));
+    EXPECT_FALSE(QFile::exists(target));
+    ui.answer(MsgAnswer::Yes);
+    EXPECT_EQ(save(QStringLiteral("<p>y</p>\n")), Page::Saved::Done);
+    EXPECT_EQ(bytesOf(target), QByteArray("<p>y</p>\n"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+}
+
+// Changed by another program: a window that can read the file back is offered that; one that
+// cannot is offered to overwrite or leave both.
+TEST_F(PageTest, AFileChangedElsewhereOffersWhatTheWindowCanDo)
+{
+    const QString file = opened("<p>mine</p>\n");
+    ASSERT_TRUE(put(file, "<p>theirs, longer</p>\n"));
+    Page::SaveRequest request;
+    const auto text = [] { return PageText{QStringLiteral("<p>x</p>\n"), {}}; };
+    ui.answer(MsgAnswer::No);
+    EXPECT_EQ(page.save(file, text, request), Page::Saved::NotSaved);
+    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNo);
+    EXPECT_TRUE(ui.lastPrompt().text.endsWith(QStringLiteral("No: leave both as they are.")));
+    request.canReload = true;
+    ui.answer(MsgAnswer::No);
+    EXPECT_EQ(page.save(file, text, request), Page::Saved::Reload);
+    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(bytesOf(file), QByteArray("<p>theirs, longer</p>\n"));
+    // Save As to another file asks nothing about this one.
+    const QString other = dir.filePath(QStringLiteral("other.html"));
+    EXPECT_EQ(page.save(other, text, request), Page::Saved::Done);
+    EXPECT_EQ(page.path(), other);
+    EXPECT_EQ(ui.prompts.size(), 2);
+}
+
+// A full disk is named as such; AutoSave says it once and waits for a save that works.
+TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
+{
+    const QString mountPoint = dir.filePath(QStringLiteral("small"));
+    QDir().mkpath(mountPoint);
+    if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=16k") != 0)
+        GTEST_SKIP() << "a small file system cannot be mounted here";
+    const auto unmount = qScopeGuard([&] { ::umount(QFile::encodeName(mountPoint).constData()); });
+    const QString file = QDir(mountPoint).filePath(QStringLiteral("page.html"));
+    ASSERT_TRUE(put(file, "<p>old</p>\n"));
+    const std::optional<PageRead> read = page.read(file);
+    ASSERT_TRUE(read);
+    page.adopt(file, *read);
+    const QString big(64 * 1024, u'x');
+    EXPECT_EQ(save(big), Page::Saved::NotSaved);
+    EXPECT_EQ(ui.lastPrompt().text, QStringLiteral("Could not save ") + quotedPath(file) +
+                                        QStringLiteral(": the disk is full"));
+    EXPECT_EQ(save(big, SaveBy::AutoSave), Page::Saved::NotSaved);
+    EXPECT_EQ(save(big, SaveBy::AutoSave), Page::Saved::NotSaved);
+    EXPECT_EQ(ui.prompts.size(), 2);
+    EXPECT_TRUE(ui.lastPrompt().text.endsWith(
+        QStringLiteral("the disk is full. AutoSave is paused until the page is saved.")));
+    EXPECT_EQ(bytesOf(file), QByteArray("<p>old</p>\n"));
+    EXPECT_EQ(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    // The user makes room and saves: AutoSave goes on.
+    EXPECT_EQ(save(QStringLiteral("<p>small</p>\n")), Page::Saved::Done);
+    EXPECT_FALSE(page.autoSavePaused());
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), SaveBy::AutoSave), Page::Saved::Done);
+}
+
+// Bytes that were no character in the page's encoding can only go back in that encoding: a save in
+// another is refused with what to do, not offered UTF-8 (which holds them no better).
+TEST_F(PageTest, BytesThatWereNoCharacterAreNamedNotOfferedUtf8)
+{
+    const QByteArray bytes = "<p>caf\xc3\xa9 na\xc3\xafve \xff</p>\n";
+    const QString file = opened(bytes);
+    PageFormat wide = page.format();
+    wide.encoding = Encoding::Utf16LE;
+    wide.bom = true;
+    page.setFormat(wide);
+    Page::SaveRequest request;
+    request.changeEncoding = [this](Encoding e) {
+        PageFormat f = page.format();
+        f.encoding = e;
+        page.setFormat(f);
+    };
+    const QString text = readPage(file).text;
+    EXPECT_EQ(page.save(
+                  file,
+                  [&] {
+                      return PageText{text, scanLineEnds(text)};
+                  },
+                  request),
+              Page::Saved::NotSaved);
+    EXPECT_EQ(ui.lastPrompt().text,
+              QStringLiteral("UTF-16LE cannot hold 1 byte(s) of the page that were no character "
+                             "in UTF-8 (they show as stand-in characters). Delete them, or save "
+                             "the page in UTF-8 again (Format > Encoding > Save as).\n\nNothing "
+                             "was saved."));
+    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::Ok);
+    EXPECT_EQ(bytesOf(file), bytes);
+}
+
+// The charset a save in another encoding writes goes into the live declaration only.
+TEST_F(PageTest, RelabellingEditsTheLiveDeclarationInItsLetterCase)
+{
+    const struct {
+        const char *page, *expected;
+    } rows[] = {
+        {"<meta charset=\"windows-1252\"><p>x", "<meta charset=\"utf-8\"><p>x"},
+        {"<META CHARSET=WINDOWS-1252><p>x", "<META CHARSET=UTF-8><p>x"},
+        {"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-1\">",
+         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">"},
+        {"<p>no declaration</p>", "<p>no declaration</p>"},
+        {"<meta charset=\"utf-8\">", "<meta charset=\"utf-8\">"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(relabelCharset(QString::fromUtf8(r.page), Encoding::Utf8),
+                  QString::fromUtf8(r.expected));
+}
+
+} // namespace
