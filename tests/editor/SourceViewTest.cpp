@@ -191,24 +191,26 @@ struct CheckCase {
 
 const CheckCase kCheckCases[] = {
     {"unclosed and mismatched",
-     "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n<p><b>bold "
+     "<!DOCTYPE html>\n<html lang=\"en\"><head><title>t</title></head><body>\n<p><b>bold "
      "<i>both</b></i>\n</body></html>",
      {3, 3, 3},
      "NON_MATCHING_ENDTAG",
      "Mismatched tags"},
     {"end tag with no start",
-     "<html><head><title>t</title></head><body>\n<p>x</p>\n</div>\n</body></html>",
+     "<html lang=\"en\"><head><title>t</title></head><body>\n<p>x</p>\n</div>\n</body></html>",
      {1, 3},
      "DISCARDING_UNEXPECTED",
      "</div> is an end tag with no start tag <div>"},
     {"unknown attribute",
-     "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n\t<img src=\"a.gif\" alt=\"\" "
+     "<!DOCTYPE html>\n<html lang=\"en\"><head><title>t</title></head><body>\n\t<img src=\"a.gif\" "
+     "alt=\"\" "
      "foo=\"1\">\n</body></html>",
      {3},
      "PROPRIETARY_ATTRIBUTE",
      "The <img> tag has an attribute \"foo\""},
     {"clean page",
-     "<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n<p>x</p>\n</body></html>",
+     "<!DOCTYPE html>\n<html "
+     "lang=\"en\"><head><title>t</title></head><body>\n<p>x</p>\n</body></html>",
      {},
      "",
      ""},
@@ -237,6 +239,53 @@ TEST(PageCheckTest, ReportsLinesKindsAndPlainWords)
     }
 }
 
+// What makes a page hard to use without sight or a mouse, in a learner's words, where it stands.
+TEST(PageCheckTest, ReportsWhatMakesAPageHardToUse)
+{
+    const struct {
+        const char* key;
+        const char* page;
+        int line, column;
+        const char* plainStart;
+    } rows[] = {
+        {"ACCESS_LANGUAGE", "<p>x</p>", 1, 1, "The page does not say which language"},
+        {"ACCESS_LANGUAGE", "<!DOCTYPE html>\n<html><body><p>x</p></body></html>", 2, 1,
+         "The page does not say"},
+        {"ACCESS_IMAGE_ALT", "<p>x\n  <IMG SRC=\"a.gif\"></p>", 2, 3, "This image has no alt"},
+        {"ACCESS_TABLE_HEADERS", "<p>x</p>\n<table><tr><td>1</td></tr><tr><td>2</td></tr></table>",
+         2, 1, "This table has no header cells"},
+        {"ACCESS_LINK_TEXT", "<p>See <a href=\"p.html\">click here</a></p>", 1, 8,
+         "The link text \"click here\" does not say where it leads"},
+        {"ACCESS_LINK_TEXT", "<p><a href=\"p.html\"><img src=\"i.gif\" alt=\"\"></a></p>", 1, 4,
+         "This link has no text"},
+        {"ACCESS_HEADING_LEVEL", "<h1>A</h1>\n<p>x</p>\n<h3>B</h3>", 3, 1,
+         "This <h3> follows an <h1>"},
+        {"ACCESS_FORM_LABEL", "<form action=\"x\">\n<input type=\"text\" name=\"q\"></form>", 2, 1,
+         "This form field has no label"},
+    };
+    for (const auto& r : rows) {
+        const QString page = crlf(r.page);
+        const QList<PageProblem> found = checkPage(page);
+        const auto it = std::find_if(found.begin(), found.end(), [&r](const PageProblem& p) {
+            return p.key == QLatin1String(r.key);
+        });
+        ASSERT_NE(it, found.end()) << r.page;
+        EXPECT_EQ(std::pair(it->line, it->column), std::pair(r.line, r.column)) << r.page;
+        EXPECT_TRUE(it->plain.startsWith(QString::fromUtf8(r.plainStart)))
+            << it->plain.toStdString();
+    }
+    // A page that does all of it right has none of them.
+    const QList<PageProblem> clean = checkPage(
+        crlf("<!DOCTYPE html>\n<html lang=\"en\"><head><title>t</title></head><body>\n"
+             "<h1>A</h1><h2>B</h2><img src=\"a.gif\" alt=\"\">\n"
+             "<a href=\"p.html\">Our prices</a><table><tr><th>n</th></tr><tr><td>1</td></tr>"
+             "</table>\n<form action=\"x\"><label>Name <input name=\"n\"></label>"
+             "<label for=\"m\">Mail</label><input id=\"m\" name=\"m\">"
+             "<input type=\"submit\"></form>\n</body></html>"));
+    for (const PageProblem& p : clean)
+        EXPECT_FALSE(p.key.startsWith(QLatin1String("ACCESS_"))) << p.key.toStdString();
+}
+
 TEST(PageCheckTest, PositionsCountCrLfTabsAndSurrogatePairs)
 {
     const QString page = QStringLiteral("ab\r\n\t\U0001F600<b>\r\nx");
@@ -250,8 +299,9 @@ TEST(PageCheckTest, PositionsCountCrLfTabsAndSurrogatePairs)
 TEST_F(SourceViewTest, CheckPageListsJumpsAndLeavesThePageAlone)
 {
     const QString page =
-        crlf("<html><head><title>t</title></head><body>\n<A HREF=\"x.html\">x\n</body></html>");
-    setPage(page, 5);
+        crlf("<html lang=\"en\"><head><title>t</title></head><body>\n<p>x <IMG SRC=\"a.gif\"></p>\n"
+             "</body></html>");
+    openPage(page.toUtf8(), 5);
     int changes = 0;
     QObject::connect(w->Text1, &TextBox::changed, [&changes] { ++changes; });
     int opened = 0;
@@ -262,14 +312,15 @@ TEST_F(SourceViewTest, CheckPageListsJumpsAndLeavesThePageAlone)
     ASSERT_GE(panel->checkList->topLevelItemCount(), 1);
     EXPECT_EQ(w->Text1->text(), page);
 
-    // The link is never closed: the problem stands at its tag, which Smart Correct knows.
+    // The image has no alt text: the problem stands at its tag, which Smart Correct knows.
     int row = -1;
     for (int i = 0; i < panel->checkList->topLevelItemCount(); ++i)
-        if (panel->checkList->topLevelItem(i)->text(0) == QStringLiteral("2"))
+        if (panel->checkList->topLevelItem(i)->text(2).startsWith(QStringLiteral("This image")))
             row = i;
     ASSERT_GE(row, 0);
+    EXPECT_EQ(panel->checkList->topLevelItem(row)->text(0), QStringLiteral("2"));
     panel->choose(row);
-    EXPECT_EQ(w->Text1->mid(w->Text1->selStart() - 1, 3), QStringLiteral("<A "));
+    EXPECT_EQ(w->Text1->mid(w->Text1->selStart() - 1, 4), QStringLiteral("<IMG"));
     EXPECT_TRUE(panel->checkSmart->isVisibleTo(panel));
     panel->checkSmart->click();
     EXPECT_EQ(opened, 1);
