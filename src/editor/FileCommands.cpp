@@ -119,8 +119,9 @@ void SourceWindow::setProgress(qsizetype done, qsizetype total)
         bar->hide();
         return;
     }
-    // Only what takes longer than half a second shows a bar; busy (no total) runs back and forth.
-    if (busyClock().elapsed() < 500)
+    // Only what takes longer than half a second shows a bar (a page this long does, from the
+    // start); busy (no total) runs back and forth.
+    if (busyClock().elapsed() < 500 && total < backgroundFrom)
         return;
     bar->setRange(0, total > 0 ? 1000 : 0);
     if (total > 0)
@@ -263,7 +264,7 @@ void SourceWindow::takePage(const QString& path, PageRead& page, bool undoable)
         busyClock().start();
         Text1->loadText(page.text, [this](qsizetype done, qsizetype total) {
             setProgress(done, total);
-            if (busyClock().elapsed() >= 500)
+            if (busyClock().elapsed() >= 500 || total >= backgroundFrom)
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
         setProgress(0, -1);

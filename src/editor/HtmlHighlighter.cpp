@@ -57,6 +57,11 @@ constexpr std::array<Palette, kHtmlKinds> kColours = {{
 
 constexpr int kIdleSliceMs = 8;
 
+// A line longer than this (a minified page is one such line) is shown uncoloured: the toolkit
+// lays out a line with its colours as many runs, and lays it out again whenever they change, at a
+// cost that grows with the line's whole length on every key.
+constexpr int kLongestColouredLine = 20000;
+
 } // namespace
 
 HtmlHighlighter::HtmlHighlighter(QPlainTextEdit* box, std::function<QTextBlock()> topLine)
@@ -195,7 +200,11 @@ void HtmlHighlighter::refreshView()
     m_gateEnd = topLine + rows + 1;
     m_busy = true;
     for (QTextBlock b = top; b.isValid() && b.blockNumber() <= m_gateEnd; b = b.next()) {
-        if (needsColouring(b)) {
+        if (needsColouring(b) && b.length() > kLongestColouredLine &&
+            b.layout()->formats().isEmpty()) {
+            // The toolkit's colouring of a line costs a format per character, whatever is set.
+            keepUncoloured(b);
+        } else if (needsColouring(b)) {
             rehighlightBlock(b);
         } else {
             // A line coloured from the same start state ends in the state it has.
@@ -203,6 +212,23 @@ void HtmlHighlighter::refreshView()
         }
     }
     m_busy = false;
+}
+
+void HtmlHighlighter::keepUncoloured(QTextBlock& block)
+{
+    const int start = startStateOf(block);
+    const int old = block.userState();
+    const int state = HtmlLexer::scanLine(block.text(), start);
+    block.setUserState(state);
+    auto* mark = markOf(block);
+    if (!mark) {
+        mark = new LineMark;
+        block.setUserData(mark);
+    }
+    mark->startState = start;
+    mark->scheme = m_scheme;
+    mark->stale = false;
+    recordState(block, old, state);
 }
 
 void HtmlHighlighter::idleScan()
@@ -233,9 +259,12 @@ void HtmlHighlighter::highlightBlock(const QString& text)
         return;
     }
     const int start = startStateOf(block);
-    const int state = HtmlLexer::scanLine(text, start, [this](int from, int length, HtmlKind kind) {
-        setFormat(from, length, m_formats[std::size_t(kind)]);
-    });
+    const int state =
+        text.size() > kLongestColouredLine
+            ? HtmlLexer::scanLine(text, start)
+            : HtmlLexer::scanLine(text, start, [this](int from, int length, HtmlKind kind) {
+                  setFormat(from, length, m_formats[std::size_t(kind)]);
+              });
     setCurrentBlockState(state);
     auto* mark = static_cast<LineMark*>(currentBlockUserData());
     if (!mark) {

@@ -55,6 +55,8 @@ private:
     bool scanStates(int upTo, int budgetMs);
     void recordState(const QTextBlock& block, int oldState, int newState);
     bool needsColouring(const QTextBlock& block) const;
+    // A line too long to colour: its end state, worked out without the toolkit's colouring.
+    void keepUncoloured(QTextBlock& block);
     void idleScan();
 
     QPlainTextEdit* m_box;

@@ -274,25 +274,28 @@ void TextBox::loadText(const QString& text, const std::function<void(qsizetype, 
 {
     constexpr qsizetype kChunk = 1 << 21;
     QTextDocument* doc = document();
+    const qsizetype n = text.size();
     {
         const QSignalBlocker quiet(this);
         doc->setUndoRedoEnabled(false);
         doc->clear();
         QTextCursor c(doc);
-        const qsizetype n = text.size();
         for (qsizetype from = 0; from < n;) {
+            if (step)
+                step(from, n);
+            // Pieces end with a line: the toolkit lays a line out again, whole, for every piece
+            // added to it (a minified page is one line of megabytes).
             qsizetype to = std::min(n, from + kChunk);
-            // Never between CR and LF (that would be two line ends) or inside a surrogate pair.
-            while (to < n && (text[to - 1] == u'\r' || text[to].isLowSurrogate()))
+            while (to < n && text[to - 1] != u'\n' && (text[to - 1] != u'\r' || text[to] == u'\n'))
                 ++to;
             c.insertText(QStringView(text).sliced(from, to - from).toString());
             from = to;
-            if (step && from < n)
-                step(from, n);
         }
         doc->setUndoRedoEnabled(true);
         setTextCursor(QTextCursor(doc));
     }
+    if (step)
+        step(n, n);
     // The view's own signals were quiet: the gutter still has the old page's width and numbers.
     if (m_gutter) {
         fitGutter();
@@ -300,6 +303,10 @@ void TextBox::loadText(const QString& text, const std::function<void(qsizetype, 
         markCaretLine();
     }
     emit changed();
+    // The first lines are laid out and painted now, while the caller's progress shows, not at
+    // the next turn of the event loop (a line of megabytes takes seconds).
+    if (step && isVisible())
+        viewport()->repaint();
 }
 
 int TextBox::modelStartOf(int blockNumber) const

@@ -157,6 +157,17 @@ TEST_F(SourceViewTest, GutterFollowsAnOpenedPage)
     }
 }
 
+// A line of tens of thousands of characters (a minified page) is shown uncoloured; the lines after
+// it still start in the state it ends in.
+TEST_F(SourceViewTest, AVeryLongLineIsUncolouredAndCarriesItsState)
+{
+    openPage("<b>x</b><!-- " + QByteArray(30000, 'x') + "\r\nstill a comment -->\r\n<i>");
+    TextBox& box = *w->Text1;
+    EXPECT_FALSE(colourAt(box, 0, 0).isValid());
+    EXPECT_EQ(colourAt(box, 1, 0), box.highlighter()->colour(HtmlKind::Comment));
+    EXPECT_EQ(colourAt(box, 2, 0), box.highlighter()->colour(HtmlKind::Tag));
+}
+
 TEST_F(SourceViewTest, ContrastSwapsTheColourScheme)
 {
     TextBox& box = *w->Text1;
