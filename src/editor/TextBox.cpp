@@ -418,16 +418,33 @@ void TextBox::replaceAt(const QList<int>& starts, int length, const QString& wit
     if (starts.isEmpty() || refuse())
         return;
     const QString inserted = normalizeLineEnds(with);
-    const int last = document()->characterCount() - 1;
+    // The spans in document positions, in one walk down the lines (the starts ascend and never
+    // overlap): a look-up per position would cost more than the edits themselves.
+    QTextBlock line = document()->findBlock(toDoc(starts.first()));
+    int number = line.blockNumber();
+    const auto toDocAhead = [&](int pos, bool end) {
+        for (QTextBlock next = line.next(); next.isValid() && pos >= next.position() + number + 1;
+             next = line.next()) {
+            line = next;
+            ++number;
+        }
+        const int offset = pos - (line.position() + number);
+        const int text = line.length() - 1;
+        // Between CR and LF a start stays at the end of the line, an end takes the line end.
+        return line.position() + (offset <= text ? offset : text + (end ? 1 : 0));
+    };
+    QList<std::pair<int, int>> spans;
+    spans.reserve(starts.size());
+    for (const int at : starts) {
+        const int from = toDocAhead(at, false);
+        spans.append({from, toDocAhead(at + length, true)});
+    }
     QTextCursor c(document());
     beginChange(c);
-    for (auto at = starts.crbegin(); at != starts.crend(); ++at) {
-        int end = toDoc(*at + length);
-        // An end between CR and LF takes the whole line end.
-        if (end < last && toModel(end) < *at + length)
-            ++end;
-        c.setPosition(toDoc(*at));
-        c.setPosition(end, QTextCursor::KeepAnchor);
+    // From the last to the first: the positions before each edit stay good.
+    for (auto span = spans.crbegin(); span != spans.crend(); ++span) {
+        c.setPosition(span->first);
+        c.setPosition(span->second, QTextCursor::KeepAnchor);
         c.insertText(inserted);
     }
     c.endEditBlock(); // the change signal fires here, once

@@ -128,6 +128,38 @@ TYPED_TEST(TextModelTest, SetSelTextLeavesTheCaretAfterTheNewTextAndFiresWithItT
     EXPECT_EQ(box.selStart(), box.length());
 }
 
+// Replacing at given places changes those characters alone, as one change; the caret moves with
+// the text around it, and a span may hold or end in a line end.
+TYPED_TEST(TextModelTest, ReplaceAtChangesItsSpansAsOneChange)
+{
+    const struct {
+        const char *text, *what, *with;
+        int caret;
+        const char* after; // "|" the caret
+    } rows[] = {
+        {"a\nb\nc", "\n", "<BR>\n", 6, "a<BR>\nb<BR>\n|c"},
+        {"cat cat", "cat", "", 4, " |"},
+        {"xay\nay", "ay", "bb\nb", 2, "xbb\nb|\nbb\nb"},
+    };
+    auto& box = this->box;
+    int changes = 0;
+    onChange(box, [&changes] { ++changes; });
+    for (const auto& r : rows) {
+        box.setText(crlf(r.text));
+        box.setSelStart(r.caret);
+        changes = 0;
+        const QString text = box.text();
+        const QString what = crlf(r.what);
+        QList<int> at;
+        for (qsizetype i = text.indexOf(what); i >= 0; i = text.indexOf(what, i + what.size()))
+            at << int(i);
+        box.replaceAt(at, int(what.size()), crlf(r.with));
+        QString shown = box.text();
+        EXPECT_EQ(shown.insert(box.selStart(), u'|'), crlf(r.after)) << r.text;
+        EXPECT_EQ(changes, 1) << r.text;
+    }
+}
+
 TYPED_TEST(TextModelTest, TheChangeHandlerMayChangeTheTextAgainInsideItself)
 {
     // A handler that turns a typed "<b>" into a pair with the caret between, as the completion
