@@ -45,71 +45,45 @@ protected:
     }
 };
 
-struct Typed {
-    const char* keys;
-    const char* page; // after kBefore; "|" the caret, "[" "]" the selection
-};
-
-// Every check that acts without the Assistant, and the cases that must not act.
-const Typed kTyped[] = {
-    {"<font c", "<font color=\"|\"~~"},
-    {"color=\"a", "color=\"aqua|~~"},
-    {"color=\"f", "color=\"fuchsia|~~"},
-    {"color=\"o", "color=\"olive|~~"},
-    {"color=\"m", "color=\"maroon|~~"},
-    {"color=\"y", "color=\"yellow|~~"},
-    {"color=\"l", "color=\"lime|~~"},
-    {"color=\"r", "color=\"red|~~"},
-    {"color=\"n", "color=\"navy|~~"},
-    {"color=\"s", "color=\"silver|~~"},
-    {"color=\"p", "color=\"purple|~~"},
-    {"color=\"t", "color=\"teal|~~"},
-    {"color=\"w", "color=\"white|~~"},
-    {"color=\"blu", "color=\"blue|~~"},
-    {"color=\"bla", "color=\"black|~~"},
-    {"color=\"gre", "color=\"green|~~"},
-    {"color=\"gra", "color=\"gray|~~"},
-    {"<font s", "<font size=\"|\"~~"},
-    {"<font f", "<font face=\"|\"~~"},
-    {"</for", "</form>|~~"},
-    {"</fon", "</font>|~~"},
-    {"<b>", "<B>|</B>~~"},
-    {"<i>", "<I>|</I>~~"},
-    {"<u>", "<U>|</U>~~"},
-    {"<p>", "</P><P ALIGN=\"LEFT\">~|~"},
-    {"<pre>", "<PRE>|</PRE>~~"},
-    {"<cen", "<center>|~~"},
-    {"</ce", "</center>|~~"},
-    {"<td>", "<TD>|</TD>~~"},
-    {"bgc", "bgcolor=\"\"|~~"},
-    {"align=\"l", "align=\"left\"|~~"},
-    {"align=\"c", "align=\"center\"|~~"},
-    {"align=\"r", "align=\"right\"|~~"},
-    {"align=\"j", "align=\"justify\"|~~"},
-    {"<tex", "<textarea>|</textarea>~~"},
-    {"<in", "<in[put type=\"]~~"},
-    {"ut type=\"b", "ut type=\"b[utton\"]~~"},
-    {"ut type=\"t", "ut type=\"t[ext\"]~~"},
-    {"ut type=\"s", "ut type=\"s[ubmit\"]~~"},
-    {"ut type=\"re", "ut type=\"r[eset\"]~~"},
-    {"ut type=\"ra", "ut type=\"r[adio\"]~~"},
-    {"ut type=\"c", "ut type=\"checkbox\"|~~"},
-    {"ut type=\"f", "ut type=\"f[ile\"]~~"},
-    {"<for", "<form name=\"|\">~~"},
-    // A colour typed on after a completed attribute; the typed letter replaces a suggestion.
-    {"<font cr", "<font color=\"red|\"~~"},
-    {"<inx", "<inx|~~"},
-    {"<input type=\"rea", "<input type=\"r[adio\"]~~"},
-    // Triggers are compared with their letter case.
-    {"<B>", "<B>|~~"},
-    {"<FONT C", "<FONT C|~~"},
-    {"BGC", "BGC|~~"},
-    {"<a name=\"", "|~~"}, // the bookmark command's name box, cancelled
-};
-
-TEST_F(AutoCompleteTest, TypedTriggers)
+// Every check that completes without the Assistant, typed for real: the trigger gets the row's
+// text (in place of its last characters for a replacement), and the caret or the suggestion
+// stands where the row's kind says.
+TEST_F(AutoCompleteTest, EveryTriggerCompletesAsItsRowSays)
 {
-    for (const Typed& t : kTyped) {
+    using R = CompletionRow;
+    for (const CompletionRow& row : completionRows()) {
+        if (row.kind == R::Assist || row.kind == R::Bookmark)
+            continue;
+        const QString trigger = QString::fromUtf16(row.trigger);
+        const QString kept = row.kind == R::Replace ? trigger.chopped(row.count) : trigger;
+        QString page = kept + QString::fromUtf16(row.text) + kAfter;
+        const int end = int(page.size() - kAfter.size());
+        if (row.kind == R::Suggest)
+            page.insert(end, u']').insert(end - row.count, u'[');
+        else
+            page.insert(std::min(end + row.move, int(page.size())), u'|');
+        EXPECT_EQ(typeIn(trigger), page) << trigger.toStdString();
+    }
+}
+
+// What is typed on, letter case, and the cases that must not act.
+TEST_F(AutoCompleteTest, TypedTriggersInContext)
+{
+    const struct {
+        const char* keys;
+        const char* page; // after kBefore; "|" the caret, "[" "]" the selection
+    } rows[] = {
+        // A colour typed on after a completed attribute; the typed letter replaces a suggestion.
+        {"<font cr", "<font color=\"red|\"~~"},
+        {"<inx", "<inx|~~"},
+        {"<input type=\"rea", "<input type=\"r[adio\"]~~"},
+        // Triggers are compared with their letter case.
+        {"<B>", "<B>|~~"},
+        {"<FONT C", "<FONT C|~~"},
+        {"BGC", "BGC|~~"},
+        {"<a name=\"", "|~~"}, // the bookmark command's name box, cancelled
+    };
+    for (const auto& t : rows) {
         if (QByteArray(t.keys).startsWith("<a "))
             ui.answer(MsgAnswer::No);
         EXPECT_EQ(typeIn(QString::fromUtf8(t.keys)), QString::fromUtf8(t.page)) << t.keys;
