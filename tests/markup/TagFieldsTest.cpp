@@ -42,7 +42,7 @@ TEST(TagFields, AttributeValues)
         {"<X A=\"1\" B=\"2\">", "B=\"", "2", "2\""},
         {"<X A=\"\">", "A=\"", "", "\""},
         {"<X a=\"1\">", "A=\"", nullptr, nullptr}, // exact case
-        {"<X A=\"open>", "A=\"", "open", "open"}, // a quote never closed ends at the ">"
+        {"<X A=\"open>", "A=\"", "open", "open"},  // a quote never closed ends at the ">"
         {"<X B=3 C=4>", "B=", "3 C=4", "3"},
         {"<X B=3>", "B=", "3", "3"},
         {"<X B=>", "B=", "", ""},
