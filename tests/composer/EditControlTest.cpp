@@ -150,19 +150,6 @@ TEST_F(EditControlTest, ListsAreNotPutInsideParagraphs)
     }
 }
 
-// An edited page keeps the one line-end style its file had.
-TEST_F(EditControlTest, EditedPageKeepsItsLineEnds)
-{
-    load("<html>\n<head><title>T</title></head>\n<body>\n<p>one two</p>\n</body></html>\n");
-    js(QStringLiteral("(() => { const t = document.querySelector('p').firstChild; "
-                      "getSelection().setBaseAndExtent(t, 0, t, 3); })()"));
-    EXPECT_TRUE(area->execCommand(DECMD_BOLD));
-    const QByteArray saved = area->pageText(LineEnd::Lf).toUtf8();
-    EXPECT_FALSE(saved.contains('\r')) << saved.toStdString();
-    EXPECT_TRUE(saved.contains("<b>one</b>"));
-    EXPECT_TRUE(saved.endsWith("</html>\n"));
-}
-
 // The table commands work on the cell holding the caret; without one they change nothing.
 TEST_F(EditControlTest, TableCommandsOnTheCaretCell)
 {
