@@ -199,19 +199,6 @@ TEST_F(EditControlTest, BrowseModeAndShowDetails)
               QStringLiteral("none"));
 }
 
-// The fragment goes through a private file that is gone once the view has read it.
-TEST_F(EditControlTest, FragmentFileIsPrivateAndRemoved)
-{
-    ASSERT_TRUE(area->loadFragment(QStringLiteral("<B>frag</B>")).ok);
-    const QString tmp = area->pendingFragmentPath();
-    ASSERT_FALSE(tmp.isEmpty());
-    EXPECT_TRUE(QFile::exists(tmp));
-    EXPECT_EQ(QFile::permissions(tmp) & (QFile::ReadGroup | QFile::ReadOther), 0);
-    waitLoaded();
-    EXPECT_FALSE(QFile::exists(tmp));
-    EXPECT_EQ(body(), QStringLiteral("<b>frag</b>\n"));
-}
-
 // The prompting commands ask, then act on the selection; a cancelled prompt changes nothing.
 TEST_F(EditControlTest, PromptingCommands)
 {
