@@ -31,11 +31,17 @@ TEST_F(FontToolbarTest, WithoutSelectionTwoClicksOpenAndCloseTheTag)
     press("btnfontsize");
     for (int i = 0; i < 3; ++i)
         EXPECT_NE(tips()[i], resting[i]) << "a started toggle says so in its tooltip";
+    // A wrapped selection leaves the flag as it was: the next empty click still closes, or opens.
+    setMarked("[w]");
+    press("btnfontsize");
+    press("btnfontsize");
+    EXPECT_EQ(marked(), "<font size=\"3\">w</font></font>|");
     newPage();
     EXPECT_EQ(tips(), resting);
-    setMarked("|");
+    setMarked("[w]");
     press("colour_setter");
-    EXPECT_EQ(marked(), "<font color=\"black\">|");
+    press("colour_setter");
+    EXPECT_EQ(marked(), "<font color=\"black\">w </font><font color=\"black\">|");
 }
 
 // Each button applies its box as typed: an editable combo completes inline unless told not to,

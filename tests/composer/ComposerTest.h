@@ -60,13 +60,14 @@ protected:
     }
     SourceWindow* source() { return program->sourceWindow(false); }
     void trigger(const char* action) { c->menuAction(q(action))->trigger(); }
-    // The fragment a command handed to the side control, read from its private file before the
-    // view has read (and removed) it; "" when none was handed on.
+    // The fragment a command handed to the side control, read from its private file (which no
+    // one else may read) before the view has read (and removed) it; "" when none was handed on.
     QString handedFragment()
     {
         const QString path = c->assister->pendingFragmentPath();
         if (path.isEmpty())
             return {};
+        EXPECT_EQ(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther), 0);
         const QString text = QString::fromUtf8(fileBytes(path));
         EXPECT_TRUE(waitLoaded(c->assister));
         EXPECT_FALSE(QFile::exists(path));

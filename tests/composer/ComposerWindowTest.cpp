@@ -1,3 +1,4 @@
+#include "composer/ComposerMarkup.h"
 #include "composer/ComposerTest.h"
 #include "editor/SourceWindow.h"
 
@@ -12,55 +13,50 @@
 namespace orvel::test {
 
 // Each fragment command: its questions in order, the answers, and the fragment it hands on
-// ("" for none). The page is never touched.
+// ("" for none). Every row of the text and form tables asks its question and puts its markup
+// around the answer; two of them, and the commands of their own, word for word. The page is never
+// touched.
 TEST_F(ComposerTest, FragmentCommandsAskAndHandOn)
 {
     struct Row {
-        const char* action;
-        QStringList answers;
-        QStringList prompts;
-        const char* fragment;
+        QString action;
+        QStringList answers, prompts;
+        QString fragment;
     };
-    const Row rows[] = {
-        {"mnuStrike", {q("gone")}, {q("Enter the text to be struck off")}, "<STRIKE>gone</STRIKE>"},
-        {"mnusuperscript",
-         {q("2")},
-         {q("Enter the text to be made to superscript")},
-         "<SUP>2</SUP>"},
-        {"mnuBig", {}, {q("Enter the text to be made big")}, ""},
-        {"mnutextbox",
-         {q("nm")},
-         {q("Please enter a name for the textbox")},
-         "<INPUT TYPE=\"TEXT\"  VALUE=\"\"  NAME=\"nm\">"},
-        {"mnusubmit",
-         {},
-         {q("Please enter a name for the submit button"),
-          q("Invalid name. Orvel will not proceed")},
-         ""},
-        {"mnutextarea",
-         {q("ta"), q("25"), q("10")},
-         {q("Please enter a name for the textarea"), q("Please enter the number of columns"),
-          q("Please enter the number of rows")},
-         "<TEXTAREA Cols=\"25\" rows=\"10\" NAME=\"ta\" wrap=\"OFF\">\r\n\r\n</TEXTAREA>"},
-        {"mnuHighlight",
-         {q("ff00f"), q("x")},
-         {q("Enter the 6 character RGB code for the highlight"),
-          q("Enter the text to be highlighted"), q("Invalid value. The RGB code has 6 characters")},
-         ""},
-        {"mnuHighlight",
-         {q("ffff00"), q("x")},
-         {q("Enter the 6 character RGB code for the highlight"),
-          q("Enter the text to be highlighted")},
-         "<SPAN STYLE=\"BACKGROUND-COLOR: #ffff00\">x</SPAN>"},
-    };
+    std::vector<Row> rows;
+    for (const composer::TextFragment& f : composer::textFragments())
+        rows.push_back({q(f.command), {q("x")}, {q(f.prompt)}, q(f.open) + u'x' + q(f.close)});
+    for (const composer::NamedControl& n : composer::namedControls())
+        rows.push_back({q(n.command), {q("n")}, {q(n.prompt)}, composer::namedControl(n, q("n"))});
+    const QStringList highlight{q("Enter the 6 character RGB code for the highlight"),
+                                q("Enter the text to be highlighted")};
+    // clang-format off
+    rows.insert(rows.end(), {
+        {q("mnuStrike"), {q("gone")}, {q("Enter the text to be struck off")},
+         q("<STRIKE>gone</STRIKE>")},
+        {q("mnuBig"), {}, {q("Enter the text to be made big")}, {}},
+        {q("mnutextbox"), {q("nm")}, {q("Please enter a name for the textbox")},
+         q("<INPUT TYPE=\"TEXT\"  VALUE=\"\"  NAME=\"nm\">")},
+        {q("mnusubmit"), {}, {q("Please enter a name for the submit button"),
+                              q("Invalid name. Orvel will not proceed")}, {}},
+        {q("mnutextarea"), {q("ta"), q("25"), q("10")}, {q("Please enter a name for the textarea"),
+          q("Please enter the number of columns"), q("Please enter the number of rows")},
+         q("<TEXTAREA Cols=\"25\" rows=\"10\" NAME=\"ta\" wrap=\"OFF\">\r\n\r\n</TEXTAREA>")},
+        {q("mnuHighlight"), {q("ff00f"), q("x")},
+         highlight + QStringList{q("Invalid value. The RGB code has 6 characters")}, {}},
+        {q("mnuHighlight"), {q("ffff00"), q("x")}, highlight,
+         q("<SPAN STYLE=\"BACKGROUND-COLOR: #ffff00\">x</SPAN>")},
+    });
+    // clang-format on
     for (const Row& r : rows) {
         ui.prompts.clear();
         for (const QString& a : r.answers)
             ui.answer(a);
-        trigger(r.action);
-        EXPECT_EQ(ui.promptTexts(), r.prompts) << r.action;
+        c->menuAction(r.action)->trigger();
+        EXPECT_EQ(ui.promptTexts(), r.prompts) << r.action.toStdString();
         const QString fragment = handedFragment();
-        EXPECT_EQ(fragment, *r.fragment ? q(r.fragment) + q("\r\n") : QString()) << r.action;
+        EXPECT_EQ(fragment, r.fragment.isEmpty() ? QString() : r.fragment + q("\r\n"))
+            << r.action.toStdString();
     }
     EXPECT_EQ(ui.unscripted, 2); // the two cancelled questions
     EXPECT_FALSE(c->area->isEdited());
@@ -127,8 +123,9 @@ TEST_F(ComposerTest, RuleDialogReadsTheSourceSelection)
     EXPECT_EQ(w->Text1->text(), q("<HR NOSHADE>"));
 }
 
-// The page goes to the source window and back through its file: unchanged it keeps its bytes
-// (line ends and missing final line end included), changed it comes back with the change.
+// The page goes to the source window and back through its file, which the first switch says once;
+// unchanged it keeps its bytes, changed it comes back with the change. (Every encoding and line
+// end both ways, and the generator line, are the page modes' tests.)
 TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
 {
     trigger("mnuhtml");
@@ -144,44 +141,29 @@ TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
     ASSERT_TRUE(waitLoaded(c->area));
     EXPECT_EQ(c->windowTitle(), q("Orvel Composer: ") + path);
 
-    ui.prompts.clear();
-    trigger("mnuhtml");
-    EXPECT_EQ(ui.promptTexts(), QStringList{q("Transition from composer to HTML mode or vice versa "
-                                              "will automatically save your page")});
-    EXPECT_EQ(fileBytes(path), page); // saved without an edit: the same bytes
-    SourceWindow* w = source();
-    ASSERT_TRUE(w);
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_FALSE(c->isVisible());
-    EXPECT_EQ(w->Text1->text(), q("<html><head>\r\n") + PageModes::kGeneratorNew +
-                                    q("\r\n</head>\r\n<body><p>Hello</p></body></html>"));
-    EXPECT_EQ(w->star->text(), QString());
-    EXPECT_EQ(w->windowTitle(), q("Orvel Composer: ") + path);
-
-    // Its close box brings the Composer back with the page as the source window had it.
-    w->close();
-    ASSERT_TRUE(waitLoaded(c->area));
-    EXPECT_TRUE(c->isVisible());
-    EXPECT_FALSE(w->isVisible());
-    EXPECT_TRUE(QString::fromUtf8(fileBytes(path)).contains(PageModes::kGeneratorNew));
-
-    // Without the generator line an unchanged page keeps its bytes both ways.
-    const QByteArray plain = "<html><body>\n<p>Plain</p></body></html>";
-    ASSERT_TRUE(writeBytes(path, plain));
-    ASSERT_TRUE(c->openPage(path));
-    ASSERT_TRUE(waitLoaded(c->area));
-    ui.prompts.clear();
-    trigger("mnuhtml");
-    EXPECT_TRUE(ui.prompts.isEmpty()); // the transition message shows once
-    w->menuAction(q("mnucomposer"))->trigger();
-    ASSERT_TRUE(waitLoaded(c->area));
-    EXPECT_EQ(fileBytes(path), plain);
-
-    // An edit in the source window reaches the file and the Composer's page.
-    trigger("mnuhtml");
-    w->Text1->setText(q("<html><body><p>Edited</p></body></html>"));
-    w->menuAction(q("mnucomposer"))->trigger();
-    ASSERT_TRUE(waitLoaded(c->area));
+    for (const bool first : {true, false}) {
+        ui.prompts.clear();
+        trigger("mnuhtml");
+        EXPECT_EQ(ui.promptTexts(), first ? QStringList{q("Transition from composer to HTML mode "
+                                                          "or vice versa will automatically save "
+                                                          "your page")}
+                                          : QStringList{});
+        SourceWindow* w = source();
+        ASSERT_TRUE(w && w->isVisible());
+        EXPECT_FALSE(c->isVisible());
+        EXPECT_EQ(w->windowTitle(), q("Orvel Composer: ") + path);
+        if (first) {
+            EXPECT_EQ(fileBytes(path), page); // saved without an edit: the same bytes
+            EXPECT_EQ(w->star->text(), QString());
+            w->close(); // its close box brings the Composer back
+        } else {
+            w->Text1->setText(q("<html><body><p>Edited</p></body></html>"));
+            w->menuAction(q("mnucomposer"))->trigger();
+        }
+        ASSERT_TRUE(waitLoaded(c->area));
+        EXPECT_TRUE(c->isVisible());
+        EXPECT_FALSE(w->isVisible());
+    }
     EXPECT_EQ(fileBytes(path), QByteArray("<html><body><p>Edited</p></body></html>"));
     EXPECT_EQ(c->area->bodyHtml(), q("<p>Edited</p>"));
 }

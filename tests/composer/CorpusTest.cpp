@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QTest>
 #include <algorithm>
+#include <array>
 #include <map>
 
 namespace orvel::test {
@@ -86,12 +87,8 @@ const char* const kTargets = R"JS(
 })()
 )JS";
 
-struct Sample {
-    qsizetype lines = 0;
-    qsizetype bytes = 0;
-    qsizetype plainLines = 0;
-    qsizetype plainBytes = 0;
-};
+// One edit's changed lines and bytes, saved by the splice and re-serialized by the browser.
+using Sample = std::array<qsizetype, 4>;
 
 std::map<QString, std::vector<Sample>>& samples()
 {
@@ -171,6 +168,11 @@ protected:
         return {w.value(0).toInt(), w.value(1).toInt()};
     }
     int texts() { return js(QStringLiteral("__texts.length")).toInt(); }
+    // The block around the chosen text, as an edit's scope.
+    QStringList blockOf(int text)
+    {
+        return {scope(QStringLiteral("__scope(__block(__texts[%1]))").arg(text))};
+    }
 
     // Runs one edit on a fresh copy of the page and checks its save.
     void edit(const QString& kind, const std::function<QStringList()>& run)
@@ -230,13 +232,8 @@ protected:
                                            << afterJson.toStdString();
     }
 
-    static qsizetype median(std::vector<qsizetype> v)
-    {
-        std::sort(v.begin(), v.end());
-        return v.empty() ? 0 : v[v.size() / 2];
-    }
-
-    // With ORVEL_CORPUS_TABLE set, the README's table of changed lines and bytes per edit kind.
+    // With ORVEL_CORPUS_TABLE set, the README's table: per edit kind, the median and worst of
+    // each column of the samples.
     static void report()
     {
         if (qEnvironmentVariableIsEmpty("ORVEL_CORPUS_TABLE"))
@@ -244,20 +241,15 @@ protected:
         printf("| Edit | Pages | Lines: median / worst | Bytes: median / worst | "
                "Re-serialized lines | Re-serialized bytes |\n|---|---|---|---|---|---|\n");
         for (const auto& [kind, list] : samples()) {
-            std::vector<qsizetype> l, b, pl, pb;
-            for (const Sample& s : list) {
-                l.push_back(s.lines);
-                b.push_back(s.bytes);
-                pl.push_back(s.plainLines);
-                pb.push_back(s.plainBytes);
+            printf("| %s | %zu |", qPrintable(kind), list.size());
+            for (std::size_t column = 0; column < Sample().size(); ++column) {
+                std::vector<qsizetype> v;
+                for (const Sample& s : list)
+                    v.push_back(s[column]);
+                std::sort(v.begin(), v.end());
+                printf(" %lld / %lld |", qlonglong(v[v.size() / 2]), qlonglong(v.back()));
             }
-            const auto worst = [](const std::vector<qsizetype>& v) {
-                return *std::max_element(v.begin(), v.end());
-            };
-            printf("| %s | %zu | %lld / %lld | %lld / %lld | %lld / %lld | %lld / %lld |\n",
-                   qPrintable(kind), list.size(), qlonglong(median(l)), qlonglong(worst(l)),
-                   qlonglong(median(b)), qlonglong(worst(b)), qlonglong(median(pl)),
-                   qlonglong(worst(pl)), qlonglong(median(pb)), qlonglong(worst(pb)));
+            printf("\n");
         }
         for (const QString& f : fallbacksSeen())
             printf("fallback: %s\n", qPrintable(f));
@@ -276,14 +268,14 @@ TEST_P(CorpusTest, EditsChangeOnlyTheirElement)
         const QList<int> w = word(0, 0);
         caretAt(0, w[1]);
         QTest::keyClicks(area->focusProxy(), QStringLiteral(" fresh"));
-        return QStringList{scope(QStringLiteral("__scope(__block(__texts[0]))"))};
+        return blockOf(0);
     });
     edit(QStringLiteral("delete a word"), [this] {
         const int t = texts() - 1;
         const QList<int> w = word(t, 1);
         caretAt(t, w[1]);
         QTest::keyClick(area->focusProxy(), Qt::Key_Backspace, Qt::ControlModifier);
-        return QStringList{scope(QStringLiteral("__scope(__block(__texts[%1]))").arg(t))};
+        return blockOf(t);
     });
     edit(QStringLiteral("bold a word"), [this] {
         const int t = texts() / 2;
@@ -294,7 +286,7 @@ TEST_P(CorpusTest, EditsChangeOnlyTheirElement)
                .arg(w[0])
                .arg(w[1]));
         EXPECT_TRUE(area->execCommand(DECMD_BOLD));
-        return QStringList{scope(QStringLiteral("__scope(__block(__texts[%1]))").arg(t))};
+        return blockOf(t);
     });
     edit(QStringLiteral("insert a row"), [this] {
         const QString table = scope(QStringLiteral(
@@ -310,7 +302,7 @@ TEST_P(CorpusTest, EditsChangeOnlyTheirElement)
         const int t = std::min(1, texts() - 1);
         caretAt(t, word(t, 0)[1]);
         area->insertHtml(QStringLiteral(" <em>newly</em> <a href=\"x.html\">linked</a>"));
-        return QStringList{scope(QStringLiteral("__scope(__block(__texts[%1]))").arg(t))};
+        return blockOf(t);
     });
     edit(QStringLiteral("make a list"), [this] {
         // A paragraph of the page's flow (not in a table), with the elements beside it, which a

@@ -150,19 +150,6 @@ TEST_F(EditControlTest, ListsAreNotPutInsideParagraphs)
     }
 }
 
-// An edited page keeps the one line-end style its file had.
-TEST_F(EditControlTest, EditedPageKeepsItsLineEnds)
-{
-    load("<html>\n<head><title>T</title></head>\n<body>\n<p>one two</p>\n</body></html>\n");
-    js(QStringLiteral("(() => { const t = document.querySelector('p').firstChild; "
-                      "getSelection().setBaseAndExtent(t, 0, t, 3); })()"));
-    EXPECT_TRUE(area->execCommand(DECMD_BOLD));
-    const QByteArray saved = area->pageText(LineEnd::Lf).toUtf8();
-    EXPECT_FALSE(saved.contains('\r')) << saved.toStdString();
-    EXPECT_TRUE(saved.contains("<b>one</b>"));
-    EXPECT_TRUE(saved.endsWith("</html>\n"));
-}
-
 // The table commands work on the cell holding the caret; without one they change nothing.
 TEST_F(EditControlTest, TableCommandsOnTheCaretCell)
 {
@@ -210,19 +197,6 @@ TEST_F(EditControlTest, BrowseModeAndShowDetails)
     area->setShowDetails(false);
     EXPECT_EQ(js(QStringLiteral("getComputedStyle(document.querySelector('p')).outlineStyle")),
               QStringLiteral("none"));
-}
-
-// The fragment goes through a private file that is gone once the view has read it.
-TEST_F(EditControlTest, FragmentFileIsPrivateAndRemoved)
-{
-    ASSERT_TRUE(area->loadFragment(QStringLiteral("<B>frag</B>")).ok);
-    const QString tmp = area->pendingFragmentPath();
-    ASSERT_FALSE(tmp.isEmpty());
-    EXPECT_TRUE(QFile::exists(tmp));
-    EXPECT_EQ(QFile::permissions(tmp) & (QFile::ReadGroup | QFile::ReadOther), 0);
-    waitLoaded();
-    EXPECT_FALSE(QFile::exists(tmp));
-    EXPECT_EQ(body(), QStringLiteral("<b>frag</b>\n"));
 }
 
 // The prompting commands ask, then act on the selection; a cancelled prompt changes nothing.

@@ -10,8 +10,6 @@
 
 TEST(HeadingMarkup, LevelAlignmentAndTextGoInAsTyped)
 {
-    EXPECT_EQ(headingElement({q("1"), q("Left"), q("Welcome")}),
-              q(R"(<H1 ALIGN="Left">Welcome</H1>)"));
     EXPECT_EQ(headingElement({q("9x"), q("middle"), q("A <b>b</b>")}),
               q(R"(<H9x ALIGN="middle">A <b>b</b></H9x>)"));
 }

@@ -1,5 +1,5 @@
-// The FONT builders of the toolbar and the font dialogs, the reader of FONT opening tags, and the
-// tag toggle of the bold, italic and underline buttons that the font dialog shares.
+// The reader of FONT opening tags, the font size rule, and the tag toggle of the bold, italic and
+// underline buttons that the font dialog shares.
 #include "markup/FontMarkup.h"
 #include "MarkupTest.h"
 #include "markup/TagMarkup.h"
@@ -63,29 +63,10 @@ TEST(FontMarkup, TagStartAndEndAreIndexesOrNone)
         EXPECT_EQ(font::tagEndFrom(q(text), from), end) << text << " " << from;
 }
 
-TEST(FontMarkup, ToolbarTagsTwoClickRuleAndSizeBox)
+// The toolbar's tags and its two-click rule are checked through its buttons, in the commands'
+// tests.
+TEST(FontMarkup, SizeBoxTakesOneDigitFromOneToSeven)
 {
-    const std::tuple<TagPair, const char*, const char*> tags[] = {
-        {font::faceTags(q("Arial")), "<font face=\"Arial\">", " </font>"},
-        {font::sizeTags(q("5")), "<font size=\"5\">", "</font>"},
-        {font::colourTags(q("red")), "<font color=\"red\">", " </font>"},
-    };
-    for (const auto& [pair, open, close] : tags)
-        EXPECT_EQ(pair.open + u'|' + pair.close, q(open) + u'|' + q(close));
-    EXPECT_EQ(font::rgbColourWrap(q("CCFFCC"), q("w")), q("<font color=\"#CCFFCC\">w </font>"));
-
-    // selected, flag before, text, flag after
-    const std::tuple<const char*, bool, const char*, bool> clicks[] = {
-        {"w", true, "<font size=\"2\">w</font>", true},
-        {"w", false, "<font size=\"2\">w</font>", false},
-        {"", true, "<font size=\"2\">", false},
-        {"", false, "</font>", true},
-    };
-    for (const auto& [selected, first, text, firstAfter] : clicks) {
-        const font::FontEdit edit = font::fontEdit(q(selected), first, font::sizeTags(q("2")));
-        EXPECT_EQ(std::pair(edit.text, edit.first), std::pair(q(text), firstAfter)) << selected;
-    }
-    // The size box takes one digit from 1 to 7.
     for (const char* size : {"1", "7"})
         EXPECT_TRUE(font::validFontSize(q(size))) << size;
     for (const char* size : {"", "0", "8", "12", " 3", "+3", "\xD9\xA3"})

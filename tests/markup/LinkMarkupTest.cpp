@@ -1,19 +1,9 @@
 #include "markup/LinkMarkup.h"
 #include "MarkupTest.h"
 
-// The same fields written both ways: a mail link takes its own tip and the subject, never a target.
-TEST(LinkMarkup, AttributesInFixedOrderForEachKind)
+// The whole elements, link and mail, are checked through the hyperlink dialog.
+TEST(LinkMarkup, EmptyFieldsLeaveTheirAttributesOutAndEachTargetHasItsName)
 {
-    link::LinkFields f{false, q("u.html"), q("me@x.org"), q("Write"), {}};
-    f.fragments = {link::targetFragment(q("Whole Page")), link::titleFragment(q("link tip")),
-                   link::titleFragment(q("Mail me")), link::styleFragment(false),
-                   link::subjectFragment(q("Hi there"))};
-    EXPECT_EQ(link::replacement(f, {}).text, q(R"(<A HREF="u.html" TITLE="link tip" target="_top" )"
-                                               R"(STYLE="text-decoration:none">Write</A>)"));
-    f.mail = true;
-    EXPECT_EQ(link::replacement(f, {}).text,
-              q(R"(<A HREF="mailto:me@x.org?subject=Hi there" TITLE="Mail me" )"
-                R"(STYLE="text-decoration:none">Write</A>)"));
     EXPECT_EQ(link::titleFragment(q("")) + link::subjectFragment(q("")) + link::styleFragment(true),
               QString());
     QStringList targets;

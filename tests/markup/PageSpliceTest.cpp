@@ -93,9 +93,9 @@ TEST(PageSplice, InlineEditsStayOnTheirLine)
     });
 }
 
-// New elements are written as the page writes its own: the case of its tags and attributes, its
-// quotes, its empty-element ends, blocks on lines of their own indented like their siblings, and
-// the layout of the page's elements of that kind.
+// New elements are written as the page writes its own, its habits read from the page: the case
+// of its tags and attributes, its quotes, its empty-element ends, its line ends, blocks on lines
+// of their own indented like their siblings, and the layout of the page's elements of that kind.
 TEST(PageSplice, NewMarkupIsWrittenLikeThePage)
 {
     expectAll({
@@ -123,6 +123,11 @@ TEST(PageSplice, NewMarkupIsWrittenLikeThePage)
         {"four spaces, a step deeper", "<div>\n    <p>a</p>\n</div>\n<div>\n</div>\n",
          "<div><p>a</p></div><div><ul><li>b</li></ul></div>",
          "<div>\n    <p>a</p>\n</div>\n<div>\n    <ul>\n        <li>b</li>\n    </ul>\n</div>\n"},
+        {"double quotes, a blank before \"/>\", CR ends",
+         "<div>\r    <p class=\"a\">x<br /></p>\r</div>\r",
+         "<div><p class=\"a\">x<br></p><p title=t>y<img src=i></p></div>",
+         "<div>\r    <p class=\"a\">x<br /></p>\r    <p title=\"t\">y<img src=\"i\" "
+         "/></p>\r</div>\r"},
         {"unquoted where a value allows", "<p class=x id=y>a</p>",
          "<p class=x id=y>a<a href=u title=\"t u\">k</a></p>",
          "<p class=x id=y>a<a href=u title=\"t u\">k</a></p>"},
@@ -143,34 +148,6 @@ TEST(PageSplice, AttributesChangeOneByOne)
         {"reordered: unchanged ones keep their text", "<p a='1' b=\"2\">x</p>", "<p b=2 a=1>x</p>",
          "<p b=\"2\" a='1'>x</p>"},
     });
-}
-
-// The page's own habits, read from the page: each row is a page and what it prefers.
-TEST(PageSplice, ReadsThePagesStyle)
-{
-    struct Row {
-        const char* page;
-        bool upperTags, upperAttrs;
-        char16_t quote;
-        const char* voidEnd;
-        const char* indent;
-        const char* eol;
-    } const rows[] = {
-        {"<P ALIGN=x><BR></P>\r\n<UL>\r\n  <LI>a</UL>\r\n", true, true, 0, ">", "  ", "\r\n"},
-        {"<p class='a' id='b'>x<br/></p>\n<div>\n\t<p>y</p>\n</div>\n", false, false, u'\'', "/>",
-         "\t", "\n"},
-        {"<p class=\"a\">x<br /><img src=\"i\" /></p>\r<div>\r    <p>y</p>\r</div>\r", false, false,
-         u'"', " />", "    ", "\r"},
-    };
-    for (const Row& r : rows) {
-        const PageStyle& s = PageSource(q(r.page)).style();
-        EXPECT_EQ(s.upperTags, r.upperTags) << r.page;
-        EXPECT_EQ(s.upperAttrs, r.upperAttrs) << r.page;
-        EXPECT_EQ(s.quote, r.quote) << r.page;
-        EXPECT_EQ(s.voidEnd, q(r.voidEnd)) << r.page;
-        EXPECT_EQ(s.indent, q(r.indent)) << r.page;
-        EXPECT_EQ(s.eol, q(r.eol)) << r.page;
-    }
 }
 
 // A long page edited at both ends and in the middle: the lists are paired through the subtrees

@@ -37,27 +37,34 @@ mode_t modeOf(const QString& file)
 
 class PageTest : public orvel::test::PlatformTest {
 protected:
-    // The page reads `bytes` from a file named `name`, as File > Open does.
-    QString opened(const QByteArray& bytes, const QString& name = QStringLiteral("page.html"))
+    // The page reads `file`, as File > Open does.
+    void adopt(const QString& file)
     {
-        const QString file = dir.filePath(name);
-        EXPECT_TRUE(put(file, bytes));
         const std::optional<PageRead> read = page.read(file);
-        EXPECT_TRUE(read.has_value());
-        if (read)
-            page.adopt(file, *read);
+        ASSERT_TRUE(read.has_value());
+        page.adopt(file, *read);
+    }
+    QString opened(const QByteArray& bytes)
+    {
+        const QString file = dir.filePath(QStringLiteral("page.html"));
+        EXPECT_TRUE(put(file, bytes));
+        adopt(file);
         return file;
     }
-    Page::Saved save(const QString& text, SaveBy by = SaveBy::User, QString path = {})
+    Page::Saved save(const QString& text, Page::SaveRequest request = {}, QString path = {})
     {
-        Page::SaveRequest request;
-        request.by = by;
         return page.save(
             path.isEmpty() ? page.path() : path,
             [&] {
                 return PageText{text, scanLineEnds(text)};
             },
             request);
+    }
+    static Page::SaveRequest byAutoSave()
+    {
+        Page::SaveRequest r;
+        r.by = SaveBy::AutoSave;
+        return r;
     }
 
     QTemporaryDir dir;
@@ -83,8 +90,8 @@ TEST_F(PageTest, AReadOnlyFileAsksFirstAndKeepsItsMode)
     EXPECT_EQ(bytesOf(file), QByteArray("<p>new</p>\n"));
     EXPECT_EQ(modeOf(file), 0444u);
     // AutoSave does not ask: it says why once and waits.
-    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), SaveBy::AutoSave), Page::Saved::NotSaved);
-    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), SaveBy::AutoSave), Page::Saved::NotSaved);
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::NotSaved);
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::NotSaved);
     EXPECT_EQ(ui.prompts.size(), 3);
     EXPECT_TRUE(page.autoSavePaused());
     EXPECT_EQ(bytesOf(file), QByteArray("<p>new</p>\n"));
@@ -98,9 +105,7 @@ TEST_F(PageTest, ALinkWhoseTargetIsGoneAsksBeforeMakingIt)
     const QString link = dir.filePath(QStringLiteral("link.html"));
     ASSERT_TRUE(put(target, "<p>x</p>\n"));
     ASSERT_TRUE(QFile::link(QStringLiteral("real.html"), link)); // relative, as users make them
-    const std::optional<PageRead> read = page.read(link);
-    ASSERT_TRUE(read);
-    page.adopt(link, *read);
+    adopt(link);
     ASSERT_TRUE(QFile::remove(target));
     ui.answer(MsgAnswer::No);
     EXPECT_EQ(save(QStringLiteral("<p>y</p>\n")), Page::Saved::NotSaved);
@@ -121,20 +126,20 @@ TEST_F(PageTest, AFileChangedElsewhereOffersWhatTheWindowCanDo)
 {
     const QString file = opened("<p>mine</p>\n");
     ASSERT_TRUE(put(file, "<p>theirs, longer</p>\n"));
+    const QString x = QStringLiteral("<p>x</p>\n");
     Page::SaveRequest request;
-    const auto text = [] { return PageText{QStringLiteral("<p>x</p>\n"), {}}; };
     ui.answer(MsgAnswer::No);
-    EXPECT_EQ(page.save(file, text, request), Page::Saved::NotSaved);
+    EXPECT_EQ(save(x, request), Page::Saved::NotSaved);
     EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNo);
     EXPECT_TRUE(ui.lastPrompt().text.endsWith(QStringLiteral("No: leave both as they are.")));
     request.canReload = true;
     ui.answer(MsgAnswer::No);
-    EXPECT_EQ(page.save(file, text, request), Page::Saved::Reload);
+    EXPECT_EQ(save(x, request), Page::Saved::Reload);
     EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNoCancel);
     EXPECT_EQ(bytesOf(file), QByteArray("<p>theirs, longer</p>\n"));
     // Save As to another file asks nothing about this one.
     const QString other = dir.filePath(QStringLiteral("other.html"));
-    EXPECT_EQ(page.save(other, text, request), Page::Saved::Done);
+    EXPECT_EQ(save(x, request, other), Page::Saved::Done);
     EXPECT_EQ(page.path(), other);
     EXPECT_EQ(ui.prompts.size(), 2);
 }
@@ -149,15 +154,13 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
     const auto unmount = qScopeGuard([&] { ::umount(QFile::encodeName(mountPoint).constData()); });
     const QString file = QDir(mountPoint).filePath(QStringLiteral("page.html"));
     ASSERT_TRUE(put(file, "<p>old</p>\n"));
-    const std::optional<PageRead> read = page.read(file);
-    ASSERT_TRUE(read);
-    page.adopt(file, *read);
+    adopt(file);
     const QString big(64 * 1024, u'x');
     EXPECT_EQ(save(big), Page::Saved::NotSaved);
     EXPECT_EQ(ui.lastPrompt().text, QStringLiteral("Could not save ") + quotedPath(file) +
                                         QStringLiteral(": the disk is full"));
-    EXPECT_EQ(save(big, SaveBy::AutoSave), Page::Saved::NotSaved);
-    EXPECT_EQ(save(big, SaveBy::AutoSave), Page::Saved::NotSaved);
+    EXPECT_EQ(save(big, byAutoSave()), Page::Saved::NotSaved);
+    EXPECT_EQ(save(big, byAutoSave()), Page::Saved::NotSaved);
     EXPECT_EQ(ui.prompts.size(), 2);
     EXPECT_TRUE(ui.lastPrompt().text.endsWith(
         QStringLiteral("the disk is full. AutoSave is paused until the page is saved.")));
@@ -166,7 +169,7 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
     // The user makes room and saves: AutoSave goes on.
     EXPECT_EQ(save(QStringLiteral("<p>small</p>\n")), Page::Saved::Done);
     EXPECT_FALSE(page.autoSavePaused());
-    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), SaveBy::AutoSave), Page::Saved::Done);
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::Done);
 }
 
 // Bytes that were no character in the page's encoding can only go back in that encoding: a save in
@@ -185,14 +188,7 @@ TEST_F(PageTest, BytesThatWereNoCharacterAreNamedNotOfferedUtf8)
         f.encoding = e;
         page.setFormat(f);
     };
-    const QString text = readPage(file).text;
-    EXPECT_EQ(page.save(
-                  file,
-                  [&] {
-                      return PageText{text, scanLineEnds(text)};
-                  },
-                  request),
-              Page::Saved::NotSaved);
+    EXPECT_EQ(save(readPage(file).text, request), Page::Saved::NotSaved);
     EXPECT_EQ(ui.lastPrompt().text,
               QStringLiteral("UTF-16LE cannot hold 1 byte(s) of the page that were no character "
                              "in UTF-8 (they show as stand-in characters). Delete them, or save "
