@@ -5,6 +5,7 @@
 //   build/bench/bench_table            (all rows; about two minutes, most of it the 100 MB page)
 //   build/bench/bench_table --quick    (10 KB and 10 MB only)
 //   build/bench/bench_table --paints   (which widgets a typed key repaints, and how much of them)
+//   build/bench/bench_table --oneline  (the rows of a page that is one 10 MB line)
 //   build/bench/bench_table --codec    (reading legacy encodings only)
 //
 // Times are medians of interleaved rounds (the window, then its baseline, then again), so that a
