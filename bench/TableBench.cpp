@@ -256,8 +256,6 @@ void openSaveRows(qsizetype bytes, int rounds, const QString& dir)
                 win.w().menuAction(QStringLiteral("open"))->trigger();
                 settle();
             }));
-            const QString out = dir + QStringLiteral("/saved.html");
-            win.w().saveme->setText(out);
             saveO.push_back(msOf([&] { win.w().menuAction(QStringLiteral("save"))->trigger(); }));
         }
         {
@@ -630,12 +628,17 @@ int main(int argc, char** argv)
     const bool quick = args.contains(QStringLiteral("--quick"));
     const bool codecOnly = args.contains(QStringLiteral("--codec"));
     const bool oneLineOnly = args.contains(QStringLiteral("--oneline"));
+    const bool openSaveOnly = args.contains(QStringLiteral("--opensave"));
 
     QTemporaryDir dir;
     std::printf("| Measure | Page | Orvel | Baseline | Ratio | Target | |\n"
                 "|---|---|---|---|---|---|---|\n");
     if (oneLineOnly) {
         oneLineRows(dir.path());
+        return 0;
+    }
+    if (openSaveOnly) {
+        openSaveRows(10 * kMB, 5, dir.path());
         return 0;
     }
     codecRowsApart();

@@ -2,6 +2,9 @@
 // which writer writes which encoding.
 #include "markup/Codecs.h"
 
+#include <QStringEncoder>
+#include <cstring>
+
 namespace orvel::codec {
 
 void noteUnencodable(QString& list, QStringView ch)
@@ -13,14 +16,53 @@ void noteUnencodable(QString& list, QStringView ch)
 
 namespace {
 
+// Eight ASCII units (in the two words as memory holds them) as their eight bytes.
+inline void narrowAscii8(quint64 a, quint64 b, uchar* o)
+{
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    const auto pack = [](quint64 w) {
+        const quint64 pairs = (w | (w >> 8)) & 0x0000FFFF0000FFFFull;
+        return quint32(pairs | (pairs >> 16));
+    };
+    const quint64 bytes = pack(a) | (quint64(pack(b)) << 32);
+    std::memcpy(o, &bytes, 8);
+#else
+    char16_t units[8];
+    std::memcpy(units, &a, 8);
+    std::memcpy(units + 4, &b, 8);
+    for (int k = 0; k < 8; ++k)
+        o[k] = uchar(units[k]);
+#endif
+}
+
 class Utf8Writer : public Writer {
 public:
     using Writer::Writer;
+    // Valid UTF-16 throughout: the toolkit's converter, which works many units at a time.
+    void plain(const char16_t* p, qsizetype n) override
+    {
+        uchar* o = m_out.room(m_encoder.requiredSpace(n));
+        char* end = m_encoder.appendToBuffer(reinterpret_cast<char*>(o), QStringView(p, n));
+        m_out.advance(reinterpret_cast<uchar*>(end) - o);
+    }
     void text(const char16_t* p, qsizetype n) override
     {
         uchar* o = m_out.room(3 * n);
         uchar* const start = o;
         for (qsizetype i = 0; i < n; ++i) {
+            // Most of a page is ASCII: eight units at a time while they are.
+            while (i + 8 <= n) {
+                quint64 a, b;
+                std::memcpy(&a, p + i, 8);
+                std::memcpy(&b, p + i + 4, 8);
+                if ((a | b) & 0xFF80FF80FF80FF80ull)
+                    break;
+                narrowAscii8(a, b, o);
+                o += 8;
+                i += 8;
+            }
+            if (i == n)
+                break;
             const char16_t c = p[i];
             if (c < 0x80) {
                 *o++ = uchar(c);
@@ -45,6 +87,9 @@ public:
         }
         m_out.advance(o - start);
     }
+
+private:
+    QStringEncoder m_encoder{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
 };
 
 class Utf16Writer : public Writer {

@@ -135,6 +135,8 @@ public:
     Writer(ByteOut& out, QString& unencodable) : m_out(out), m_unencodable(unencodable) {}
     virtual ~Writer() = default;
     virtual void text(const char16_t* p, qsizetype n) = 0;
+    // Characters without a surrogate among them: the bulk of a page.
+    virtual void plain(const char16_t* p, qsizetype n) { text(p, n); }
     virtual void raw(uchar b) { m_out.put(b); }
     virtual void finish() {}
 

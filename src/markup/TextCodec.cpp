@@ -5,6 +5,9 @@
 #include <QStringDecoder>
 #include <array>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace orvel {
 
@@ -460,6 +463,44 @@ bool isSpecial(char16_t c)
     return c <= u'\r' ? (c == u'\r' || c == u'\n') : (c == 0x2029 || isRawByte(c));
 }
 
+// A unit the plain runs stop at: a special one, or half of a surrogate pair (the fast writers take
+// valid UTF-16 only).
+bool endsPlainRun(char16_t c)
+{
+    return isSpecial(c) || QChar::isSurrogate(c);
+}
+
+// Where the run of characters that need no care of their own ends, from `i`: eight units at a
+// time (most of a page), else one at a time.
+qsizetype plainRunEnd(const char16_t* p, qsizetype i, qsizetype n)
+{
+    for (;;) {
+#if defined(__SSE2__)
+        const __m128i flip = _mm_set1_epi16(short(0x8000));
+        const __m128i belowCr = _mm_set1_epi16(short(0x0E ^ 0x8000));
+        const __m128i paragraph = _mm_set1_epi16(0x2029);
+        const __m128i highByte = _mm_set1_epi16(short(0xFF00));
+        const __m128i standIns = _mm_set1_epi16(short(0xEF00));
+        const __m128i surrogateBits = _mm_set1_epi16(short(0xF800));
+        const __m128i surrogates = _mm_set1_epi16(short(0xD800));
+        while (i + 8 <= n) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+            const __m128i hit = _mm_or_si128(
+                _mm_or_si128(_mm_cmplt_epi16(_mm_xor_si128(v, flip), belowCr),
+                             _mm_cmpeq_epi16(v, paragraph)),
+                _mm_or_si128(_mm_cmpeq_epi16(_mm_and_si128(v, highByte), standIns),
+                             _mm_cmpeq_epi16(_mm_and_si128(v, surrogateBits), surrogates)));
+            if (_mm_movemask_epi8(hit))
+                break;
+            i += 8;
+        }
+#endif
+        if (i == n || endsPlainRun(p[i]))
+            return i;
+        ++i;
+    }
+}
+
 } // namespace
 
 Encoded encodeText(QStringView text, const EncodeOptions& options, const LineEnds& ends)
@@ -479,13 +520,19 @@ Encoded encodeText(QStringView text, const EncodeOptions& options, const LineEnd
     qsizetype line = 0;
     qsizetype cursor = 0;
     for (qsizetype i = 0; i < n;) {
-        qsizetype j = i;
-        while (j < n && !isSpecial(p[j]))
-            ++j;
+        qsizetype j = plainRunEnd(p, i, n);
         if (j > i)
-            w->text(p + i, j - i);
+            w->plain(p + i, j - i);
         if (j == n)
             break;
+        if (QChar::isSurrogate(p[j])) {
+            const qsizetype pair =
+                QChar::isHighSurrogate(p[j]) && j + 1 < n && QChar::isLowSurrogate(p[j + 1]) ? 2
+                                                                                             : 1;
+            w->text(p + j, pair);
+            i = j + pair;
+            continue;
+        }
         if (isLineBreak(p[j])) {
             if (p[j] == u'\r' && j + 1 < n && p[j + 1] == u'\n')
                 ++j;

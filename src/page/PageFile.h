@@ -34,6 +34,7 @@ struct DiskState {
     bool known = false;
     qint64 size = 0;
     qint64 mtimeNs = 0;
+    qint64 ctimeNs = 0;
     quint64 inode = 0;
     quint64 device = 0;
     quint64 hash = 0;

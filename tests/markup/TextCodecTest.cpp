@@ -349,6 +349,35 @@ TEST(TextCodec, Windows1252HighBytesAreTheirCharactersAndUnencodablesAreListed)
               QStringLiteral("\u20ac"));
 }
 
+// UTF-8 is written many units at a time: a character that needs care, placed anywhere around the
+// eight-unit steps, comes out as the toolkit's own converter writes it, and a lone half of a
+// surrogate pair is named, not written.
+TEST(TextCodec, Utf8RunsAgreeWithTheToolkitAroundEveryStep)
+{
+    const QString specials[] = {QStringLiteral("\u00e9"), QStringLiteral("\u20ac"),
+                                QStringLiteral("\U0001F600"), QStringLiteral("\r\n")};
+    for (const QString& special : specials) {
+        for (int at = 0; at <= 20; ++at) {
+            QString text = QString(24, u'a');
+            for (int k = 0; k < text.size(); ++k)
+                text[k] = QChar(u'a' + k % 26);
+            text.insert(at, special);
+            const Encoded enc = encodeText(text, {Encoding::Utf8}, scanLineEnds(text));
+            EXPECT_TRUE(enc.ok());
+            EXPECT_EQ(enc.bytes, text.toUtf8()) << at;
+        }
+    }
+    for (const char16_t lone : {char16_t(0xD83D), char16_t(0xDE00)}) {
+        for (int at = 0; at <= 17; ++at) {
+            QString text(17, u'x');
+            text.insert(at, QChar(lone));
+            const Encoded enc = encodeText(text, {Encoding::Utf8}, {});
+            EXPECT_EQ(enc.unencodable, QString(QChar(lone))) << at;
+            EXPECT_EQ(enc.bytes, QByteArray(17, 'x')) << at;
+        }
+    }
+}
+
 // Labels name encodings as the web has them; the menus' families and keys hold each encoding once.
 TEST(Encodings, LabelsAndFamiliesAsTheWebHasThem)
 {
