@@ -377,6 +377,12 @@ bool SourceWindow::writeTo(const QString& path, SaveBy by)
     request.canReload = true;
     request.changeEncoding = [this](Encoding e) { setPageEncoding(e); };
     request.runLong = [this](qsizetype size, const std::function<void()>& job) {
+        // Writing a page costs a fraction of reading and showing it: the window waits for a
+        // save only as long as it takes to blink.
+        if (size < backgroundFrom * 8) {
+            job();
+            return;
+        }
         busyClock().start();
         runBusy(size, job);
     };

@@ -174,9 +174,13 @@ bool Page::mayOverwrite(const QString& path, const SaveRequest& request, Saved& 
         return false;
     };
     if (path == m_path && m_disk.known) {
-        // Comparing may read the whole file back: a long one off the window's thread.
+        // When the stamps cannot tell, the whole file is read back: a long one off the window's
+        // thread.
         DiskChange change = DiskChange::Same;
-        run(request.runLong, m_disk.size, [&] { change = diskChange(path, m_disk); });
+        if (const std::optional<DiskChange> byStamps = diskChangeByStamps(path, m_disk))
+            change = *byStamps;
+        else
+            run(request.runLong, m_disk.size, [&] { change = diskChange(path, m_disk); });
         if (change == DiskChange::Changed) {
             const QString changed =
                 quotedPath(path) + QStringLiteral(" was changed by another program since it was "

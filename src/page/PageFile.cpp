@@ -34,14 +34,13 @@ DiskState stateOf(const struct stat& st, quint64 hash, bool written)
     d.inode = st.st_ino;
     d.device = st.st_dev;
     d.hash = hash;
-    // A file system that keeps whole seconds, or a time stamp so recent that another write in the
-    // same tick would not move it.
     d.ctimeNs = qint64(st.st_ctim.tv_sec) * kSecondNs + st.st_ctim.tv_nsec;
-    // Whole seconds cannot tell two writes apart. A file read right after someone wrote it may be
-    // written again by them within the same tick of the clock; after our own save, another
-    // program would have to write as many bytes within that tick of our rename, and the change
-    // time, which nobody can set back, would still have to agree.
-    d.uncertain = st.st_mtim.tv_nsec == 0 || (!written && nowNs() - d.mtimeNs < 2 * kSecondNs);
+    // Whole seconds cannot tell two writes apart. Finer stamps move at every tick of the system's
+    // coarse clock (a few milliseconds): a file read within a tenth of a second of its last change
+    // may be changed again within the same tick, by the same size. The change time is the one to
+    // ask, as nobody can set it back. After our own save, another program would have to write as
+    // many bytes within that tick of our rename.
+    d.uncertain = st.st_mtim.tv_nsec == 0 || (!written && nowNs() - d.ctimeNs < kSecondNs / 10);
     return d;
 }
 
@@ -79,7 +78,12 @@ quint64 pageHash(QByteArrayView bytes)
     return h ^ (h >> 31);
 }
 
-DiskChange diskChange(const QString& path, const DiskState& known)
+namespace {
+
+// The stamps of the file at `path`, compared with `known`; whether they can be trusted is the
+// caller's question.
+std::optional<DiskChange> compareStamps(const QString& path, const DiskState& known,
+                                        bool& sameStamp)
 {
     // Nothing there to protect (the save itself reports a path it cannot write), or nothing
     // known of the file to compare with.
@@ -92,8 +96,28 @@ DiskChange diskChange(const QString& path, const DiskState& known)
         return DiskChange::Changed;
     const qint64 mtime = qint64(st.st_mtim.tv_sec) * kSecondNs + st.st_mtim.tv_nsec;
     const qint64 ctime = qint64(st.st_ctim.tv_sec) * kSecondNs + st.st_ctim.tv_nsec;
-    const bool sameStamp = mtime == known.mtimeNs && ctime == known.ctimeNs &&
-                           st.st_ino == known.inode && st.st_dev == known.device;
+    sameStamp = mtime == known.mtimeNs && ctime == known.ctimeNs && st.st_ino == known.inode &&
+                st.st_dev == known.device;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<DiskChange> diskChangeByStamps(const QString& path, const DiskState& known)
+{
+    bool sameStamp = false;
+    if (const std::optional<DiskChange> change = compareStamps(path, known, sameStamp))
+        return change;
+    if (sameStamp && !known.uncertain)
+        return DiskChange::Same;
+    return std::nullopt;
+}
+
+DiskChange diskChange(const QString& path, const DiskState& known)
+{
+    bool sameStamp = false;
+    if (const std::optional<DiskChange> change = compareStamps(path, known, sameStamp))
+        return *change;
     if (sameStamp && !known.uncertain)
         return DiskChange::Same;
     // Touched, replaced by a copy, or not to be trusted: the bytes decide.

@@ -48,6 +48,8 @@ enum class DiskChange { Same, Changed, Gone };
 // Compares the file at `path` with `known`: size, time, inode, and, where those agree but cannot
 // be trusted (or disagree without a change in size), the bytes' hash.
 DiskChange diskChange(const QString& path, const DiskState& known);
+// What the file's size and time stamps alone tell; nothing when only its bytes can tell.
+std::optional<DiskChange> diskChangeByStamps(const QString& path, const DiskState& known);
 
 quint64 pageHash(QByteArrayView bytes);
 

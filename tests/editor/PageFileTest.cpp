@@ -302,6 +302,34 @@ TEST_F(PageFileTest, AFileChangedByAnotherProgramIsNotOverwrittenUnasked)
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
+// Fine time stamps are trusted once the file has rested past a tick of the clock, but a program
+// that writes the same number of bytes and puts the old modification time back still moves the
+// change time, and then the bytes decide.
+TEST_F(PageFileTest, AChangeBehindARestoredTimeStampIsStillSeen)
+{
+    const QString file = path();
+    ASSERT_TRUE(writeFile(file, "<p>mine</p>\n"));
+    QTest::qWait(150);
+    ui.answerFile(file);
+    w->open_Click();
+    ui.prompts.clear();
+    type(QStringLiteral("x"));
+    w->save_Click(); // our own save: nothing asked
+    EXPECT_TRUE(ui.prompts.isEmpty());
+    struct stat before {};
+    ASSERT_EQ(stat(QFile::encodeName(file).constData(), &before), 0);
+    QTest::qWait(20);
+    ASSERT_TRUE(writeFile(file, "x<p>them</p>\n"));
+    const timespec old[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(file).constData(), old, 0), 0);
+    type(QStringLiteral("y"));
+    ui.answer(MsgAnswer::Cancel);
+    w->save_Click();
+    ASSERT_EQ(ui.prompts.size(), 1);
+    EXPECT_TRUE(ui.lastPrompt().text.contains(QStringLiteral("changed by another program")));
+    EXPECT_EQ(readBytes(file), QByteArray("x<p>them</p>\n"));
+}
+
 // Failures made real: each leaves the old file as it was, the page unsaved, no temporary file.
 TEST_F(PageFileTest, FailedSavesKeepTheOldFileWhole)
 {
