@@ -273,7 +273,7 @@ void EditCommands::takePoint(int k)
     QAction* create = action(qPrintable(QStringLiteral("mnucrestore%1").arg(k)));
     create->setText(name);
     action(qPrintable(QStringLiteral("mnurrestore%1").arg(k)))->setText(name);
-    m_restore.at(k - 1) = m_w.Text1->text();
+    m_restore.at(k - 1) = m_w.pagePoint();
     create->setChecked(true);
 }
 
@@ -281,7 +281,7 @@ void EditCommands::usePoint(int k)
 {
     TextBox& text = *m_w.Text1;
     // A point taken of an empty page counts as not set.
-    if (m_restore.at(k - 1).isEmpty()) {
+    if (m_restore.at(k - 1).text.isEmpty()) {
         if (platform().ask(QStringLiteral("Assistant: Restore point"),
                            QStringLiteral("Restore point not set, would you like to set it now?"),
                            MsgAnswer::Yes, MsgIcon::None) == MsgAnswer::Yes)
@@ -294,7 +294,7 @@ void EditCommands::usePoint(int k)
                        QStringLiteral("Using restore point is going to take your page back to the "
                                       "last time restore point was created. Proceed?"),
                        MsgAnswer::Yes, MsgIcon::None) == MsgAnswer::Yes)
-        text.setText(m_restore.at(k - 1));
+        m_w.returnToPoint(m_restore.at(k - 1));
     else
         text.setFocus();
 }

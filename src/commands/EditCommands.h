@@ -1,5 +1,7 @@
 #pragma once
 
+#include "page/Page.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -52,7 +54,7 @@ public:
     void mnurrestore1_Click() { usePoint(1); }
     void mnurrestore2_Click() { usePoint(2); }
     void mnurrestore3_Click() { usePoint(3); }
-    const QString& restorePoint(int k) const { return m_restore.at(k - 1); }
+    const PageText& restorePoint(int k) const { return m_restore.at(k - 1); }
 
     // AutoSave: the entry's check mark switches the timer; each tick runs File > Save.
     void mnuautosave_Click();
@@ -84,7 +86,7 @@ private:
 
     SourceWindow& m_w;
     QWidget* m_form = nullptr; // the window's bare form
-    std::array<QString, 3> m_restore;
+    std::array<PageText, 3> m_restore;
     TempClipboard* m_clipboard;
     QPointer<TempClipDialog> m_tempclip;
     // Nothing chosen from the combo yet: F2 has nothing to paste.

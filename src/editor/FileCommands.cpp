@@ -495,6 +495,65 @@ void SourceWindow::setPageEncoding(Encoding e)
     writePageCaption();
 }
 
+PageText SourceWindow::pagePoint() const
+{
+    return {Text1->document()->toRawText(), lineEndsOf(Text1->document(), m_page->format().ends)};
+}
+
+void SourceWindow::returnToPoint(const PageText& point)
+{
+    if (m_busy || refusesChange())
+        return;
+    QTextDocument* doc = Text1->document();
+    const QString now = doc->toRawText();
+    // The differing middle, found from both ends.
+    const qsizetype shorter = std::min(now.size(), point.text.size());
+    qsizetype head = 0;
+    while (head < shorter && now[head] == point.text[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head &&
+           now[now.size() - 1 - tail] == point.text[point.text.size() - 1 - tail])
+        ++tail;
+    const PageFormat before = m_page->format();
+    PageFormat after = before;
+    after.ends = point.ends;
+
+    EditGroup group(*Text1);
+    if (head + tail < std::max(now.size(), point.text.size())) {
+        const int from = Text1->toModel(int(head));
+        const int to = Text1->toModel(int(now.size() - tail));
+        QString middle = point.text.mid(head, point.text.size() - tail - head);
+        middle.replace(QChar::ParagraphSeparator, u'\n');
+        Text1->replaceAt({from}, to - from, middle);
+    }
+    QTextCursor c(doc);
+    c.joinPreviousEditBlock();
+    // Each line's end as it was at the point; the lines of the page's style are unmarked.
+    if (before.ends.mixed() || point.ends.mixed()) {
+        qsizetype cursor = 0;
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+            const LineEnd want = point.ends.endOf(b.blockNumber(), cursor);
+            const QVariant has = b.blockFormat().property(kLineEndProperty);
+            const QVariant mark = want == point.ends.style ? QVariant() : QVariant(int(want) + 1);
+            if (has == mark)
+                continue;
+            QTextBlockFormat f = b.blockFormat();
+            if (mark.isValid())
+                f.setProperty(kLineEndProperty, mark);
+            else
+                f.clearProperty(kLineEndProperty);
+            QTextCursor(b).setBlockFormat(f);
+        }
+    }
+    if (before.ends.style != after.ends.style || before.ends.others != after.ends.others ||
+        before.ends.finalLineEnd != after.ends.finalLineEnd) {
+        m_page->setFormat(after);
+        doc->appendUndoItem(new FormatStep(this, before, after));
+    }
+    c.endEditBlock();
+}
+
 void SourceWindow::convertLineEnds(LineEnd e)
 {
     if (m_busy)

@@ -148,6 +148,12 @@ public:
     void setPageEncoding(Encoding e);
     // Every line ends in `e` from the next save on, as one undo step.
     void convertLineEnds(LineEnd e);
+    // The page as a restore point keeps it: its text (as the box holds it, one separator a line)
+    // and the end of each line.
+    PageText pagePoint() const;
+    // Takes the page back to `point` as one undo step: only the lines that differ are replaced,
+    // and every line gets back the end it had.
+    void returnToPoint(const PageText& point);
     void showPageFormat();
     // Files and pages from this many bytes or characters on are read and written off the window's
     // thread, with a progress bar; the window keeps painting meanwhile.

@@ -121,7 +121,7 @@ TEST_F(EditCommandsTest, RestorePointsAreNamedTakenAndUsed)
     // Never taken: the offer to take it asks for the name at once; a cancelled name keeps the
     // start caption and the snapshot is still taken.
     answering({"mnurrestore2", "one|", "one|", false, {"Yes", ""}, {notSet, name(2)}});
-    EXPECT_EQ(edits().restorePoint(2), q("one"));
+    EXPECT_EQ(edits().restorePoint(2).text, q("one"));
     EXPECT_TRUE(entry("mnucrestore2")->isChecked());
     EXPECT_EQ(entry("mnurrestore2")->text(), q("Restore Point 2"));
     answering({"mnurrestore3", "one|", "one|", true, {"No"}, {notSet}});
@@ -135,7 +135,7 @@ TEST_F(EditCommandsTest, RestorePointsAreNamedTakenAndUsed)
     // File > New keeps the points and their names; using one is an ordinary edit, one undo step.
     newPage();
     answering({"picturest", "page two|", "page two|", true, {"No"}, {proceed}});
-    answering({"mnurrestore1", "page two|", "|page one", false, {"Yes"}, {proceed}});
+    answering({"mnurrestore1", "page two|", "page one|", false, {"Yes"}, {proceed}});
     EXPECT_EQ(entry("mnurrestore1")->text(), q("Before"));
     EXPECT_TRUE(w->isModified());
     w->Text1->undo();
@@ -144,6 +144,45 @@ TEST_F(EditCommandsTest, RestorePointsAreNamedTakenAndUsed)
     // A point taken of an empty page counts as not set.
     answering({"mnucrestore3", "|", "|", false, {"Empty"}, {name(3)}});
     answering({"mnurrestore3", "|", "|", true, {"No"}, {notSet}});
+}
+
+// Using a point replaces only the lines that differ, and each line gets back the end it had when
+// the point was taken: a page of mixed line ends saves byte for byte as it was read.
+TEST_F(EditCommandsTest, UsingAPointGivesEachLineBackItsEnd)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(q("mixed.html"));
+    const QByteArray bytes = "<p>one</p>\r\n<p>two</p>\n<p>three</p>\r<p>four</p>\n";
+    const auto write = [&](const QByteArray& b) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(b);
+    };
+    const auto saved = [&] {
+        press("save");
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    };
+    write(bytes);
+    ui.answerFile(path);
+    press("open");
+    ui.answer(q("Point"));
+    press("mnucrestore1");
+    // An edit across lines, then every line end made LF.
+    w->Text1->setSelStart(int(q("<p>one</p>\r\n<p>t").size()));
+    w->Text1->setSelLength(int(q("wo</p>\r\n<p>th").size()));
+    w->Text1->setSelText(q("X"));
+    press("mnuendlf");
+    EXPECT_EQ(saved(), QByteArray("<p>one</p>\n<p>tXree</p>\n<p>four</p>\n"));
+
+    ui.answer(MsgAnswer::Yes);
+    press("mnurrestore1");
+    EXPECT_EQ(w->Text1->text(), crlf("<p>one</p>\n<p>two</p>\n<p>three</p>\n<p>four</p>\n"));
+    EXPECT_EQ(saved(), bytes);
+    // One undo step takes the text and the line ends back.
+    w->Text1->undo();
+    EXPECT_EQ(saved(), QByteArray("<p>one</p>\n<p>tXree</p>\n<p>four</p>\n"));
 }
 
 // A Save dialog that waits for its answer: the ticks that come meanwhile run inside it.
