@@ -475,6 +475,14 @@ bool ComposerWindow::writePage(const QString& path)
                            MsgIcon::Critical, kAssistantTitle);
         return false;
     }
+    if (area->rewroteWholePage() &&
+        platform().ask(kAssistantTitle,
+                       QStringLiteral("The editor did not tell which parts of the page were "
+                                      "edited. Saving now writes the whole page's markup anew: its "
+                                      "spacing, line breaks, letter case and quotes may change. "
+                                      "Save anyway?"),
+                       MsgAnswer::No, MsgIcon::Exclamation) != MsgAnswer::Yes)
+        return false;
     QString written;
     const Page::Saved saved = m_page->save(
         path,

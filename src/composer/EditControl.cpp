@@ -333,12 +333,14 @@ void EditControl::takeFocus()
 QString EditControl::pageText(LineEnd style)
 {
     m_spliceStats = {};
+    m_rewroteWhole = false;
     if (m_hasOriginal && (m_loading || !isEdited()))
         return m_original;
     if (m_hasOriginal) {
         const QString spliced = editedText();
         if (!spliced.isNull())
             return spliced;
+        m_rewroteWhole = true;
     }
     const QString html = documentHtml();
     if (html.isEmpty())

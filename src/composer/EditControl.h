@@ -95,6 +95,9 @@ public:
     QString pageText(LineEnd style);
     // What the last pageText() could not splice and wrote anew.
     const SpliceStats& spliceStats() const { return m_spliceStats; }
+    // The last pageText() is the engine's markup of the whole page, though the page was read from
+    // a file: the editor did not tell what was edited.
+    bool rewroteWholePage() const { return m_rewroteWhole; }
     // The text just written to the page's file is what the page now stands for.
     void markSaved(const QString& text);
     // The text the page was shown with; empty for a page opened from an address.
@@ -179,6 +182,7 @@ private:
     int m_generation = 0;       // of shown pages, so a late answer for an earlier one is dropped
     std::unique_ptr<PageNode> m_lastEdited;
     SpliceStats m_spliceStats;
+    bool m_rewroteWhole = false;
     bool m_loading = false;
     bool m_refocus = false;  // the page had the focus when the load began, or was given it since
     bool m_dragging = false; // a drag passed over this control since the last button release
