@@ -7,11 +7,17 @@
 //   build/bench/bench_table --paints   (which widgets a typed key repaints, and how much of them)
 //   build/bench/bench_table --oneline  (the rows of a page that is one 10 MB line)
 //   build/bench/bench_table --codec    (reading legacy encodings only)
+//   build/bench/bench_table --composer (the Composer's rows only: File > Open of a 1 MB page
+//                                       until rendered, and the switch to the source window)
+//
+// The Composer's rows need the web engine: as root, run with QTWEBENGINE_DISABLE_SANDBOX=1.
 //
 // Times are medians of interleaved rounds (the window, then its baseline, then again), so that a
 // busy machine slows both sides alike. Memory rows run each side in a child process of its own
 // and read its peak resident size (VmHWM).
 #include "app/Composition.h"
+#include "composer/ComposerWindow.h"
+#include "composer/EditControl.h"
 #include "dialogs/FindReplace.h"
 #include "editor/Find.h"
 #include "editor/SourceWindow.h"
@@ -38,6 +44,9 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineView>
 
 #include <malloc.h>
 #include <unicode/ucnv.h>
@@ -520,6 +529,213 @@ void oneLineRows(const QString& dir)
     }
 }
 
+// A page as people write them for the Composer: headings, paragraphs with links, tables and
+// lists under a small style block, UTF-8 with CR LF line ends, of about `bytes` bytes. No script:
+// the Composer never runs a page's scripts, and the bare view would.
+QByteArray composerPageOf(qsizetype bytes)
+{
+    QByteArray page = QByteArrayLiteral(
+        "<!DOCTYPE html>\r\n<html lang=\"en\">\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
+        "<title>Notes from the garden</title>\r\n<style>\r\n"
+        "body { font-family: sans-serif; margin: 2em }\r\n"
+        "table { border-collapse: collapse; margin: 1em 0 }\r\n"
+        "th, td { border: 1px solid #999; padding: 2px 6px }\r\n"
+        "</style>\r\n</head>\r\n<body>\r\n");
+    page.reserve(bytes + 2048);
+    for (int n = 1; page.size() < bytes; ++n) {
+        const QByteArray i = QByteArray::number(n);
+        page += "<h2 id=\"s" + i + "\">Section " + i + ": the caf\xC3\xA9 beds</h2>\r\n";
+        for (int p = 0; p < 3; ++p)
+            page += "<p>Some <b>paragraph</b> text &amp; a <a href=\"page" + i +
+                    ".html\">link</a> to the next page, with <i>a few words</i> more to fill a "
+                    "line or two of the window.</p>\r\n";
+        page += "<table>\r\n<tr><th>Plant</th><th>Rows</th><th>Note</th></tr>\r\n";
+        for (int r = 0; r < 5; ++r)
+            page += "<tr><td>Tomato</td><td align=\"right\">" + QByteArray::number(r + n) +
+                    "</td><td><a href=\"#s" + i + "\">back to the top</a></td></tr>\r\n";
+        page += "</table>\r\n<ul>\r\n<li>Water in the morning</li>\r\n<li>Weed on "
+                "<em>Fridays</em></li>\r\n</ul>\r\n";
+    }
+    page += "</body>\r\n</html>\r\n";
+    return page;
+}
+
+// Runs the event loop until `done` holds (or a minute passes, the engine rendering in software).
+bool waitUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > 60000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+// Waits until the page has been put on screen: two animation frames asked for in a script world of
+// the bench's own (the second frame is only asked for once the first has been produced), then the
+// flag they set asked for until it is set. The same for both sides; the Composer's page runs no
+// scripts of its own, but its script worlds do.
+bool waitFrame(QWebEnginePage* page)
+{
+    constexpr quint32 kWorld = QWebEngineScript::ApplicationWorld + 7;
+    struct State {
+        bool done = false;
+    };
+    auto state = std::make_shared<State>();
+    page->runJavaScript(QStringLiteral("window.benchFrame = false; requestAnimationFrame(() => "
+                                       "requestAnimationFrame(() => { window.benchFrame = true; "
+                                       "})); true"),
+                        kWorld);
+    auto ask = std::make_shared<std::function<void()>>();
+    *ask = [page, state, weak = std::weak_ptr(ask)] {
+        page->runJavaScript(QStringLiteral("window.benchFrame === true"), kWorld,
+                            [state, weak](const QVariant& v) {
+                                if (v.toBool())
+                                    state->done = true;
+                                else if (auto again = weak.lock())
+                                    (*again)();
+                            });
+    };
+    (*ask)();
+    return waitUntil([&] { return state->done; });
+}
+
+// Waits for the control's own load (the page shown and marked, the caret placed), if one is on.
+bool waitLoaded(EditControl* c)
+{
+    return waitUntil([c] { return !c->isLoading(); });
+}
+
+// Runs `command`, then waits for the load of the control it starts to end (the control's `loaded`:
+// the page shown, marked and given its caret) and for the page to be put on screen after it.
+bool untilRendered(EditControl* area, const std::function<void()>& command)
+{
+    bool loaded = false;
+    const auto c = QObject::connect(area, &EditControl::loaded, [&loaded] { loaded = true; });
+    command();
+    const bool ok = waitUntil([&loaded] { return loaded; });
+    QObject::disconnect(c);
+    return ok && waitFrame(area->page());
+}
+
+// The whole program on the scripted platform, the Composer shown with its new page.
+struct Composer {
+    ScriptedPlatform ui;
+    std::unique_ptr<Program> program;
+    Composer()
+    {
+        setPlatform(&ui);
+        program = buildProgram();
+        c().show();
+        waitLoaded(c().area);
+        waitLoaded(c().assister);
+        waitFrame(c().area->page());
+    }
+    ~Composer()
+    {
+        program.reset();
+        setPlatform(nullptr);
+    }
+    ComposerWindow& c() { return *program->composer; }
+};
+
+// A bare web view the size of the Composer's page, showing a small page from the same folder.
+struct BareView {
+    QWebEngineView view;
+    BareView(QSize size, const QString& warm)
+    {
+        view.resize(size);
+        view.show();
+        load(warm);
+    }
+    bool load(const QString& path)
+    {
+        bool finished = false;
+        const auto c = QObject::connect(&view, &QWebEngineView::loadFinished,
+                                        [&finished] { finished = true; });
+        view.load(QUrl::fromLocalFile(path));
+        const bool ok = waitUntil([&finished] { return finished; }) && waitFrame(view.page());
+        QObject::disconnect(c);
+        return ok;
+    }
+};
+
+// The Composer on a 1 MB page. File > Open (the path answered in the file box) until the page is
+// rendered, against a bare QWebEngineView loading the same file until the same frame; then the
+// switch to the source window (File > HTML Source Code, the page shown there) and back (its
+// Composer command, the page rendered again), the first time (the source window built on the
+// way) and again, against the 300 ms a switch may take.
+void composerRows(qsizetype bytes, int rounds, const QString& dir)
+{
+    const QString path = dir + QStringLiteral("/composer%1.html").arg(bytes);
+    const QString warm = dir + QStringLiteral("/composer-new.html");
+    for (const auto& [file, bytesOf] : {std::pair{path, composerPageOf(bytes)},
+                                        std::pair{warm, EditControl::kNewPage.toUtf8()}}) {
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytesOf);
+    }
+    std::vector<double> openO, openB, first, again, toSource, back;
+    for (int round = 0; round < rounds; ++round) {
+        QSize size;
+        {
+            Composer comp;
+            ComposerWindow& c = comp.c();
+            size = c.area->size();
+            comp.ui.answerFile(path);
+            bool rendered = false;
+            openO.push_back(msOf([&] {
+                rendered =
+                    untilRendered(c.area, [&] { c.menuAction(QStringLiteral("open"))->trigger(); });
+            }));
+            if (!rendered || c.page().path() != path)
+                std::fprintf(stderr, "(the Composer did not open the page)\n");
+            for (auto* times : {&first, &again}) {
+                QElapsedTimer t;
+                t.start();
+                c.menuAction(QStringLiteral("mnuhtml"))->trigger();
+                settle();
+                const double there = double(t.nsecsElapsed()) / 1e6;
+                SourceWindow* w = comp.program->sourceWindow(false);
+                if (!w || !w->isVisible() || w->Text1->document()->characterCount() < bytes / 2)
+                    std::fprintf(stderr, "(the source window did not show the page)\n");
+                rendered = untilRendered(c.area, [w] {
+                    if (w)
+                        w->menuAction(QStringLiteral("mnucomposer"))->trigger();
+                });
+                times->push_back(double(t.nsecsElapsed()) / 1e6);
+                toSource.push_back(there);
+                back.push_back(times->back() - there);
+                if (!rendered || !c.isVisible() || (w && w->isVisible()))
+                    std::fprintf(stderr, "(the Composer did not come back)\n");
+            }
+        }
+        {
+            BareView bare(size, warm);
+            bool rendered = false;
+            openB.push_back(msOf([&] { rendered = bare.load(path); }));
+            if (!rendered)
+                std::fprintf(stderr, "(the bare view did not render the page)\n");
+        }
+    }
+    std::fprintf(stderr, "(the switches, medians: to the source window %.1f ms, back %.1f ms)\n",
+                 median(toSource), median(back));
+    const QString name = sizeName(bytes);
+    for (Row r : {Row{QStringLiteral("Composer: File > Open until rendered"), name,
+                      QStringLiteral("ms"), median(openO), median(openB), 1.3},
+                  Row{QStringLiteral("Composer: switch to the source window and back, the first "
+                                     "time (the source window built), against 300 ms"),
+                      name, QStringLiteral("ms"), median(first), 300, 1.0},
+                  Row{QStringLiteral("Composer: switch to the source window and back, again, "
+                                     "against 300 ms"),
+                      name, QStringLiteral("ms"), median(again), 300, 1.0}}) {
+        print(r);
+        g_rows.push_back(r);
+    }
+}
+
 double childPeakMB(const QString& side, const QString& path)
 {
     QProcess p;
@@ -613,6 +829,10 @@ int paints()
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The Composer's web views share the GL context set up before the application object, and
+    // show their pages under a scheme the engine must know before it starts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    EditControl::registerPageScheme();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 4 && args[1] == QStringLiteral("--child"))
@@ -629,12 +849,17 @@ int main(int argc, char** argv)
     const bool codecOnly = args.contains(QStringLiteral("--codec"));
     const bool oneLineOnly = args.contains(QStringLiteral("--oneline"));
     const bool openSaveOnly = args.contains(QStringLiteral("--opensave"));
+    const bool composerOnly = args.contains(QStringLiteral("--composer"));
 
     QTemporaryDir dir;
     std::printf("| Measure | Page | Orvel | Baseline | Ratio | Target | |\n"
                 "|---|---|---|---|---|---|---|\n");
     if (oneLineOnly) {
         oneLineRows(dir.path());
+        return 0;
+    }
+    if (composerOnly) {
+        composerRows(kMB, 5, dir.path());
         return 0;
     }
     if (openSaveOnly) {
@@ -654,5 +879,7 @@ int main(int argc, char** argv)
     memoryRow(10 * kMB, dir.path());
     if (!quick)
         memoryRow(100 * kMB, dir.path());
+    // Last: the web engine's processes stay on once started.
+    composerRows(kMB, quick ? 3 : 5, dir.path());
     return 0;
 }
