@@ -69,6 +69,8 @@ TEST_F(AssistCommandsTest, PagePropertiesWithoutBodyOrHead)
     setPage(QStringLiteral("<HTML>\r\n<P>x</HTML>"), 9);
     choose("mnupageproperties");
     EXPECT_EQ(ui.promptTexts(), QStringList({kBodyMissingMessage, kHeadMissingMessage}));
+    EXPECT_EQ(ui.lastPrompt().title, kDefaultTitle);
+    EXPECT_EQ(ui.lastPrompt().icon, MsgIcon::None);
     EXPECT_EQ(shownPageProps(), nullptr);
     EXPECT_EQ(w->Text1->text(), QStringLiteral("<HTML>\r\n<P>x</HTML>"));
 }
