@@ -14,13 +14,6 @@ TEST(ComposerMarkup, TableWithEmptyCaption)
                    "<TR>\n <TD> row 2 col 1 </TD> \n <TD> row 2 col 2 </TD> \n</TR>\n\n</TABLE>"));
 }
 
-// The text, form, text area and highlight fragments are checked through their menu entries.
-TEST(ComposerMarkup, FieldsetWithAndWithoutItsLegend)
-{
-    EXPECT_EQ(fieldSet(false, {}), crlf("<FIELDSET>\n\n</FIELDSET>"));
-    EXPECT_EQ(fieldSet(true, {}), crlf("<FIELDSET>\n<LEGEND></LEGEND>\n\n</FIELDSET>"));
-}
-
 // 149 characters in their list order: the code page's own letters come through as themselves.
 TEST(ComposerMarkup, SpecialCharacters)
 {

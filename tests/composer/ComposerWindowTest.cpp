@@ -64,6 +64,9 @@ TEST_F(ComposerTest, FragmentCommandsAskAndHandOn)
 
 TEST_F(ComposerTest, FieldsetAsksForItsLegend)
 {
+    ui.answer(MsgAnswer::No);
+    trigger("mnufieldset");
+    EXPECT_EQ(handedFragment(), q("<FIELDSET>\r\n\r\n</FIELDSET>\r\n"));
     ui.answer(MsgAnswer::Yes).answer(q("Legend"));
     trigger("mnufieldset");
     EXPECT_EQ(ui.lastPrompt().title, q("Enter the legend:"));

@@ -28,26 +28,6 @@ void expectAll(const std::initializer_list<Case>& cases)
     }
 }
 
-// Whatever the page holds, reading it back unedited changes nothing.
-TEST(PageSplice, AnUneditedPageKeepsEveryCharacter)
-{
-    for (const char* page : {
-             "",
-             "plain words, no markup\r\n",
-             "<!DOCTYPE html>\r\n<HTML><Head>\r\n<TITLE>A &amp; B</TITLE></Head>\n<BODY "
-             "BGCOLOR=white>\r<P CLASS='x'>one&nbsp;two &copy2</P>\n</BODY>\r\n</HTML>\r\n\r\n",
-             "<table><tr><td>a</td>stray</tr></table><b>1<p>2</b>3</p><!-- c -->",
-             "<p>\xEE\xBE\x81 held bytes \xEE\xBF\xBF</p><svg viewBox='0 0 1 1'><a "
-             "xlink:href=u/></svg><template><p>t</p></template>",
-             "</p><br/></br><image src=x><textarea>\r\nkept</textarea>&#0;\x01",
-         }) {
-        const PageSource source(q(page));
-        const SpliceResult r = source.splice(parsePageTree(q(page)));
-        EXPECT_EQ(r.text, q(page));
-        EXPECT_EQ(r.stats.edits, 0) << page;
-    }
-}
-
 // Text edits replace only the changed characters: references, line ends and case around them
 // stay as written, in the page's own line ends.
 TEST(PageSplice, ChangedTextsChangeOnlyTheirCharacters)
