@@ -40,8 +40,7 @@ TEST_F(AssistCommandsTest, SmartSelectIsOneUndoStep)
     EXPECT_EQ(w->Text1->text(), QStringLiteral("x <b>y"));
 }
 
-// The program's own page writes its BODY tag in lower case and closes its HEAD before it: the
-// first OK keeps the one closing HEAD tag and puts the waiting rollover block in front of it.
+// The default page's lower-case BODY: one closing HEAD, the rollover block before it.
 TEST_F(AssistCommandsTest, PagePropertiesOnTheDefaultPage)
 {
     setPage(defaultPage(), 0);
@@ -75,8 +74,7 @@ TEST_F(AssistCommandsTest, PagePropertiesWithoutBodyOrHead)
     EXPECT_EQ(w->Text1->text(), QStringLiteral("<HTML>\r\n<P>x</HTML>"));
 }
 
-// A command changes only the characters it means to change: on a page whose lines end in CR LF,
-// LF and CR, the saved file is the opened one with just those characters changed.
+// On a page with CR LF, LF and CR ends, a command changes only its own characters.
 TEST_F(AssistCommandsTest, CommandsKeepEachLinesEnd)
 {
     const QByteArray page = "<html>\r\n<B>cat</B>\n<p>cat</p>\rcat\r\n<BODY x=\"cat\"";

@@ -1,5 +1,4 @@
-// Auto Complete and the Assistant, typed for real into the source window's page box one key at a
-// time; queued keystrokes are delivered when the test asks.
+// Auto Complete and the Assistant, typed for real into the page box one key at a time.
 #include "assist/AutoComplete.h"
 #include "assist/AssistCommands.h"
 #include "dialogs/DialogBase.h"
@@ -17,15 +16,13 @@ using namespace orvel::test;
 
 namespace {
 
-// Twenty characters: typing starts past the quiet start of the page. The page goes on after the
-// caret, so a caret moved past the inserted text shows.
+// Past the quiet start of the page; the text after the caret shows where the caret went.
 const QString kBefore = QStringLiteral("<HTML><BODY>Page: x ");
 const QString kAfter = QStringLiteral("~~");
 
 class AutoCompleteTest : public SourceWindowTest {
 protected:
-    // Types `keys` after kBefore, delivers the keystrokes the pass queued, and returns the page
-    // after kBefore in marked() notation.
+    // Types `keys` after kBefore, delivers queued keys; the page after kBefore, marked.
     QString typeIn(const QString& keys)
     {
         setPage(kBefore + kAfter, int(kBefore.size()));
@@ -46,9 +43,7 @@ protected:
     }
 };
 
-// Every check that completes without the Assistant, typed for real: the trigger gets the row's
-// text (in place of its last characters for a replacement), and the caret or the suggestion
-// stands where the row's kind says.
+// Each row without the Assistant, typed: the row's text, caret or suggestion, undone in one step.
 TEST_F(AutoCompleteTest, EveryTriggerCompletesAsItsRowSays)
 {
     using R = CompletionRow;
@@ -125,8 +120,7 @@ TEST_F(AutoCompleteTest, QuietStartOfThePage)
     }
 }
 
-// One undo takes back the typed keys with what the completion made of them; undo itself
-// completes nothing, even where it leaves a trigger before the caret.
+// Undo and redo take a completion whole; undo itself completes nothing.
 TEST_F(AutoCompleteTest, UndoAndRedoTakeACompletionWhole)
 {
     setPage(kBefore, int(kBefore.size()));
@@ -155,8 +149,7 @@ TEST_F(AutoCompleteTest, ACommandsChangeCompletesInItsUndoStep)
     EXPECT_EQ(w->Text1->text(), kBefore);
 }
 
-// Each Assistant row's question answered Yes and No with the Assistant on, and no question with
-// it off; Yes opens the row's dialog, with the typed tag removed or left selected for it.
+// Each Assistant row asked with Yes and No, and not asked with the Assistant off.
 TEST_F(AutoCompleteTest, AssistantQuestions)
 {
     const std::map<AssistTarget, const char*> opens = {
@@ -201,8 +194,7 @@ TEST_F(AutoCompleteTest, AssistantQuestions)
     EXPECT_EQ(rows, 7);
 }
 
-// After a No to the anchor question, the typed-out anchor name runs the bookmark command in
-// its place.
+// After a No to the anchor question the typed anchor name runs the bookmark command.
 TEST_F(AutoCompleteTest, TypedAnchorNameRunsTheBookmarkCommand)
 {
     ui.answer(MsgAnswer::No).answer(QStringLiteral("top"));

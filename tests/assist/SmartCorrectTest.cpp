@@ -25,8 +25,7 @@ class SmartCorrectTest : public SourceWindowTest {
 protected:
     AidCommands* aids() const { return w->findChild<AidCommands*>(); }
 
-    // The dialog showing on the window, its name and the fields Smart Correct fills: texts, and
-    // "on" or "off" for a box ticked or (a name after "!") a field enabled.
+    // The shown dialog's name and fields: texts, "on"/"off" for ticked (or "!name" enabled).
     QString openDialog() const
     {
         static const std::map<QString, const char*> fields = {
@@ -98,8 +97,7 @@ TEST_F(SmartCorrectTest, TagsOpenTheirDialogs)
          "hrule|Center|50|3|red"},
         {"x<HR align=\"Right\"|>", "x[<HR align=\"Right\">]", "hrule|Right||0|black"},
         {"x<HR align=\"justify\"|>", "x[<HR align=\"justify\">]", "hrule|||0|black"},
-        // A mail link fills the hyperlink fields too; with the caret in its text the selection
-        // comes back to the opening tag.
+        // A mail link; with the caret in its text the opening tag is selected.
         {"x<A HREF=\"mailto:me@x.org?subject=Hi\" TITLE=\"t\">m|e</A>",
          "x[<A HREF=\"mailto:me@x.org?subject=Hi\" TITLE=\"t\">]me</A>",
          "linkcomplete|on|off||mailto:me@x.org?subject=Hi|t|me@x.org|t|Hi"},
@@ -170,8 +168,7 @@ TEST_F(SmartCorrectTest, OkReplacesTheTag)
     EXPECT_EQ(w->Text1->text(), crlf("x<font size=\"2\">a</font>"));
 }
 
-// The image dialog stays open after its OK; Smart Correct on the next image starts it from its
-// defaults, so a field that image does not carry never gets the last image's value.
+// Smart Correct starts the dialog from its defaults, not from the last image's fields.
 TEST_F(SmartCorrectTest, FieldsATagLacksGetTheDialogsDefaults)
 {
     const QString page = crlf("<P>\n<IMG SRC=\"a.gif\" ALT=\"Cat\" HSPACE=0>\n<IMG SRC=\"b.gif\">");

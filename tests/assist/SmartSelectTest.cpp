@@ -48,8 +48,7 @@ TEST_F(SmartSelectTest, MissingEndTagIsReportedAndAppended)
     }
 }
 
-// The BODY tag found in any case is selected; without one the caret goes after the closing HEAD
-// tag, with the Assistant's critical message. (No HEAD either: the page properties entry.)
+// The BODY tag in any case, or the caret after the closing HEAD tag with a message.
 TEST_F(SmartSelectTest, PagePropertiesFindTheBodyTagInAnyCase)
 {
     const std::pair<const char*, const char*> rows[] = {

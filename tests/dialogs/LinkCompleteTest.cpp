@@ -25,8 +25,7 @@ protected:
     }
 };
 
-// The text to display is the selection at load, line ends and all; OK wraps it over the selection
-// of its moment. The target list is hidden until asked for.
+// The selection at load, line ends and all, linked over the selection at OK.
 TEST_F(LinkCompleteTest, LinkWrapsTheDisplayTextOverTheSelectionOfTheMoment)
 {
     setPage(crlf("Go\nHome now"), 0, 8);

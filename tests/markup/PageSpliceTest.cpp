@@ -4,8 +4,7 @@
 
 namespace {
 
-// The edited document is given as markup the browser reads as it, which is what the editing
-// control hands over for an edit.
+// The edited document as markup the browser reads as it.
 SpliceResult spliced(const char* original, const char* edited)
 {
     return PageSource(q(original)).splice(parsePageTree(q(edited)));
@@ -28,8 +27,7 @@ void expectAll(const std::initializer_list<Case>& cases)
     }
 }
 
-// Text edits replace only the changed characters: references, line ends and case around them
-// stay as written, in the page's own line ends.
+// Text edits change only their characters; references, case and line ends stay.
 TEST(PageSplice, ChangedTextsChangeOnlyTheirCharacters)
 {
     expectAll({
@@ -73,9 +71,7 @@ TEST(PageSplice, InlineEditsStayOnTheirLine)
     });
 }
 
-// New elements are written as the page writes its own, its habits read from the page: the case
-// of its tags and attributes, its quotes, its empty-element ends, its line ends, blocks on lines
-// of their own indented like their siblings, and the layout of the page's elements of that kind.
+// New elements follow the page's habits: case, quotes, empty ends, line ends, indents.
 TEST(PageSplice, NewMarkupIsWrittenLikeThePage)
 {
     expectAll({
@@ -130,8 +126,7 @@ TEST(PageSplice, AttributesChangeOneByOne)
     });
 }
 
-// A long page edited at both ends and in the middle: the lists are paired through the subtrees
-// found once on each side, and only the edited lines change.
+// A long page edited at both ends and the middle: only the edited lines change.
 TEST(PageSplice, LongListsPairThroughUniqueParts)
 {
     QString page, edited;
@@ -173,8 +168,7 @@ TEST(PageSplice, BlocksComeAndGoByWholeLines)
     });
 }
 
-// Where the parser moved content away from where it stands in the text (out of a table), a
-// change there cannot be spliced: that part alone is written anew, and the fallback is told.
+// Content the parser moved (out of a table) is written anew alone, and told.
 TEST(PageSplice, PartsOutOfOrderAreWrittenAnewAlone)
 {
     const SpliceResult r =
@@ -189,8 +183,7 @@ TEST(PageSplice, PartsOutOfOrderAreWrittenAnewAlone)
     EXPECT_EQ(PageSource(r.text).tree().hash, parsePageTree(r.text).hash);
 }
 
-// Formatting the parser carried from an unclosed tag into later paragraphs is written out in them
-// once the tag it came from is gone.
+// Formatting carried from an unclosed tag is written out once that tag is gone.
 TEST(PageSplice, BorrowedFormattingIsWrittenOutWhenItsTagGoes)
 {
     const SpliceResult r = spliced("<p><font face=x>one\n<p>two</font>\n<p>three\n",
@@ -205,8 +198,7 @@ TEST(PageSplice, BorrowedFormattingIsWrittenOutWhenItsTagGoes)
                   .hash);
 }
 
-// Where the browser read the page otherwise than the splice's parser does, what the browser read
-// stands for those characters: an edit elsewhere leaves them as they are.
+// What the browser read otherwise than the splice's parser stays as it is.
 TEST(PageSplice, WhatTheBrowserReadOtherwiseIsLeftAlone)
 {
     const QString page = q("<body>\n<p>one</p>\n</body>\n</html>\n<!-- after -->\n");
@@ -219,8 +211,7 @@ TEST(PageSplice, WhatTheBrowserReadOtherwiseIsLeftAlone)
     EXPECT_EQ(r.stats.kept, 2);
 }
 
-// The control's tree: texts joined, references to the marked tree, runs of unchanged siblings;
-// anything else is refused.
+// The control's tree: texts, references to the marked tree, runs; the rest refused.
 TEST(PageTree, ReadsTheControlsTree)
 {
     PageNode marked;
