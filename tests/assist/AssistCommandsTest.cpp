@@ -107,7 +107,6 @@ TEST_F(AssistCommandsTest, CommandsKeepEachLinesEnd)
     }
 }
 
-// The dialog's help button shows the help on page properties.
 TEST_F(AssistCommandsTest, PagePropertiesHelpButton)
 {
     QStringList topics;

@@ -120,7 +120,6 @@ TEST_F(AutoCompleteTest, QuietStartOfThePage)
     }
 }
 
-// Undo and redo take a completion whole; undo itself completes nothing.
 TEST_F(AutoCompleteTest, UndoAndRedoTakeACompletionWhole)
 {
     setPage(kBefore, int(kBefore.size()));
@@ -149,7 +148,6 @@ TEST_F(AutoCompleteTest, ACommandsChangeCompletesInItsUndoStep)
     EXPECT_EQ(w->Text1->text(), kBefore);
 }
 
-// Each Assistant row asked with Yes and No, and not asked with the Assistant off.
 TEST_F(AutoCompleteTest, AssistantQuestions)
 {
     const std::map<AssistTarget, const char*> opens = {
@@ -194,7 +192,6 @@ TEST_F(AutoCompleteTest, AssistantQuestions)
     EXPECT_EQ(rows, 7);
 }
 
-// After a No to the anchor question the typed anchor name runs the bookmark command.
 TEST_F(AutoCompleteTest, TypedAnchorNameRunsTheBookmarkCommand)
 {
     ui.answer(MsgAnswer::No).answer(QStringLiteral("top"));

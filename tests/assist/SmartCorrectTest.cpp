@@ -168,7 +168,6 @@ TEST_F(SmartCorrectTest, OkReplacesTheTag)
     EXPECT_EQ(w->Text1->text(), crlf("x<font size=\"2\">a</font>"));
 }
 
-// Smart Correct starts the dialog from its defaults, not from the last image's fields.
 TEST_F(SmartCorrectTest, FieldsATagLacksGetTheDialogsDefaults)
 {
     const QString page = crlf("<P>\n<IMG SRC=\"a.gif\" ALT=\"Cat\" HSPACE=0>\n<IMG SRC=\"b.gif\">");

@@ -48,7 +48,6 @@ TEST_F(SmartSelectTest, MissingEndTagIsReportedAndAppended)
     }
 }
 
-// The BODY tag in any case, or the caret after the closing HEAD tag with a message.
 TEST_F(SmartSelectTest, PagePropertiesFindTheBodyTagInAnyCase)
 {
     const std::pair<const char*, const char*> rows[] = {

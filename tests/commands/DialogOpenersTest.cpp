@@ -76,7 +76,6 @@ TEST_F(DialogOpenersTest, LinkButtonsPresetTheHyperlinkDialog)
     EXPECT_EQ(d->txttodisplay->text(), QStringLiteral("two"));
 }
 
-// The font dialog works on a copy of the selection, all of it selected; the page stays as it was.
 TEST_F(DialogOpenersTest, FontEditingWorksOnACopyOfTheSelection)
 {
     auto* d = opened<FontyDialog>("BeginFont", "a [big] word");
@@ -86,7 +85,6 @@ TEST_F(DialogOpenersTest, FontEditingWorksOnACopyOfTheSelection)
     EXPECT_EQ(marked(), QStringLiteral("a [big] word"));
 }
 
-// The list buttons preset the list's kind, its first type chosen; the select buttons the mode.
 TEST_F(DialogOpenersTest, ListButtonsPresetKindAndMode)
 {
     for (const auto& [control, type] : {std::pair{"numberings", "1"}, {"Bullet", "disc"}}) {

@@ -90,7 +90,6 @@ TEST_F(FontToolbarTest, ButtonsApplyTheirBoxAsTypedOrRefuseIt)
     }
 }
 
-// A face chosen from the list, as the user chooses it, shows in its own font.
 TEST_F(FontToolbarTest, FaceChosenFromTheListShowsInItsFont)
 {
     tb->Combo1->setCurrentIndex(9);

@@ -5,7 +5,6 @@ namespace {
 
 using FormCommandsTest = orvel::test::CommandTest;
 
-// A control's number counts up; File > New starts every counter at 1 again.
 TEST_F(FormCommandsTest, NumbersCountUpUntilNew)
 {
     const char* const upload = "<INPUT TYPE=\"FILE\" NAME=\"file1\" > ";

@@ -86,7 +86,6 @@ protected:
     FocusTakingBoxes boxes;
 };
 
-// Every menu key runs its entry from either control, though the engine claims many.
 TEST_F(ComposerKeysTest, EveryMenuKeyRunsItsEntryFromEitherControl)
 {
     for (EditControl* control : {c->area, c->assister}) {
@@ -109,7 +108,6 @@ TEST_F(ComposerKeysTest, EveryMenuKeyRunsItsEntryFromEitherControl)
     }
 }
 
-// Whatever box or dialog a command showed, keys typed after it go into the page.
 TEST_F(ComposerKeysTest, TypingAfterEveryBoxLandsInThePage)
 {
     const QString page = dir.filePath(q("typed.html"));
@@ -245,7 +243,6 @@ TEST_F(ComposerKeysTest, NothingToInsertAndBrowseModeChangeNothing)
     EXPECT_EQ(body(), before);
 }
 
-// The side control's caption, and a fragment shown as soon as it is built.
 TEST_F(ComposerKeysTest, SideControlSaysWhatItIsAndShowsTheFragmentAtOnce)
 {
     EXPECT_EQ(c->assisterCaption->text(),

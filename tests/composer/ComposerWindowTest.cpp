@@ -123,7 +123,6 @@ TEST_F(ComposerTest, RuleDialogReadsTheSourceSelection)
     EXPECT_EQ(w->Text1->text(), q("<HR NOSHADE>"));
 }
 
-// Switching round-trips the page through its file: unchanged bytes, or the change.
 TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
 {
     trigger("mnuhtml");
@@ -166,7 +165,6 @@ TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
     EXPECT_EQ(c->area->bodyHtml(), q("<p>Edited</p>"));
 }
 
-// Cancelling a file dialog or failing to write keeps the page and its path, and says why.
 TEST_F(ComposerTest, CancelAndFailureKeepThePath)
 {
     ui.cancelFile();

@@ -40,7 +40,6 @@ protected:
     std::unique_ptr<EditControl> area;
 };
 
-// The page's scripts never run; an unedited page is saved as it was read.
 TEST_F(EditControlTest, PageScriptsNeverRunAndAnUneditedPageKeepsItsBytes)
 {
     const QByteArray page =
@@ -97,7 +96,6 @@ TEST_F(EditControlTest, AnEditAfterTheSavedTextStillReachesTheNextSave)
     EXPECT_EQ(area->pageText(LineEnd::Lf), q("<p>one A</p>\n<p>two B</p>\n"));
 }
 
-// Stray bytes go back as they were, and the control's outline style stays out.
 TEST_F(EditControlTest, StrayBytesAndTheControlsStyleStayAsTheyWere)
 {
     const QByteArray page =
@@ -117,7 +115,6 @@ TEST_F(EditControlTest, StrayBytesAndTheControlsStyleStayAsTheyWere)
     EXPECT_EQ(fileBytes(path), expected);
 }
 
-// A list never stays inside a paragraph: it takes the paragraph's (or its part's) place.
 TEST_F(EditControlTest, ListsAreNotPutInsideParagraphs)
 {
     struct Row {
@@ -144,7 +141,6 @@ TEST_F(EditControlTest, ListsAreNotPutInsideParagraphs)
     }
 }
 
-// The table commands work on the cell holding the caret; without one they change nothing.
 TEST_F(EditControlTest, TableCommandsOnTheCaretCell)
 {
     const QByteArray table = "<table><tr><td id=a>a</td><td>b</td></tr>"
@@ -173,7 +169,6 @@ TEST_F(EditControlTest, TableCommandsOnTheCaretCell)
     }
 }
 
-// Browse Mode leaves design mode; Show Details outlines the blocks on screen.
 TEST_F(EditControlTest, BrowseModeAndShowDetails)
 {
     const QByteArray page = "<html><head></head><body><p>x</p></body></html>";
@@ -208,7 +203,6 @@ TEST_F(EditControlTest, PromptingCommands)
                                              QStringLiteral("The text was not found")}));
 }
 
-// A page from disk fetches nothing remote; an address the user opens is fetched.
 TEST_F(EditControlTest, RemoteContentOnlyForAnOpenedAddress)
 {
     QTcpServer server;

@@ -133,7 +133,6 @@ TEST_F(DialogBaseTest, NumberBoxesTakeDigitsOnlyAndTypedOnlyUpToTheirLength)
     }
 }
 
-// Up-downs stay within their bounds; the empty rule height steps from its own start.
 TEST_F(DialogBaseTest, UpDownsStepTheirBoxWithinItsBounds)
 {
     // the box, its up-down, the box before, the clicks (up "+", down "-"), the box afterwards
@@ -210,7 +209,6 @@ void fill(QWidget* d)
     }
 }
 
-// Destroyed with its window or unloaded, a dialog runs none of its handlers.
 TEST_F(DialogBaseTest, DialogsAreSafeToDestroyInAnyState)
 {
     AllDialogs::each([this]<class D>() {

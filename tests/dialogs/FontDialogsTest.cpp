@@ -38,7 +38,6 @@ protected:
     QString opening(FontyDialog* f) const { return font::openingTag(f->fragments()); }
 };
 
-// Rows in order on one dialog: each control's value rebuilds the opening tag that Set wraps.
 TEST_F(FontDialogsTest, ControlsBuildTheOpeningTagThatSetWraps)
 {
     FontyDialog* f = openOn(crlf("say\nhello"), 0, 10);
@@ -102,7 +101,6 @@ TEST_F(FontDialogsTest, ShortRgbCodeIsReplacedOnTheWayToSet)
     EXPECT_EQ(shown(), ShownList{});
 }
 
-// Edit..... selects the FONT tag at the caret and reads it into the fields.
 TEST_F(FontDialogsTest, EditReadsTheTagAtTheCaretIntoTheFields)
 {
     // text before the tag, the tag, text after it, colour|code|face|size, opening tag after
@@ -145,7 +143,6 @@ TEST_F(FontDialogsTest, EditWithoutEndOfTagAppendsOne)
     EXPECT_EQ(f->txtfontsize->text(), q("3")); // nothing was read
 }
 
-// The tag buttons edit the copy's selection; OK writes the copy over the main selection.
 TEST_F(FontDialogsTest, TagButtonsEditTheCopyAndOkWritesItBack)
 {
     const std::tuple<QPushButton * FontyDialog::*, const char*, const char*> rows[] = {
@@ -166,7 +163,6 @@ TEST_F(FontDialogsTest, TagButtonsEditTheCopyAndOkWritesItBack)
     }
 }
 
-// Every installed font is listed and previewed; Set wraps the selection and unloads.
 TEST_F(FontDialogsTest, FontListSetWrapsTheSelectionInTheChosenFont)
 {
     ui.fonts = {q("Zapf"), q("Arial"), q("Courier New")};

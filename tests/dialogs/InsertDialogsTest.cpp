@@ -83,7 +83,6 @@ TEST_F(InsertDialogsTest, RuleFieldsFilledByCodeAreTidiedAndBuildTheirFragments)
               q("<HR align=\"Right\" width=60 size=\"4\" color=\"navy\">"));
 }
 
-// Images go in one after another while the dialog stays open; "%" means percent for both.
 TEST_F(InsertDialogsTest, ImagesGoInOneAfterAnotherWhileTheDialogStaysOpen)
 {
     setPage(q("one\r\ntwo"), 0, 0);
@@ -130,7 +129,6 @@ TEST_F(InsertDialogsTest, ImageBrowseCancelKeepsTheSource)
     EXPECT_EQ(d->imageurl->text(), q("/pics/a.gif"));
 }
 
-// A missing entry never costs the user the dialog and what was typed in it.
 TEST_F(InsertDialogsTest, IncompleteImageEntriesKeepTheDialogOpen)
 {
     // dimensions, the entry emptied (null: the alignment)
@@ -156,7 +154,6 @@ TEST_F(InsertDialogsTest, IncompleteImageEntriesKeepTheDialogOpen)
     }
 }
 
-// No source is refused, a cancelled browse keeps it; each box toggles its flag.
 TEST_F(InsertDialogsTest, ObjectGoesInWithItsSourceAndTickedFlags)
 {
     setPage(q("a<x>b"), 1, 3);

@@ -71,7 +71,6 @@ TEST_F(LinkCompleteTest, MailModeSwapsTheFieldsAndBuildsAMailLink)
     EXPECT_EQ(marked(), q(R"(<A HREF="mailto:me@x.org?subject=Hi" TITLE="Mail me">Write</A>|)"));
 }
 
-// A missing address keeps the dialog, its entries and the page, and sends the user to the field.
 TEST_F(LinkCompleteTest, EmptyAddressIsReportedAndItsFieldFocused)
 {
     const std::pair<bool, const char*> rows[] = {{false, "The Link URL has not been mentioned."},
@@ -95,7 +94,6 @@ TEST_F(LinkCompleteTest, EmptyAddressIsReportedAndItsFieldFocused)
     }
 }
 
-// A selected anchor opening tag makes way for the new one alone; the caret ends after it.
 TEST_F(LinkCompleteTest, SelectedAnchorTagIsReplacedByTheOpeningTagAlone)
 {
     setPage(q(R"(<A HREF="old.html">Home</A>)"), 0, 27);

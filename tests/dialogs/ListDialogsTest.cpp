@@ -202,7 +202,6 @@ TEST_F(ListDialogsTest, PresetReplacesTheTypesAndTheKind)
                                      "</OL>\n"));
 }
 
-// A count the item counter cannot hold is refused; the dialog stays.
 TEST_F(ListDialogsTest, CountBeyondTheCounterIsRefused)
 {
     setPage(q("x"), 1, 0);
@@ -218,7 +217,6 @@ TEST_F(ListDialogsTest, CountBeyondTheCounterIsRefused)
     EXPECT_TRUE(d->isVisible());
 }
 
-// Only the page box is a source view: no gutter, colours or caret band in the dialogs.
 TEST_F(ListDialogsTest, OnlyThePageBoxIsASourceView)
 {
     openAs(true);

@@ -43,7 +43,6 @@ protected:
     }
 };
 
-// The first OK closes the HEAD; the dialog hides, and the second OK writes the BODY alone.
 TEST_F(PageDialogsTest, FirstOkClosesTheHeadSecondWritesTheBodyAlone)
 {
     setPage(q("<HTML>\r\n<BODY>\r\n</HTML>"), 8, 6);
@@ -60,7 +59,6 @@ TEST_F(PageDialogsTest, FirstOkClosesTheHeadSecondWritesTheBodyAlone)
                             q("\r\n\r\n\r\n|\r\n</HTML>"));
 }
 
-// An existing closing HEAD is kept, the rollover block before it, in one undo step.
 TEST_F(PageDialogsTest, FirstOkKeepsAnExistingHeadEndAndUndoesInOneStep)
 {
     const QString page = q("<HEAD>\r\n</HEAD>\r\n<body bgcolor=x>\r\nhi");
@@ -74,7 +72,6 @@ TEST_F(PageDialogsTest, FirstOkKeepsAnExistingHeadEndAndUndoesInOneStep)
     EXPECT_EQ(w->Text1->text(), page);
 }
 
-// The picture's controls only while ticked; a cancelled browse keeps the location.
 TEST_F(PageDialogsTest, PictureWatermarkAndCancelledBrowse)
 {
     auto* d = open<PagePropsDialog>();

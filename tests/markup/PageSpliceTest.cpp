@@ -55,7 +55,6 @@ TEST(PageSplice, ChangedTextsChangeOnlyTheirCharacters)
     });
 }
 
-// Inline markup put into a text keeps the text's characters on both sides of it.
 TEST(PageSplice, InlineEditsStayOnTheirLine)
 {
     expectAll({
@@ -110,7 +109,6 @@ TEST(PageSplice, NewMarkupIsWrittenLikeThePage)
     });
 }
 
-// A changed start tag changes only its changed attributes where the others keep their order.
 TEST(PageSplice, AttributesChangeOneByOne)
 {
     expectAll({
@@ -126,7 +124,6 @@ TEST(PageSplice, AttributesChangeOneByOne)
     });
 }
 
-// A long page edited at both ends and the middle: only the edited lines change.
 TEST(PageSplice, LongListsPairThroughUniqueParts)
 {
     QString page, edited;
@@ -145,7 +142,6 @@ TEST(PageSplice, LongListsPairThroughUniqueParts)
     EXPECT_EQ(r.stats.edits, 3);
 }
 
-// Removed blocks take their lines with them; a retagged block keeps its content's characters.
 TEST(PageSplice, BlocksComeAndGoByWholeLines)
 {
     expectAll({
@@ -183,7 +179,6 @@ TEST(PageSplice, PartsOutOfOrderAreWrittenAnewAlone)
     EXPECT_EQ(PageSource(r.text).tree().hash, parsePageTree(r.text).hash);
 }
 
-// Formatting carried from an unclosed tag is written out once that tag is gone.
 TEST(PageSplice, BorrowedFormattingIsWrittenOutWhenItsTagGoes)
 {
     const SpliceResult r = spliced("<p><font face=x>one\n<p>two</font>\n<p>three\n",

@@ -196,7 +196,6 @@ TEST(TextCodec, LegacyBytesThatAreNoCharacterOrWouldChangeAreStandIns)
     }
 }
 
-// A page of each encoding comes back unchanged; a typed character changes only its bytes.
 TEST(TextCodec, APageOfEveryEncodingComesBackByteForByteAndWithOneEdit)
 {
     for (const Encoding e : kEncodings) {
@@ -229,7 +228,6 @@ TEST(TextCodec, APageOfEveryEncodingComesBackByteForByteAndWithOneEdit)
     }
 }
 
-// Every one- and two-byte sequence (and EUC-JP's three) of each encoding comes back.
 TEST(TextCodec, EveryByteSequenceOfEveryEncodingComesBack)
 {
     QByteArray all;
@@ -253,7 +251,6 @@ TEST(TextCodec, EveryByteSequenceOfEveryEncodingComesBack)
         EXPECT_EQ(write(decodeText(b, Encoding::Iso2022Jp).text, Encoding::Iso2022Jp), b);
 }
 
-// The multi-byte encodings by every line-end style, final end or not: the same bytes.
 TEST(TextCodec, EveryLineEndComesBackByteForByte)
 {
     const QString lineEnds[] = {q("\n"), q("\r\n"), q("\r")};
@@ -325,21 +322,12 @@ TEST(TextCodec, Windows1252HighBytesAreTheirCharactersAndUnencodablesAreListed)
     EXPECT_EQ(d.text, QStringLiteral("\u20ac\u201c\u201d\u2013\u0081"));
     EXPECT_EQ(decodeText("\xa4\xbd", Encoding::Latin9).text, QStringLiteral("\u20ac\u0153"));
     const QString typed = QStringLiteral("a\u6f22b\U0001F600\u6f22\u00e9");
-    const struct {
-        Encoding encoding;
-        const char* unencodable;
-    } rows[] = {{Encoding::Windows1252, "\u6f22\U0001F600"},
-                {Encoding::Windows1251, "\u6f22\U0001F600\u00e9"},
-                {Encoding::EucKr, "\U0001F600\u00e9"}};
-    for (const auto& r : rows)
-        EXPECT_EQ(encodeText(typed, {r.encoding}, scanLineEnds(typed)).unencodable,
-                  q(r.unencodable))
-            << encodingName(r.encoding).toStdString();
+    EXPECT_EQ(encodeText(typed, {Encoding::EucKr}, scanLineEnds(typed)).unencodable,
+              QStringLiteral("\U0001F600\u00e9"));
     EXPECT_EQ(encodeText(QStringLiteral("\u20ac"), {Encoding::Latin1}, {}).unencodable,
               QStringLiteral("\u20ac"));
 }
 
-// UTF-8 written in runs agrees with the toolkit around every step; lone surrogates named.
 TEST(TextCodec, Utf8RunsAgreeWithTheToolkitAroundEveryStep)
 {
     const QString specials[] = {QStringLiteral("\u00e9"), QStringLiteral("\u20ac"),
@@ -366,7 +354,6 @@ TEST(TextCodec, Utf8RunsAgreeWithTheToolkitAroundEveryStep)
     }
 }
 
-// Labels name encodings as the web has them; the menus' families and keys hold each encoding once.
 TEST(Encodings, LabelsAndFamiliesAsTheWebHasThem)
 {
     const struct {
