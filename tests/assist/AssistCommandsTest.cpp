@@ -40,8 +40,7 @@ TEST_F(AssistCommandsTest, SmartSelectIsOneUndoStep)
     EXPECT_EQ(w->Text1->text(), QStringLiteral("x <b>y"));
 }
 
-// The program's own page writes its BODY tag in lower case and closes its HEAD before it: the
-// first OK keeps the one closing HEAD tag and puts the waiting rollover block in front of it.
+// The default page's lower-case BODY: one closing HEAD, the rollover block before it.
 TEST_F(AssistCommandsTest, PagePropertiesOnTheDefaultPage)
 {
     setPage(defaultPage(), 0);
@@ -69,12 +68,13 @@ TEST_F(AssistCommandsTest, PagePropertiesWithoutBodyOrHead)
     setPage(QStringLiteral("<HTML>\r\n<P>x</HTML>"), 9);
     choose("mnupageproperties");
     EXPECT_EQ(ui.promptTexts(), QStringList({kBodyMissingMessage, kHeadMissingMessage}));
+    EXPECT_EQ(ui.lastPrompt().title, kDefaultTitle);
+    EXPECT_EQ(ui.lastPrompt().icon, MsgIcon::None);
     EXPECT_EQ(shownPageProps(), nullptr);
     EXPECT_EQ(w->Text1->text(), QStringLiteral("<HTML>\r\n<P>x</HTML>"));
 }
 
-// A command changes only the characters it means to change: on a page whose lines end in CR LF,
-// LF and CR, the saved file is the opened one with just those characters changed.
+// On a page with CR LF, LF and CR ends, a command changes only its own characters.
 TEST_F(AssistCommandsTest, CommandsKeepEachLinesEnd)
 {
     const QByteArray page = "<html>\r\n<B>cat</B>\n<p>cat</p>\rcat\r\n<BODY x=\"cat\"";
@@ -107,7 +107,6 @@ TEST_F(AssistCommandsTest, CommandsKeepEachLinesEnd)
     }
 }
 
-// The dialog's help button shows the help on page properties.
 TEST_F(AssistCommandsTest, PagePropertiesHelpButton)
 {
     QStringList topics;

@@ -1,9 +1,7 @@
-// Auto Complete and the Assistant, typed for real into the source window's page box one key at a
-// time; queued keystrokes are delivered when the test asks.
+// Auto Complete and the Assistant, typed for real into the page box one key at a time.
 #include "assist/AutoComplete.h"
 #include "assist/AssistCommands.h"
 #include "dialogs/DialogBase.h"
-#include "editor/StringText.h"
 #include "support/Fixtures.h"
 
 #include <QAction>
@@ -11,24 +9,24 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <cstring>
+#include <map>
 
 using namespace orvel;
 using namespace orvel::test;
 
 namespace {
 
-// Twenty characters: typing starts past the quiet start of the page. The page goes on after the
-// caret, so a caret moved past the inserted text shows.
+// Past the quiet start of the page; the text after the caret shows where the caret went.
 const QString kBefore = QStringLiteral("<HTML><BODY>Page: x ");
 const QString kAfter = QStringLiteral("~~");
 
 class AutoCompleteTest : public SourceWindowTest {
 protected:
-    // Types `keys` after kBefore, delivers the keystrokes the pass queued, and returns the page
-    // after kBefore in marked() notation.
+    // Types `keys` after kBefore, delivers queued keys; the page after kBefore, marked.
     QString typeIn(const QString& keys)
     {
         setPage(kBefore + kAfter, int(kBefore.size()));
+        w->Text1->document()->clearUndoRedoStacks();
         QTest::keyClicks(w->Text1, keys);
         ui.deliverKeys();
         return marked().mid(kBefore.size());
@@ -45,9 +43,7 @@ protected:
     }
 };
 
-// Every check that completes without the Assistant, typed for real: the trigger gets the row's
-// text (in place of its last characters for a replacement), and the caret or the suggestion
-// stands where the row's kind says.
+// Each row without the Assistant, typed: the row's text, caret or suggestion, undone in one step.
 TEST_F(AutoCompleteTest, EveryTriggerCompletesAsItsRowSays)
 {
     using R = CompletionRow;
@@ -63,6 +59,8 @@ TEST_F(AutoCompleteTest, EveryTriggerCompletesAsItsRowSays)
         else
             page.insert(std::min(end + row.move, int(page.size())), u'|');
         EXPECT_EQ(typeIn(trigger), page) << trigger.toStdString();
+        w->Text1->undo(); // the typed trigger and its completion, one step
+        EXPECT_EQ(w->Text1->text(), kBefore + kAfter) << trigger.toStdString();
     }
 }
 
@@ -122,8 +120,6 @@ TEST_F(AutoCompleteTest, QuietStartOfThePage)
     }
 }
 
-// One undo takes back the typed keys with what the completion made of them; undo itself
-// completes nothing, even where it leaves a trigger before the caret.
 TEST_F(AutoCompleteTest, UndoAndRedoTakeACompletionWhole)
 {
     setPage(kBefore, int(kBefore.size()));
@@ -152,40 +148,28 @@ TEST_F(AutoCompleteTest, ACommandsChangeCompletesInItsUndoStep)
     EXPECT_EQ(w->Text1->text(), kBefore);
 }
 
-struct Assisted {
-    const char* keys;
-    const char* question;
-    const char* removed; // the page after kBefore once the Assistant acted
-    const char* opens;   // title of the dialog it shows
-};
-
-const Assisted kAssisted[] = {
-    {"<a ", "This looks like an anchor tag. Would you like Orvel to assist you?", "|~~",
-     "Insert Hyperlink: Orvel"},
-    {"<hr>",
-     "This looks like a horizontal rule. Would you like Orvel to assist you providing more "
-     "options?",
-     "|~~", "Insert Horizontal Rule: Orvel"},
-    {"<ol>", "This looks like a numbered list. Would you like Orvel to assist you?", "[<ol>]~~",
-     "Numbering"},
-    {"<ul>", "This looks like a bulletted list. Would you like Orvel to assist you?", "[<ul>]~~",
-     "Bullets"},
-    {"<img", "This looks like an image tag. Would you like Orvel to assist you?", "|~~",
-     "Insert Image"},
-    {"<tab", "This looks like a table tag. Would you like Orvel to assist you?", "|~~",
-     "Create Table: Orvel"},
-    {"<tr>", "This looks like you want to insert a row. Would you like Orvel to assist you?", "|~~",
-     "Insert Row"},
-};
-
-// Each question answered Yes and No with the Assistant on, and no question with it off.
 TEST_F(AutoCompleteTest, AssistantQuestions)
 {
-    for (const Assisted& a : kAssisted) {
-        const QString keys = QString::fromUtf8(a.keys);
+    const std::map<AssistTarget, const char*> opens = {
+        {AssistTarget::Hyperlink, "Insert Hyperlink: Orvel"},
+        {AssistTarget::Numbering, "Numbering"},
+        {AssistTarget::Rule, "Insert Horizontal Rule: Orvel"},
+        {AssistTarget::Bullets, "Bullets"},
+        {AssistTarget::Image, "Insert Image"},
+        {AssistTarget::Table, "Create Table: Orvel"},
+        {AssistTarget::Row, "Insert Row"}};
+    int rows = 0;
+    for (const CompletionRow& row : completionRows()) {
+        if (row.kind != CompletionRow::Assist)
+            continue;
+        ++rows;
+        const QString keys = QString::fromUtf16(row.trigger);
+        const QString removed =
+            row.assist->removeTyped ? QStringLiteral("|~~") : u'[' + keys + QStringLiteral("]~~");
         for (const auto& [assistOn, answer] :
              {std::pair{true, MsgAnswer::Yes}, {true, MsgAnswer::No}, {false, MsgAnswer::Ok}}) {
-            SCOPED_TRACE(a.keys + std::to_string(assistOn) + std::to_string(int(answer)));
+            SCOPED_TRACE(keys.toStdString() + std::to_string(assistOn) +
+                         std::to_string(int(answer)));
             for (DialogBase* d : w->findChildren<DialogBase*>())
                 d->hide();
             ui.prompts.clear();
@@ -193,30 +177,29 @@ TEST_F(AutoCompleteTest, AssistantQuestions)
             if (assistOn)
                 ui.answer(answer);
             const bool acts = answer != MsgAnswer::No;
-            EXPECT_EQ(typeIn(keys),
-                      acts ? QString::fromUtf8(a.removed) : keys + QStringLiteral("|~~"));
-            EXPECT_EQ(shownDialog(), acts ? QString::fromUtf8(a.opens) : QString());
+            EXPECT_EQ(typeIn(keys), acts ? removed : keys + QStringLiteral("|~~"));
+            EXPECT_EQ(shownDialog(),
+                      acts ? QString::fromUtf8(opens.at(row.assist->target)) : QString());
+            ASSERT_EQ(ui.prompts.size(), assistOn ? 1 : 0);
             if (assistOn) {
-                ASSERT_EQ(ui.prompts.size(), 1);
                 EXPECT_EQ(ui.lastPrompt().title, kAssistantTitle);
-                EXPECT_EQ(ui.lastPrompt().text, QString::fromUtf8(a.question));
+                EXPECT_EQ(ui.lastPrompt().text, QString::fromUtf16(row.assist->question));
                 EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNo);
                 EXPECT_EQ(ui.lastPrompt().icon, MsgIcon::None);
-            } else {
-                EXPECT_TRUE(ui.prompts.isEmpty());
             }
         }
     }
+    EXPECT_EQ(rows, 7);
 }
 
-// After a No to the anchor question, the typed-out anchor name runs the bookmark command in
-// its place.
 TEST_F(AutoCompleteTest, TypedAnchorNameRunsTheBookmarkCommand)
 {
     ui.answer(MsgAnswer::No).answer(QStringLiteral("top"));
     EXPECT_EQ(typeIn(QStringLiteral("<a name=\"")),
               QStringLiteral("<a name=\"top\">Start from here</a>|~~"));
     ASSERT_EQ(ui.prompts.size(), 2);
+    EXPECT_EQ(ui.prompts[0].text,
+              QStringLiteral("This looks like an anchor tag. Would you like Orvel to assist you?"));
     EXPECT_EQ(ui.lastPrompt().text, QStringLiteral("Enter the name of the bookmark"));
 }
 
@@ -256,20 +239,6 @@ TEST_F(AutoCompleteTest, AssistantEntryAndStartUp)
     w->Form_Load();
     EXPECT_TRUE(w->state.assistOn);
     EXPECT_FALSE(entry("mnuassistant")->isChecked());
-}
-
-// The same checks on the string model: a joined completion adds no undo step of its own.
-TEST(AutoCompleteOnText, ACompletionJoinsTheChangeBeforeIt)
-{
-    StringText text(kBefore);
-    const bool assistOn = true;
-    AutoComplete complete(text, assistOn, {});
-    text.onChange = [&] { complete.run(); };
-    text.setSelStart(text.length());
-    text.setSelText(QStringLiteral("<p>"));
-    EXPECT_EQ(text.text(), kBefore + QStringLiteral("</P><P ALIGN=\"LEFT\">"));
-    EXPECT_EQ(text.selStart(), text.length());
-    EXPECT_EQ(text.undoSteps(), 1);
 }
 
 } // namespace

@@ -35,9 +35,7 @@ protected:
     }
 };
 
-// Every code runs its own command, once and as one undo step, typed or pasted: the page, the
-// dialog shown and the questions asked are those of the command run from its menu. A change of
-// the page empties the box; a dialog leaves the code in it.
+// Each code, typed or pasted, does what its command does from its menu, in one undo step.
 TEST_F(CommandLineTest, EveryCodeRunsItsCommandOnceAsOneUndoStep)
 {
     const auto outcome = [this](const std::function<void()>& run) {

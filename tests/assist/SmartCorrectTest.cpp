@@ -4,9 +4,7 @@
 #include "assist/AidCommands.h"
 #include "assist/SmartSelect.h"
 #include "dialogs/Fonty.h"
-#include "dialogs/Hrule.h"
 #include "dialogs/Imager.h"
-#include "dialogs/LinkComplete.h"
 #include "support/Fixtures.h"
 
 #include <QAction>
@@ -15,67 +13,53 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
+#include <map>
 
 using namespace orvel;
 using namespace orvel::test;
 
 namespace {
 
-QString on(bool b)
-{
-    return b ? QStringLiteral("on") : QStringLiteral("off");
-}
-
 class SmartCorrectTest : public SourceWindowTest {
 protected:
     AidCommands* aids() const { return w->findChild<AidCommands*>(); }
 
-    // The one dialog open on the window, with the fields Smart Correct fills.
+    // The shown dialog's name and fields: texts, "on"/"off" for ticked (or "!name" enabled).
     QString openDialog() const
     {
+        static const std::map<QString, const char*> fields = {
+            {"imager", "imageurl txtheight txtwidth dimen txtalternate txtalignment txtborder"},
+            {"Fonty", "Text3 Check1 Combo2 Text4 txtfontsize Text1"},
+            {"hrule", "Align widther size Combo2"},
+            {"linkcomplete", "Option2 !txttodisplay txttodisplay linkurl linkscreentip mailid "
+                             "mailscreentip subject"}};
         QStringList shown;
         for (DialogBase* d : w->findChildren<DialogBase*>()) {
             if (!d->isVisible())
                 continue;
-            if (auto* i = qobject_cast<ImagerDialog*>(d))
-                shown << QStringList{"imager",
-                                     i->imageurl->text(),
-                                     i->txtheight->text(),
-                                     i->txtwidth->text(),
-                                     on(i->dimen->isChecked()),
-                                     i->txtalternate->text(),
-                                     i->txtalignment->currentText(),
-                                     i->txtborder->text()}
-                             .join(u'|');
-            else if (auto* f = qobject_cast<FontyDialog*>(d))
-                shown << QStringList{"Fonty",
-                                     f->Text3->text(),
-                                     on(f->Check1->isChecked()),
-                                     f->Combo2->currentText(),
-                                     f->Text4->text(),
-                                     f->txtfontsize->text(),
-                                     f->Text1->text()}
-                             .join(u'|');
-            else if (auto* h = qobject_cast<HruleDialog*>(d))
-                shown << QStringList{"hrule",
-                                     h->Align->selectedItems().isEmpty()
-                                         ? QString()
-                                         : h->Align->selectedItems().first()->text(),
-                                     h->widther->text(), h->size->text(), h->Combo2->currentText()}
-                             .join(u'|');
-            else if (auto* l = qobject_cast<LinkCompleteDialog*>(d))
-                shown << QStringList{"link",
-                                     on(l->Option2->isChecked()),
-                                     on(l->txttodisplay->isEnabled()),
-                                     l->txttodisplay->text(),
-                                     l->linkurl->text(),
-                                     l->linkscreentip->text(),
-                                     l->mailid->text(),
-                                     l->mailscreentip->text(),
-                                     l->subject->text()}
-                             .join(u'|');
+            QStringList values{d->objectName()};
+            for (QString name : QString::fromUtf8(fields.at(d->objectName())).split(u' ')) {
+                const bool enabled = name.startsWith(u'!');
+                auto* f = d->findChild<QWidget*>(name.remove(u'!'));
+                const auto on = [](bool b) {
+                    return b ? QStringLiteral("on") : QStringLiteral("off");
+                };
+                if (enabled)
+                    values << on(f->isEnabled());
+                else if (auto* b = qobject_cast<QAbstractButton*>(f))
+                    values << on(b->isChecked());
+                else if (auto* c = qobject_cast<QComboBox*>(f))
+                    values << c->currentText();
+                else if (auto* l = qobject_cast<QListWidget*>(f))
+                    values << (l->selectedItems().isEmpty() ? QString()
+                                                            : l->selectedItems()[0]->text());
+                else if (auto* t = qobject_cast<TextBox*>(f))
+                    values << t->text();
+                else
+                    values << qobject_cast<QLineEdit*>(f)->text();
+            }
+            shown << values.join(u'|');
         }
         return shown.join(u'/');
     }
@@ -113,13 +97,12 @@ TEST_F(SmartCorrectTest, TagsOpenTheirDialogs)
          "hrule|Center|50|3|red"},
         {"x<HR align=\"Right\"|>", "x[<HR align=\"Right\">]", "hrule|Right||0|black"},
         {"x<HR align=\"justify\"|>", "x[<HR align=\"justify\">]", "hrule|||0|black"},
-        // A mail link fills the hyperlink fields too; with the caret in its text the selection
-        // comes back to the opening tag.
+        // A mail link; with the caret in its text the opening tag is selected.
         {"x<A HREF=\"mailto:me@x.org?subject=Hi\" TITLE=\"t\">m|e</A>",
          "x[<A HREF=\"mailto:me@x.org?subject=Hi\" TITLE=\"t\">]me</A>",
-         "link|on|off||mailto:me@x.org?subject=Hi|t|me@x.org|t|Hi"},
+         "linkcomplete|on|off||mailto:me@x.org?subject=Hi|t|me@x.org|t|Hi"},
         {"x<A HREF=\"x.html\">|Home</A>", "x[<A HREF=\"x.html\">]Home</A>",
-         "link|off|off||x.html||||"},
+         "linkcomplete|off|off||x.html||||"},
         // Not one of the kinds: Smart Select's selection stays, nothing is said.
         {"x<Img src=\"a\"|>", "x[<Img src=\"a\">]", ""},
         {"x<a href=\"x\"|>", "x[<a href=\"x\">]", ""},
@@ -185,8 +168,6 @@ TEST_F(SmartCorrectTest, OkReplacesTheTag)
     EXPECT_EQ(w->Text1->text(), crlf("x<font size=\"2\">a</font>"));
 }
 
-// The image dialog stays open after its OK; Smart Correct on the next image starts it from its
-// defaults, so a field that image does not carry never gets the last image's value.
 TEST_F(SmartCorrectTest, FieldsATagLacksGetTheDialogsDefaults)
 {
     const QString page = crlf("<P>\n<IMG SRC=\"a.gif\" ALT=\"Cat\" HSPACE=0>\n<IMG SRC=\"b.gif\">");

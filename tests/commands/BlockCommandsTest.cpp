@@ -10,9 +10,7 @@ QString opening(const char* open)
     return QString::fromUtf8(open) + " <!--No text selected. Click again to end alignment-->";
 }
 
-// Without a selection the four buttons share one flag: the next empty click of any of them ends
-// the alignment with its own closing text. A wrapped selection leaves a pending one pending, and
-// File > New ends it.
+// Without a selection the four buttons share one flag; a wrapped selection or New ends none.
 TEST_F(BlockCommandsTest, AlignmentWithoutSelectionAlternates)
 {
     setMarked("|");
@@ -32,8 +30,7 @@ TEST_F(BlockCommandsTest, AlignmentWithoutSelectionAlternates)
     EXPECT_EQ(marked(), opening("<P align=\"right\">") + u'|');
 }
 
-// No file is no markup: a cancelled dialog does not reuse the name picked before, and a chosen
-// empty name is no name either.
+// A cancelled or empty file name inserts nothing, not the name picked before.
 TEST_F(BlockCommandsTest, PickedFileInsertsItsMarkup)
 {
     const QString open = "open file";

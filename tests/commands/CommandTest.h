@@ -11,9 +11,7 @@
 
 namespace orvel::test {
 
-// One run of a button or menu entry from a page without the focus: the page before and after in
-// the `marked()` notation, whether the page ends with the focus, the answers to its prompts and
-// every prompt shown (as `asked()` writes them).
+// A button or menu entry run from a page without the focus, its answers and prompts.
 struct CommandRow {
     const char* control;
     const char* before;
@@ -52,8 +50,7 @@ protected:
             a->trigger();
     }
 
-    // One line per prompt: "input|title|prompt|offered text", "message|icon|title|text" (OK only),
-    // "question|...", "open file", "save file".
+    // "input|title|prompt|offered", "message|icon|title|text", "question|...", "open/save file".
     QStringList asked() const
     {
         static const char* const icons[] = {"none", "critical", "question", "exclamation",
@@ -79,8 +76,7 @@ protected:
         ui.prompts.clear();
         for (const QString& answer : r.answers)
             ui.answer(answer);
-        // Away from the page, as a clicked button would; not to the action list, which some
-        // commands focus themselves.
+        // Away from the page, as a clicked button would (not to the action list).
         commands.fonts->Text3->setFocus();
         QCoreApplication::processEvents();
         press(r.control);

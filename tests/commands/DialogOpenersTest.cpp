@@ -1,5 +1,4 @@
-// Buttons that preset an insertion dialog and show it without waiting for it. What the dialogs
-// write has tests of its own; one run through OK here shows they write into the page.
+// Buttons that preset an insertion dialog and show it without waiting for it.
 #include "CommandTest.h"
 #include "dialogs/BulNumCreater.h"
 #include "dialogs/Fonty.h"
@@ -32,14 +31,11 @@ protected:
     }
 };
 
-// The openers without a preset of their own, and the table dialog's row mode.
+// The openers without a preset of their own (the image, table, row and rule openers: the
+// Assistant's tests).
 TEST_F(DialogOpenersTest, ButtonsShowTheirDialog)
 {
     const std::pair<const char*, const char*> rows[] = {
-        {"Images", "Insert Image"},
-        {"table", "Create Table: Orvel"},
-        {"Row", "Insert Row"},
-        {"rule", "Insert Horizontal Rule: Orvel"},
         {"object", "Insert Object"},
         {"btnmorefonts", "Font: Orvel"},
         {"InsertHead", "Insert Heading"},
@@ -58,8 +54,7 @@ TEST_F(DialogOpenersTest, ButtonsShowTheirDialog)
     }
 }
 
-// Mail opens the hyperlink dialog in mail mode. The link is for what is selected at the click:
-// a second click while the dialog is open presets it anew instead of making another.
+// Mail presets mail mode; a second click presets the open dialog anew.
 TEST_F(DialogOpenersTest, LinkButtonsPresetTheHyperlinkDialog)
 {
     auto* d = opened<LinkCompleteDialog>("Mail");
@@ -81,7 +76,6 @@ TEST_F(DialogOpenersTest, LinkButtonsPresetTheHyperlinkDialog)
     EXPECT_EQ(d->txttodisplay->text(), QStringLiteral("two"));
 }
 
-// The font dialog works on a copy of the selection, all of it selected; the page stays as it was.
 TEST_F(DialogOpenersTest, FontEditingWorksOnACopyOfTheSelection)
 {
     auto* d = opened<FontyDialog>("BeginFont", "a [big] word");
@@ -91,7 +85,6 @@ TEST_F(DialogOpenersTest, FontEditingWorksOnACopyOfTheSelection)
     EXPECT_EQ(marked(), QStringLiteral("a [big] word"));
 }
 
-// The list buttons preset the list's kind, its first type chosen; the select buttons the mode.
 TEST_F(DialogOpenersTest, ListButtonsPresetKindAndMode)
 {
     for (const auto& [control, type] : {std::pair{"numberings", "1"}, {"Bullet", "disc"}}) {

@@ -1,5 +1,4 @@
-// The font toolbar: the two-click toggles with their own flags, the box each button applies as
-// typed, and the refusals.
+// The font toolbar: two-click toggles, each button's box as typed, refusals.
 #include "CommandTest.h"
 
 #include <QToolButton>
@@ -17,8 +16,7 @@ protected:
     FontToolbar*& tb = commands.fonts;
 };
 
-// Without a selection a toggle opens its tag and says so in its tooltip, and the next click
-// closes it. Each button has its own flag; File > New makes all three ready to open again.
+// Without a selection each toggle opens, then closes, its tag; New resets all three.
 TEST_F(FontToolbarTest, WithoutSelectionTwoClicksOpenAndCloseTheTag)
 {
     const QStringList resting = tips();
@@ -44,9 +42,7 @@ TEST_F(FontToolbarTest, WithoutSelectionTwoClicksOpenAndCloseTheTag)
     EXPECT_EQ(marked(), "<font color=\"black\">w </font><font color=\"black\">|");
 }
 
-// Each button applies its box as typed: an editable combo completes inline unless told not to,
-// and would then show a name the button does not use. A bad value is refused with the page
-// unchanged.
+// Each button applies its box exactly as typed (no inline completion), or refuses it.
 TEST_F(FontToolbarTest, ButtonsApplyTheirBoxAsTypedOrRefuseIt)
 {
     const struct {
@@ -94,7 +90,6 @@ TEST_F(FontToolbarTest, ButtonsApplyTheirBoxAsTypedOrRefuseIt)
     }
 }
 
-// A face chosen from the list, as the user chooses it, shows in its own font.
 TEST_F(FontToolbarTest, FaceChosenFromTheListShowsInItsFont)
 {
     tb->Combo1->setCurrentIndex(9);

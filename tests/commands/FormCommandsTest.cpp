@@ -5,7 +5,6 @@ namespace {
 
 using FormCommandsTest = orvel::test::CommandTest;
 
-// A control's number counts up; File > New starts every counter at 1 again.
 TEST_F(FormCommandsTest, NumbersCountUpUntilNew)
 {
     const char* const upload = "<INPUT TYPE=\"FILE\" NAME=\"file1\" > ";
@@ -19,9 +18,7 @@ TEST_F(FormCommandsTest, NumbersCountUpUntilNew)
     EXPECT_EQ(marked(), upload + QString(u'|'));
 }
 
-// These commands change the page twice: they rename the older control that carries the new name,
-// then insert the new one (the text area asks its two questions in between). One Ctrl+Z in the
-// page takes back both changes; the next takes back the typing before.
+// Rename and insert are one Ctrl+Z; the next takes back the typing before.
 TEST_F(FormCommandsTest, OneCtrlZTakesBackAWholeCommand)
 {
     const struct {

@@ -1,5 +1,4 @@
-// What each inserting command puts in the page, where the caret ends, its prompts and the focus.
-// The rows run in order on one window, so a counter shared by two form controls shows too.
+// Each inserting command's markup, caret, prompts and focus, in order on one window.
 #include "CommandTest.h"
 
 namespace {
@@ -84,8 +83,7 @@ TEST_F(InsertCommandsTest, ControlsInsertTheirMarkup)
         {"linebreaka", "a[+~{}%^(x)\nz]b", "a<BR>+~{}%^(x)\nz|b", true},
         {"nobra", "a[{%}~+]b", "a<NOBR>{%}~+</NOBR>|b", true},
         {"wbreaka", "a[gone]b", "a<WBR>|b", true},
-        // Named form controls free their name first: names before and after the caret are
-        // renamed, the caret keeps its place, and a selected word stays after the new control.
+        // Named controls rename taken names around the caret; a selected word stays after.
         {"Textbox", "<INPUT NAME=\"textbox1\">\n<P>|\n<INPUT NAME=\"textbox1\">",
          "<INPUT NAME=\"textbox1a\">\n<P><INPUT TYPE=\"TEXT\"  VALUE=\"\"  NAME=\"textbox1\">|\n"
          "<INPUT NAME=\"textbox1a\">", true},
@@ -113,8 +111,7 @@ TEST_F(InsertCommandsTest, ControlsInsertTheirMarkup)
         run(r);
 }
 
-// A mouse-action link needs an action (else the focus goes back to the page), then a URL and the
-// action's code (else it goes to the action list); it is typed around the selection.
+// A mouse-action link needs an action, then a URL and the action's code.
 TEST_F(InsertCommandsTest, MouseActionLinkNeedsAnActionAndAUrl)
 {
     const char* const url = "input|Orvel|Enter the URL of the link|";

@@ -11,8 +11,7 @@
 
 namespace orvel::test {
 
-// Boxes that hold the keyboard while they are open, as real ones do: when one closes, the keys go
-// wherever the program puts them, and nowhere if it puts them nowhere.
+// Boxes that hold the keyboard while open; once closed, keys go where the program puts them.
 class FocusTakingBoxes : public ScriptedPlatform {
     QLineEdit m_box;
     template <class F> auto open(F answer)
@@ -87,8 +86,6 @@ protected:
     FocusTakingBoxes boxes;
 };
 
-// Every key of the menus runs its entry from either editing control, though the engine claims
-// many as editing keys of its own; other keys still type.
 TEST_F(ComposerKeysTest, EveryMenuKeyRunsItsEntryFromEitherControl)
 {
     for (EditControl* control : {c->area, c->assister}) {
@@ -111,8 +108,6 @@ TEST_F(ComposerKeysTest, EveryMenuKeyRunsItsEntryFromEitherControl)
     }
 }
 
-// Whatever box or dialog a command showed, keys typed after it go into the page; after File >
-// Open the page is shown by a new widget of the engine.
 TEST_F(ComposerKeysTest, TypingAfterEveryBoxLandsInThePage)
 {
     const QString page = dir.filePath(q("typed.html"));
@@ -155,9 +150,7 @@ TEST_F(ComposerKeysTest, TypingAfterEveryBoxLandsInThePage)
     EXPECT_EQ(boxes.mismatched, 0);
 }
 
-// Typing, a table command or an inserted fragment, and typing again are three steps of one
-// history, walked back and forth alike by key, menu, toolbar and the engine's own undo, on the
-// very nodes the page had.
+// Typing, a command, typing: one history walked by key, menu, toolbar and engine alike.
 TEST_F(ComposerKeysTest, UndoWalksTypingAndCommandsInOrder)
 {
     boxes.answer(q("s"));
@@ -209,9 +202,7 @@ TEST_F(ComposerKeysTest, UndoWalksTypingAndCommandsInOrder)
     }
 }
 
-// Browse Mode shows the page read-only: no command changes it, undo included. An empty side
-// control (a blank paragraph, or emptied by hand) has nothing to insert; a fragment without text
-// has.
+// Browse Mode changes nothing, undo included; an empty side control has nothing to insert.
 TEST_F(ComposerKeysTest, NothingToInsertAndBrowseModeChangeNothing)
 {
     const QStringList nothing{q("There is no fragment to insert. Build one first from the "
@@ -252,8 +243,6 @@ TEST_F(ComposerKeysTest, NothingToInsertAndBrowseModeChangeNothing)
     EXPECT_EQ(body(), before);
 }
 
-// The side control says what it is for, and shows a fragment as soon as it is built, before
-// anything touches it.
 TEST_F(ComposerKeysTest, SideControlSaysWhatItIsAndShowsTheFragmentAtOnce)
 {
     EXPECT_EQ(c->assisterCaption->text(),

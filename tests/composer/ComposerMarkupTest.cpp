@@ -14,22 +14,4 @@ TEST(ComposerMarkup, TableWithEmptyCaption)
                    "<TR>\n <TD> row 2 col 1 </TD> \n <TD> row 2 col 2 </TD> \n</TR>\n\n</TABLE>"));
 }
 
-// The text, form, text area and highlight fragments are checked through their menu entries.
-TEST(ComposerMarkup, FieldsetWithAndWithoutItsLegend)
-{
-    EXPECT_EQ(fieldSet(false, {}), crlf("<FIELDSET>\n\n</FIELDSET>"));
-    EXPECT_EQ(fieldSet(true, {}), crlf("<FIELDSET>\n<LEGEND></LEGEND>\n\n</FIELDSET>"));
-}
-
-// 149 characters in their list order: the code page's own letters come through as themselves.
-TEST(ComposerMarkup, SpecialCharacters)
-{
-    const QStringList chars = specialCharacters();
-    ASSERT_EQ(chars.size(), 149);
-    EXPECT_EQ(chars.first(), q("!"));
-    EXPECT_EQ(chars.at(18), QString(QChar(0x2122))); // trade mark
-    EXPECT_EQ(chars.at(58), QString(QChar(0x20AC))); // euro, between the two ranges
-    EXPECT_EQ(chars.last(), QString(QChar(0xA4)));
-}
-
 } // namespace orvel::test

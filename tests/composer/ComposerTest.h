@@ -29,8 +29,7 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// Waits for the control's page to finish loading, if it is loading; the engine renders in
-// software here, so the wait is generous.
+// Waits for a loading page; the engine renders in software here, so generously.
 inline bool waitLoaded(EditControl* c)
 {
     if (!c->isLoading())
@@ -39,8 +38,7 @@ inline bool waitLoaded(EditControl* c)
     return spy.wait(60000);
 }
 
-// The whole program on the scripted platform: the Composer shown, the source window built on the
-// first switch. Ending the program is counted instead of done.
+// The whole program, the Composer shown; ending the program is counted, not done.
 class ComposerTest : public PlatformTest {
 protected:
     void SetUp() override
@@ -60,8 +58,7 @@ protected:
     }
     SourceWindow* source() { return program->sourceWindow(false); }
     void trigger(const char* action) { c->menuAction(q(action))->trigger(); }
-    // The fragment a command handed to the side control, read from its private file (which no
-    // one else may read) before the view has read (and removed) it; "" when none was handed on.
+    // The fragment handed to the side control, from its private file before the view removes it.
     QString handedFragment()
     {
         const QString path = c->assister->pendingFragmentPath();

@@ -12,10 +12,7 @@
 
 namespace orvel::test {
 
-// Each fragment command: its questions in order, the answers, and the fragment it hands on
-// ("" for none). Every row of the text and form tables asks its question and puts its markup
-// around the answer; two of them, and the commands of their own, word for word. The page is never
-// touched.
+// Each fragment command's questions and fragment; two table rows and the others word for word.
 TEST_F(ComposerTest, FragmentCommandsAskAndHandOn)
 {
     struct Row {
@@ -64,6 +61,9 @@ TEST_F(ComposerTest, FragmentCommandsAskAndHandOn)
 
 TEST_F(ComposerTest, FieldsetAsksForItsLegend)
 {
+    ui.answer(MsgAnswer::No);
+    trigger("mnufieldset");
+    EXPECT_EQ(handedFragment(), q("<FIELDSET>\r\n\r\n</FIELDSET>\r\n"));
     ui.answer(MsgAnswer::Yes).answer(q("Legend"));
     trigger("mnufieldset");
     EXPECT_EQ(ui.lastPrompt().title, q("Enter the legend:"));
@@ -123,9 +123,6 @@ TEST_F(ComposerTest, RuleDialogReadsTheSourceSelection)
     EXPECT_EQ(w->Text1->text(), q("<HR NOSHADE>"));
 }
 
-// The page goes to the source window and back through its file, which the first switch says once;
-// unchanged it keeps its bytes, changed it comes back with the change. (Every encoding and line
-// end both ways, and the generator line, are the page modes' tests.)
 TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
 {
     trigger("mnuhtml");
@@ -168,7 +165,6 @@ TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
     EXPECT_EQ(c->area->bodyHtml(), q("<p>Edited</p>"));
 }
 
-// Cancelling a file dialog or failing to write keeps the page and its path, and says why.
 TEST_F(ComposerTest, CancelAndFailureKeepThePath)
 {
     ui.cancelFile();

@@ -1,5 +1,4 @@
-// What every insertion dialog shares: its target, leaving it, its number boxes, up-downs and
-// editable combo boxes, and destruction in any state.
+// What every insertion dialog shares: target, leaving, number boxes, up-downs, combos, destruction.
 #include "DialogTest.h"
 #include "dialogs/BulNumCreater.h"
 #include "dialogs/FontCombo.h"
@@ -45,9 +44,7 @@ protected:
     }
 };
 
-// The composer hands the dialogs a window and a text of its own; the page is left alone. The rule
-// dialog reads its start-up state from that text: a selection ending exactly in "NOSHADE>" ticks
-// No Shade.
+// A dialog writes the target it is given; the rule dialog reads NOSHADE from its selection.
 TEST_F(DialogBaseTest, DialogReadsAndWritesTheTargetItIsGiven)
 {
     const std::pair<const char*, const char*> rows[] = {{"<HR size=\"2\" NOSHADE>", "<HR NOSHADE>"},
@@ -95,10 +92,7 @@ TEST_F(DialogBaseTest, LeavingWithoutOkUnloadsAndWritesNothing)
     });
 }
 
-// Keys are typed at the end of the box's text, "+" pastes the rest at the caret, "=" sets it by
-// code, "" empties the box. Only typing is held to a box's length: what a command put in can
-// still be deleted from. Only the rule width may end in "%", and only when the sign does not come
-// from the keyboard.
+// Typed "k", pasted "+", set "=", emptied "": only typing is held to the length and digits.
 TEST_F(DialogBaseTest, NumberBoxesTakeDigitsOnlyAndTypedOnlyUpToTheirLength)
 {
     // the box, the input, the box afterwards, refused
@@ -139,8 +133,6 @@ TEST_F(DialogBaseTest, NumberBoxesTakeDigitsOnlyAndTypedOnlyUpToTheirLength)
     }
 }
 
-// Down stops at the lower bound, up at the upper one where there is one. The rule height box
-// steps from its own start when empty.
 TEST_F(DialogBaseTest, UpDownsStepTheirBoxWithinItsBounds)
 {
     // the box, its up-down, the box before, the clicks (up "+", down "-"), the box afterwards
@@ -165,8 +157,7 @@ TEST_F(DialogBaseTest, UpDownsStepTheirBoxWithinItsBounds)
     }
 }
 
-// The toolkit's completion would show "black" after a typed "b" while the dialog uses "b", and
-// Return would add typed text to the list.
+// No inline completion, and Return adds nothing to the list.
 TEST_F(DialogBaseTest, EditableCombosKeepExactlyWhatIsTyped)
 {
     AllDialogs::each([this]<class D>() {
@@ -181,8 +172,7 @@ TEST_F(DialogBaseTest, EditableCombosKeepExactlyWhatIsTyped)
     });
 }
 
-// Runs `f` in the dialog's context, as its handlers are wired, on every signal of its controls
-// that drives a handler.
+// Runs `f` on every signal of the dialog's controls that drives a handler.
 void probe(QWidget* d, const std::function<void()>& f)
 {
     for (auto* e : d->findChildren<QLineEdit*>())
@@ -199,8 +189,7 @@ void probe(QWidget* d, const std::function<void()>& f)
         QObject::connect(t, &QTimer::timeout, d, f);
 }
 
-// Ticks and types into everything, and leaves the focus in the last combo box with one of its
-// items typed: a combo box that loses the focus on such a text reports it as chosen.
+// Ticks and types into everything, the focus left in the last combo with an item typed.
 void fill(QWidget* d)
 {
     for (auto* c : d->findChildren<QCheckBox*>()) {
@@ -220,8 +209,6 @@ void fill(QWidget* d)
     }
 }
 
-// Closing the program with a dialog open deletes the dialog with its window, after the dialog's
-// own members are gone; unloading deletes it later. Neither may run a handler of the dialog.
 TEST_F(DialogBaseTest, DialogsAreSafeToDestroyInAnyState)
 {
     AllDialogs::each([this]<class D>() {

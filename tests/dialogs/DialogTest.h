@@ -21,8 +21,7 @@ inline QString q(const char* s)
     return QString::fromUtf8(s);
 }
 
-// Shown and active, as its opener leaves it. Offscreen, a window is activated only once it is
-// exposed.
+// Shown and active, as its opener leaves it (offscreen: once exposed).
 template <class D> D* shownDialog(const DialogTarget& target)
 {
     auto* d = dialogFor<D>(target);

@@ -25,8 +25,7 @@ QString boxMarked(const TextBox* box)
 
 class FontDialogsTest : public DialogTest {
 protected:
-    // What the font button does: the main selection into the dialog's own box, all of it
-    // selected there.
+    // As the font button opens it: the main selection copied in, all selected.
     FontyDialog* openOn(const QString& page, int start, int length)
     {
         setPage(page, start, length);
@@ -39,11 +38,6 @@ protected:
     QString opening(FontyDialog* f) const { return font::openingTag(f->fragments()); }
 };
 
-// Rows run in order on one dialog: each puts a text into a control (or clicks a box), as an opener
-// or Smart Correct may, and every change rebuilds the fragments. Text that is not a number keeps
-// the size; pieces of tag text go back to the defaults; while RGB Code is on the colour comes from
-// the code box alone, and a code put in from outside switches it on. Set wraps the copy's
-// selection in the opening tag of that moment.
 TEST_F(FontDialogsTest, ControlsBuildTheOpeningTagThatSetWraps)
 {
     FontyDialog* f = openOn(crlf("say\nhello"), 0, 10);
@@ -107,9 +101,6 @@ TEST_F(FontDialogsTest, ShortRgbCodeIsReplacedOnTheWayToSet)
     EXPECT_EQ(shown(), ShownList{});
 }
 
-// Edit..... selects the FONT tag around the caret and reads it back. A named colour, or none,
-// switches RGB Code off, so Set writes back the colour that was read; missing attributes leave
-// pieces of tag text that the rules and the timer turn back into the defaults.
 TEST_F(FontDialogsTest, EditReadsTheTagAtTheCaretIntoTheFields)
 {
     // text before the tag, the tag, text after it, colour|code|face|size, opening tag after
@@ -152,8 +143,6 @@ TEST_F(FontDialogsTest, EditWithoutEndOfTagAppendsOne)
     EXPECT_EQ(f->txtfontsize->text(), q("3")); // nothing was read
 }
 
-// Each button toggles its tag around the copy's selection (with nothing selected it does nothing)
-// and gives the copy the focus; OK writes the whole copy over the main selection of that moment.
 TEST_F(FontDialogsTest, TagButtonsEditTheCopyAndOkWritesItBack)
 {
     const std::tuple<QPushButton * FontyDialog::*, const char*, const char*> rows[] = {
@@ -174,7 +163,6 @@ TEST_F(FontDialogsTest, TagButtonsEditTheCopyAndOkWritesItBack)
     }
 }
 
-// Every installed font is listed and previewed; Set wraps the selection and unloads.
 TEST_F(FontDialogsTest, FontListSetWrapsTheSelectionInTheChosenFont)
 {
     ui.fonts = {q("Zapf"), q("Arial"), q("Courier New")};

@@ -58,9 +58,7 @@ TEST_F(InsertDialogsTest, RuleGoesOverTheSelectionOfTheMoment)
     EXPECT_TRUE(unloaded(d));
 }
 
-// An opener fills the fields by code after load. What a tag parser leaves there: the width box
-// drops it at once; the one-shot timer tidies the height and the colour and ticks Percentage for
-// a "%" width. A width that then loses its sign unticks it.
+// Tag text left in the fields by an opener is tidied; a "%" width ticks Percentage.
 TEST_F(InsertDialogsTest, RuleFieldsFilledByCodeAreTidiedAndBuildTheirFragments)
 {
     auto* d = dialogFor<HruleDialog>(pageTarget());
@@ -85,9 +83,6 @@ TEST_F(InsertDialogsTest, RuleFieldsFilledByCodeAreTidiedAndBuildTheirFragments)
               q("<HR align=\"Right\" width=60 size=\"4\" color=\"navy\">"));
 }
 
-// The dialog stays open, so images go in one after another over the selection of each moment. A
-// "%" typed after a dimension means percent for both, until unticked; a border put in from
-// outside is a number or 0.
 TEST_F(InsertDialogsTest, ImagesGoInOneAfterAnotherWhileTheDialogStaysOpen)
 {
     setPage(q("one\r\ntwo"), 0, 0);
@@ -134,7 +129,6 @@ TEST_F(InsertDialogsTest, ImageBrowseCancelKeepsTheSource)
     EXPECT_EQ(d->imageurl->text(), q("/pics/a.gif"));
 }
 
-// A missing entry never costs the user the dialog and what was typed in it.
 TEST_F(InsertDialogsTest, IncompleteImageEntriesKeepTheDialogOpen)
 {
     // dimensions, the entry emptied (null: the alignment)
@@ -160,8 +154,6 @@ TEST_F(InsertDialogsTest, IncompleteImageEntriesKeepTheDialogOpen)
     }
 }
 
-// No source is refused; a cancelled browse keeps it as it was. Each box toggles its own flag. An
-// emptied fallback text comes back when the box is left, which clicking OK does before OK runs.
 TEST_F(InsertDialogsTest, ObjectGoesInWithItsSourceAndTickedFlags)
 {
     setPage(q("a<x>b"), 1, 3);

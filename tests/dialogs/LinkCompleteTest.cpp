@@ -25,8 +25,7 @@ protected:
     }
 };
 
-// The text to display is the selection at load, line ends and all; OK wraps it over the selection
-// of its moment. The target list is hidden until asked for.
+// The selection at load, line ends and all, linked over the selection at OK.
 TEST_F(LinkCompleteTest, LinkWrapsTheDisplayTextOverTheSelectionOfTheMoment)
 {
     setPage(crlf("Go\nHome now"), 0, 8);
@@ -72,7 +71,6 @@ TEST_F(LinkCompleteTest, MailModeSwapsTheFieldsAndBuildsAMailLink)
     EXPECT_EQ(marked(), q(R"(<A HREF="mailto:me@x.org?subject=Hi" TITLE="Mail me">Write</A>|)"));
 }
 
-// A missing address keeps the dialog, its entries and the page, and sends the user to the field.
 TEST_F(LinkCompleteTest, EmptyAddressIsReportedAndItsFieldFocused)
 {
     const std::pair<bool, const char*> rows[] = {{false, "The Link URL has not been mentioned."},
@@ -96,7 +94,6 @@ TEST_F(LinkCompleteTest, EmptyAddressIsReportedAndItsFieldFocused)
     }
 }
 
-// A selected anchor opening tag makes way for the new one alone; the caret ends after it.
 TEST_F(LinkCompleteTest, SelectedAnchorTagIsReplacedByTheOpeningTagAlone)
 {
     setPage(q(R"(<A HREF="old.html">Home</A>)"), 0, 27);

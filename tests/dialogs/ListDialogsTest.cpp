@@ -50,8 +50,7 @@ protected:
     static constexpr const char* kNamePrompt = "Enter the name for the form item you have chosen:";
 };
 
-// Options in the order added, a list box's default one where it was added; the element replaces
-// what is selected on the page at OK, with no line end after it.
+// Options in order; the element replaces the page's selection at OK, no line end after.
 TEST_F(ListDialogsTest, OkWritesTheSelectElementOfTheMode)
 {
     const std::pair<bool, const char*> rows[] = {
@@ -106,8 +105,7 @@ TEST_F(ListDialogsTest, EmptyTextAsksBeforeAddingAnEmptyOption)
     EXPECT_EQ(shown().size(), 2u);
 }
 
-// The list box controls show in that mode only. One default option only: its caption goes once
-// one is added, and no mode switch brings it back.
+// List box controls in that mode only; the default option is asked for once.
 TEST_F(ListDialogsTest, DefaultOptionIsAskedForOnce)
 {
     auto* d = openAs(false);
@@ -150,8 +148,7 @@ TEST_F(ListDialogsTest, NameIsRequired)
     EXPECT_TRUE(unloaded(d));
 }
 
-// The count is typed or stepped; the list replaces whatever is selected on the page when the
-// button is clicked, the caret and the focus after it.
+// The list replaces the page's selection at the click; caret and focus after it.
 TEST_F(ListDialogsTest, ListButtonWritesTheListItsCaptionNames)
 {
     const struct {
@@ -185,8 +182,7 @@ TEST_F(ListDialogsTest, ListButtonWritesTheListItsCaptionNames)
     }
 }
 
-// A second opener on the open dialog turns it into the other kind; the count stays. Without an
-// opener the button only unloads it.
+// A second opener turns the open dialog into the other kind; the count stays.
 TEST_F(ListDialogsTest, PresetReplacesTheTypesAndTheKind)
 {
     setPage(QString());
@@ -206,8 +202,6 @@ TEST_F(ListDialogsTest, PresetReplacesTheTypesAndTheKind)
                                      "</OL>\n"));
 }
 
-// Pasted digits pass the filter whatever their number; a list the item counter cannot hold is
-// refused and the dialog stays for a smaller count.
 TEST_F(ListDialogsTest, CountBeyondTheCounterIsRefused)
 {
     setPage(q("x"), 1, 0);
@@ -223,8 +217,6 @@ TEST_F(ListDialogsTest, CountBeyondTheCounterIsRefused)
     EXPECT_TRUE(d->isVisible());
 }
 
-// Only the page box is a source view: the text boxes of the dialogs show no line numbers, no
-// colours and no band on the caret's line.
 TEST_F(ListDialogsTest, OnlyThePageBoxIsASourceView)
 {
     openAs(true);

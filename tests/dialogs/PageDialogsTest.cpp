@@ -43,8 +43,6 @@ protected:
     }
 };
 
-// The first OK of the run closes the HEAD; the dialog only hides and keeps its settings, and the
-// second OK writes the BODY tag alone.
 TEST_F(PageDialogsTest, FirstOkClosesTheHeadSecondWritesTheBodyAlone)
 {
     setPage(q("<HTML>\r\n<BODY>\r\n</HTML>"), 8, 6);
@@ -61,8 +59,6 @@ TEST_F(PageDialogsTest, FirstOkClosesTheHeadSecondWritesTheBodyAlone)
                             q("\r\n\r\n\r\n|\r\n</HTML>"));
 }
 
-// A page that already closes its HEAD keeps that one closing tag; the waiting rollover block goes
-// in front of it. Both changes are one undo step.
 TEST_F(PageDialogsTest, FirstOkKeepsAnExistingHeadEndAndUndoesInOneStep)
 {
     const QString page = q("<HEAD>\r\n</HEAD>\r\n<body bgcolor=x>\r\nhi");
@@ -76,8 +72,6 @@ TEST_F(PageDialogsTest, FirstOkKeepsAnExistingHeadEndAndUndoesInOneStep)
     EXPECT_EQ(w->Text1->text(), page);
 }
 
-// The picture's controls work only while Picture is ticked; a browse that is cancelled, or
-// answered with the filter itself, keeps the location.
 TEST_F(PageDialogsTest, PictureWatermarkAndCancelledBrowse)
 {
     auto* d = open<PagePropsDialog>();
@@ -143,9 +137,7 @@ TEST_F(PageDialogsTest, ColourBoxesTakeTheColourDraggedFromTheList)
     EXPECT_FALSE(dropColour(d, d->Text9)); // the sound box is no drop target
 }
 
-// The installed fonts are listed. The decoration part waits for the timer; the two case boxes
-// exclude each other. (The boxes are clicked through click(): their cells are wider than box and
-// caption.)
+// The fonts listed, decoration after the timer, the two case boxes exclusive.
 TEST_F(PageDialogsTest, RolloverControlsBuildTheirParts)
 {
     ui.fonts = {q("Zapf"), q("Arial")};
@@ -175,8 +167,7 @@ TEST_F(PageDialogsTest, RolloverControlsBuildTheirParts)
                 "New Roman; font-style: italic}</style>"));
 }
 
-// Before the first page properties OK the block waits in that dialog, loaded afresh if need be,
-// which writes it in front of the closing HEAD tag; nothing goes into the page yet.
+// Before the first page properties OK the block waits in that dialog, not in the page.
 TEST_F(PageDialogsTest, RolloverHandedToPagePropertiesBeforeTheirFirstOk)
 {
     QPointer<RolloverDialog> r = open<RolloverDialog>();
@@ -201,8 +192,7 @@ TEST_F(PageDialogsTest, RolloverHandedToPagePropertiesBeforeTheirFirstOk)
               q("<HEAD>\r\n") + block + q("\r\n</HEAD>\r\n") + kDefaultBody + q("\r\n\r\n\r\n"));
 }
 
-// After the first page properties OK the block goes into the page at once and both dialogs
-// unload; with no place for it, nothing is written and both stay.
+// After it the block goes in at once; with no place for it, nothing and both stay.
 TEST_F(PageDialogsTest, RolloverWrittenIntoThePageAfterTheFirstOk)
 {
     const std::pair<QString, QString> rows[] = {

@@ -1,5 +1,4 @@
-// The charset declaration a page's bytes hold, as browsers find it: the prescan of the first 1024
-// bytes, then on to the end of the head.
+// The charset declaration as browsers find it: the 1024-byte prescan, then the head.
 #include "markup/CharsetPrescan.h"
 
 #include "MarkupTest.h"
@@ -49,8 +48,7 @@ TEST(CharsetPrescan, FindsTheDeclarationBrowsersFind)
         {"<meta http-equiv=refresh content=\"5; charset=euc-jp\">", nullptr, std::nullopt},
         {"<meta http-equiv=content-type content=\"charset=gbk\" charset=big5>", "big5",
          Encoding::Big5},
-        // A label naming nothing is passed over; kept when nothing follows. The first of two
-        // same-named attributes counts.
+        // An unknown label is passed over, kept when last; the first of two attributes counts.
         {"<meta charset=x-foo><meta charset=iso-8859-15>", "iso-8859-15", Encoding::Latin9},
         {"<meta charset=\"x-foo\"><p>", "x-foo", std::nullopt},
         {"<meta charset=x-foo charset=utf-8>", "x-foo", std::nullopt},
@@ -60,8 +58,7 @@ TEST(CharsetPrescan, FindsTheDeclarationBrowsersFind)
         {"<meta charset=utf-16le>", "utf-16le", Encoding::Utf8},
         {"<meta charset=x-user-defined>", "x-user-defined", Encoding::Windows1252},
         {"<meta charset=iso-2022-kr>", "iso-2022-kr", Encoding::Replacement},
-        // The 1024-byte edge: a declaration whose '>' is the 1024th byte is found, one a byte
-        // later only while in the head, as browsers' later pass finds it.
+        // A '>' at byte 1024 is found; a byte later only while in the head.
         {declarationEndingAt(1024, inBody, meta), "koi8-r", Encoding::Koi8R},
         {declarationEndingAt(1025, inBody, meta), nullptr, std::nullopt},
         {declarationEndingAt(1025, inHead, meta), "koi8-r", Encoding::Koi8R, true},

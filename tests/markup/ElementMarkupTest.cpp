@@ -1,27 +1,15 @@
-// The elements of the heading, image, object, rule and table dialogs.
+// The parts of the image, rule and table elements the dialogs do not show on their own.
 #include "MarkupTest.h"
-#include "markup/HeadingMarkup.h"
 #include "markup/ImageMarkup.h"
-#include "markup/ObjectMarkup.h"
 #include "markup/RuleMarkup.h"
 #include "markup/TableMarkup.h"
 
 #include <climits>
 
-TEST(HeadingMarkup, LevelAlignmentAndTextGoInAsTyped)
+// The tag itself is checked through the image dialog.
+TEST(ImageMarkup, HiddenDimensionsStayOutAndNeedNoValues)
 {
-    EXPECT_EQ(headingElement({q("9x"), q("middle"), q("A <b>b</b>")}),
-              q(R"(<H9x ALIGN="middle">A <b>b</b></H9x>)"));
-}
-
-TEST(ImageMarkup, ValuesGoInAsTypedAndHiddenDimensionsStayOut)
-{
-    ImageFields f{q(R"(x"y<z>.gif)"), true,       q("8"), q("6"), {}, q("0"),
-                  q("Left"),          q("A & B"), {},     {}};
-    EXPECT_EQ(imageTag(f), q(R"(<IMG SRC="x"y<z>.gif" HEIGHT="8" WIDTH="6" BORDER=0 align="Left" )"
-                             R"(ALT="A & B" > )"));
-    f.dimensions = false;
-    f.percent = q("%");
+    ImageFields f{q("a.gif"), false, q("8"), q("6"), q("%"), q("0"), q("Left"), q("A"), {}, {}};
     EXPECT_FALSE(imageTag(f).contains(q("HEIGHT")));
     for (QString ImageFields::*field : {&ImageFields::height, &ImageFields::width}) {
         ImageFields g = f;
@@ -34,14 +22,6 @@ TEST(ImageMarkup, ValuesGoInAsTypedAndHiddenDimensionsStayOut)
         {"0", ""}, {"00", ""}, {"5a", ""}, {"007", R"( vspace="007")"}};
     for (const auto& [value, fragment] : spacings)
         EXPECT_EQ(spacingFragment(q("vspace"), q(value)), q(fragment)) << value;
-}
-
-TEST(ObjectMarkup, FallbackTextGoesInAsTyped)
-{
-    ObjectFields f;
-    f.source = q("m.mid");
-    f.noEmbed = q("<b>none</b>");
-    EXPECT_TRUE(embedTag(f).endsWith(q(R"(VOLUME="50"> <noembed><b>none</b></noembed>)")));
 }
 
 TEST(RuleMarkup, FragmentsLeaveDefaultsAndNonNumbersOut)

@@ -1,11 +1,9 @@
-// The reader of FONT opening tags, the font size rule, and the tag toggle of the bold, italic and
-// underline buttons that the font dialog shares.
+// The FONT tag reader, the size rule and the bold/italic/underline toggle.
 #include "markup/FontMarkup.h"
 #include "MarkupTest.h"
 #include "markup/TagMarkup.h"
 
-// A missing attribute leaves the piece of tag text between "<font" and the next quote; with no
-// quote anywhere, or no closing quote, there is nothing to cut.
+// A missing attribute leaves the tag text up to the next quote; no quote, nothing.
 TEST(FontMarkup, TagReaderCutsValuesAndLeavesPiecesForMissingAttributes)
 {
     // tag, colour, face, size
@@ -63,8 +61,6 @@ TEST(FontMarkup, TagStartAndEndAreIndexesOrNone)
         EXPECT_EQ(font::tagEndFrom(q(text), from), end) << text << " " << from;
 }
 
-// The toolbar's tags and its two-click rule are checked through its buttons, in the commands'
-// tests.
 TEST(FontMarkup, SizeBoxTakesOneDigitFromOneToSeven)
 {
     for (const char* size : {"1", "7"})

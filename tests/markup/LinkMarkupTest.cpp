@@ -13,8 +13,7 @@ TEST(LinkMarkup, EmptyFieldsLeaveTheirAttributesOutAndEachTargetHasItsName)
               q(R"(| target="_self"| target="_top"| target="_blank"| target="_parent")"));
 }
 
-// A selection beginning with an anchor opening tag loses that tag alone; anything else is
-// replaced whole by the element.
+// A selected anchor opening tag is replaced alone; anything else whole.
 TEST(LinkMarkup, SelectedOpeningTagIsReplacedAloneAndTheRestKept)
 {
     link::LinkFields f;

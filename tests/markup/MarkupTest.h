@@ -23,7 +23,6 @@ inline QString q(const char* s)
 
 } // namespace orvel::test
 
-// Only the test files include this header: they read the builders unqualified and build their
-// tables of cases from the standard headers above.
+// Only test files include this header.
 using namespace orvel;
 using namespace orvel::test;

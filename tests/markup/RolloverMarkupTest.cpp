@@ -3,16 +3,6 @@
 
 TEST(RolloverMarkup, StyleBlockIsValidCssWithItsPartsInFixedOrder)
 {
-    // Italics and oblique are styles, not weights; anything else is the normal weight.
-    const std::pair<const char*, const char*> items[] = {
-        {"Italics", "font-style: italic"},
-        {"Oblique", "font-style: oblique"},
-        {"Bold", "font-weight: bold"},
-        {"Bold Italics", "font-weight: bold; font-style: italic"},
-        {"", "font-weight: normal"},
-    };
-    for (const auto& [item, css] : items)
-        EXPECT_EQ(rollover::styleDeclarations(q(item)), q(css)) << item;
     // With no box ticked (the dialog's defaults) the block is checked through the dialog.
     rollover::Style s{.colour = q("red"),
                       .size = q("10px"),

@@ -1,10 +1,6 @@
-// Reading a tag back into the fields of the dialog that builds it (the fields themselves are
-// checked through the dialogs, in the Smart Correct tests).
+// Reading a tag back into its dialog's fields (the fields: Smart Correct's tests).
 #include "markup/TagFields.h"
 #include "MarkupTest.h"
-
-#include <QStringList>
-#include <vector>
 
 using namespace orvel::correct;
 
@@ -13,24 +9,6 @@ namespace {
 std::optional<QString> o(const char* s)
 {
     return s ? std::optional(q(s)) : std::nullopt;
-}
-
-TEST(TagFields, KindsByTheirFirstCharacters)
-{
-    // The common ones, and a font tag without its blank, are Smart Correct's tests.
-    const std::tuple<const char*, std::vector<Kind>> rows[] = {
-        {"<fOnt x>", {}},
-        {"<Hr>", {}},
-        {"<A HREF=\"mailto:x@y\">", {Kind::MailLink, Kind::Hyperlink}},
-        {"", {}},
-    };
-    for (const auto& [tag, expected] : rows) {
-        std::vector<Kind> found;
-        for (const Kind k : kinds())
-            if (isKind(k, q(tag)))
-                found.push_back(k);
-        EXPECT_EQ(found, expected) << tag;
-    }
 }
 
 TEST(TagFields, AttributeValues)
