@@ -103,8 +103,9 @@ void PageModes::toComposer()
     }
     c.show();
     c.activateWindow();
-    // The Composer follows the page: whatever the source window opened or saved last.
-    if (m_page.hasFile() && !c.openPage(m_page.path(), OpenedBy::Switch)) {
+    // The Composer follows the page: whatever the source window opened or saved last. A page the
+    // source window left as the Composer shows it stays shown as it is, its undo steps with it.
+    if (m_page.hasFile() && !c.showsPageFile() && !c.openPage(m_page.path(), OpenedBy::Switch)) {
         // Not a page the Composer can show (a file opened read-only): an empty page, so that a
         // save here never writes something else over that file.
         c.area->newDocument();

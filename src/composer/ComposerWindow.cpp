@@ -425,6 +425,7 @@ bool ComposerWindow::openPage(const QString& path, OpenedBy by)
     area->showPage(read->text, path);
     m_page->adopt(path, *read);
     m_relabel = false;
+    noteShown();
     showCaptions(path);
     if (by == OpenedBy::User)
         Page::reportEncoding(path, *read);
@@ -456,6 +457,7 @@ bool ComposerWindow::writePage(const QString& path)
     if (!edited && path == m_page->path() && m_page->disk().known &&
         diskChange(path, m_page->disk()) == DiskChange::Same) {
         m_page->setModified(false);
+        noteShown();
         return true;
     }
     Page::SaveRequest request;
@@ -496,7 +498,22 @@ bool ComposerWindow::writePage(const QString& path)
         return false;
     area->markSaved(written);
     m_page->setModified(false);
+    noteShown();
     return true;
+}
+
+void ComposerWindow::noteShown()
+{
+    m_shown = Shown{m_page->path(), m_page->disk(), m_page->format().encoding, m_page->format().bom,
+                    area->loads()};
+}
+
+bool ComposerWindow::showsPageFile() const
+{
+    return m_shown && m_shown->load == area->loads() && !area->isLoading() && m_page->hasFile() &&
+           m_shown->path == m_page->path() && m_shown->encoding == m_page->format().encoding &&
+           m_shown->bom == m_page->format().bom &&
+           diskChange(m_shown->path, m_shown->disk) == DiskChange::Same;
 }
 
 bool ComposerWindow::save_Click()

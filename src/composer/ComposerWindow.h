@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -79,6 +80,9 @@ public:
     // the file through the page and shows it. False (and the page and its path as they were) when
     // it cannot be read or is not a text page.
     bool openPage(const QString& path, OpenedBy by = OpenedBy::User);
+    // The control shows the page's file as it stands on disk, as this window last read or wrote
+    // it, in the same encoding: the way back from the source window need not load it again.
+    bool showsPageFile() const;
     // Edits not saved may be thrown away: there are none, or the user says so.
     bool mayDiscardEdits();
     // The HTML command (the switch to the source window).
@@ -137,6 +141,16 @@ private:
     // The page is being saved in another encoding than its declaration names: each save brings
     // the declaration along, until the page is read again.
     bool m_relabel = false;
+    // The page's file as this window last read or wrote it, and the control's load that shows it.
+    struct Shown {
+        QString path;
+        DiskState disk;
+        Encoding encoding = Encoding::Utf8;
+        bool bom = false;
+        quint64 load = 0;
+    };
+    std::optional<Shown> m_shown;
+    void noteShown();
 };
 
 } // namespace orvel

@@ -184,6 +184,7 @@ void EditControl::registerPageScheme()
 
 void EditControl::loadOwn(const QUrl& url, bool remote)
 {
+    ++m_loads;
     m_loading = true;
     m_refocus = holdsFocus();
     m_page->loading = true;

@@ -93,6 +93,8 @@ public:
     // its line ends in `style` and a line end after its last line. Empty when the engine did not
     // hand the page over.
     QString pageText(LineEnd style);
+    // Counts the documents the control was given to show: the same count, the same document.
+    quint64 loads() const { return m_loads; }
     // What the last pageText() could not splice and wrote anew.
     const SpliceStats& spliceStats() const { return m_spliceStats; }
     // The last pageText() is the engine's markup of the whole page, though the page was read from
@@ -179,7 +181,8 @@ private:
     Prepared m_prepared;
     std::future<Prepared> m_preparing;
     bool m_markedIsRead = true; // the marked tree is the browser's reading of m_original
-    int m_generation = 0;       // of shown pages, so a late answer for an earlier one is dropped
+    quint64 m_loads = 0;
+    int m_generation = 0; // of shown pages, so a late answer for an earlier one is dropped
     std::unique_ptr<PageNode> m_lastEdited;
     SpliceStats m_spliceStats;
     bool m_rewroteWhole = false;

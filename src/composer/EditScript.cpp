@@ -282,11 +282,14 @@ if (!window.orvel) window.orvel = (function () {
     caret(fresh) {
       const s = getSelection(), b = document.body;
       if (!b || (!fresh && s.rangeCount && b.contains(s.anchorNode))) return true;
+      const takes = n => n.nodeType === 3 ? n.data.trim() : n.nodeType === 1 && !n.firstChild;
       const walk = document.createTreeWalker(b, NodeFilter.SHOW_ELEMENT | NodeFilter.SHOW_TEXT, {
-        acceptNode: n => (n.nodeType === 3 ? n.data.trim() : !n.firstChild)
-                           ? NodeFilter.FILTER_ACCEPT : NodeFilter.FILTER_SKIP });
-      let last = null;
-      while (walk.nextNode()) last = walk.currentNode;
+        acceptNode: n => takes(n) ? NodeFilter.FILTER_ACCEPT : NodeFilter.FILTER_SKIP });
+      // From the end backwards: the last node that takes typing is near it.
+      let last = b;
+      while (last.lastChild) last = last.lastChild;
+      if (last === b) last = null;
+      else if (!takes(last)) { walk.currentNode = last; last = walk.previousNode(); }
       const at = n => Array.prototype.indexOf.call(n.parentNode.childNodes, n);
       if (!last) s.collapse(b, 0);
       else if (last.nodeType === 3) s.collapse(last, last.data.replace(/\s+$/, '').length);
