@@ -1,68 +1,35 @@
 // File commands: the exact prompts, every answer path, page round trips and failures.
-#include "support/Fixtures.h"
+#include "editor/PageFiles.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QWindow>
 
 using namespace orvel;
 using orvel::test::crlf;
+using orvel::test::readBytes;
+using orvel::test::writeFile;
 
 namespace {
 
 const QString kUntitledCaption = QStringLiteral("Untitled[]: Orvel -By Quorrin");
 
-class FileCommandsTest : public orvel::test::SourceWindowTest {
+class FileCommandsTest : public orvel::test::PageFilesTest {
 protected:
-    QString path(const QString& name) const { return dir.filePath(name); }
-
-    QString writeFile(const QString& name, const QByteArray& bytes) const
-    {
-        QFile f(path(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
-    }
-
-    QString openFile(const QString& name, const QByteArray& bytes)
-    {
-        const QString file = writeFile(name, bytes);
-        ui.answerFile(file);
-        w->open_Click();
-        return file;
-    }
-
-    static QByteArray readBytes(const QString& file)
-    {
-        QFile f(file);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
-        return f.readAll();
-    }
-
-    void edit(const QString& typed = QStringLiteral("x"))
-    {
-        w->Text1->setSelStart(0);
-        w->Text1->setSelText(typed);
-    }
-
     QString title() const { return w->windowHandle()->title(); }
-
     bool previewAvailable() const
     {
         return w->menuAction(QStringLiteral("preview"))->isEnabled() &&
                w->pictprev->isVisibleTo(w.get());
     }
-
-    QTemporaryDir dir;
 };
 
 // Each question about unsaved edits, exactly as asked, and where each answer leads.
 TEST_F(FileCommandsTest, UnsavedEditsAskFirst)
 {
-    const QString other = writeFile(QStringLiteral("other.html"), "other\n");
+    const QString other = path(QStringLiteral("other.html"));
+    ASSERT_TRUE(writeFile(other, "other\n"));
     const struct Question {
         const char *title, *text;
         MsgAnswer defaultButton;
@@ -89,7 +56,7 @@ TEST_F(FileCommandsTest, UnsavedEditsAskFirst)
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(std::string(r.q.text) + (r.answer == MsgAnswer::Yes ? " Yes" : " No"));
-        edit(QStringLiteral("mine "));
+        type(QStringLiteral("mine "));
         const QString before = w->Text1->text();
         ui.prompts.clear();
         endProgramCalls = 0;
@@ -121,7 +88,7 @@ TEST_F(FileCommandsTest, WithoutEditsNewAndExitAskNothing)
     textbox->click();
     textbox->click();
     w->setModified(false);
-    openFile(QStringLiteral("a.html"), "<p>\n");
+    open("<p>\n");
     w->new_Click();
     EXPECT_EQ(ui.prompts.size(), 1); // the file dialog alone
     EXPECT_EQ(w->Text1->text(), w->attempt->text());
@@ -141,7 +108,7 @@ TEST_F(FileCommandsTest, WithoutEditsNewAndExitAskNothing)
 
 TEST_F(FileCommandsTest, OpenReadsEveryLineEndAndSetsCaptionsAndPreview)
 {
-    const QString file = openFile(QStringLiteral("page.html"), "<HTML>\n<BODY>\r\nhi\rthere");
+    const QString file = open("<HTML>\n<BODY>\r\nhi\rthere");
     EXPECT_EQ(w->Text1->text(), crlf("<HTML>\n<BODY>\nhi\nthere"));
     EXPECT_EQ(w->saveme->text(), file);
     // The change of saveme writes the caption last; opening the same file again does not change
@@ -161,7 +128,7 @@ TEST_F(FileCommandsTest, CancelledDialogsChangeNothing)
     w->open_Click();
     EXPECT_EQ(w->Text1->text(), before);
     EXPECT_EQ(title(), kUntitledCaption);
-    edit();
+    type(QStringLiteral("x"));
     w->saveas_Click();
     EXPECT_EQ(w->star->text(), QStringLiteral("*"));
     EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
@@ -186,7 +153,7 @@ TEST_F(FileCommandsTest, PagesRoundTripThroughOpenAndSave)
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.bytes.toStdString());
-        const QString file = openFile(QStringLiteral("round.html"), r.bytes);
+        const QString file = open(r.bytes);
         EXPECT_EQ(w->Text1->text(), r.shown);
         w->save_Click();
         w->save_Click();
@@ -206,7 +173,7 @@ TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
     EXPECT_EQ(readBytes(file), w->Text1->text().toUtf8());
     EXPECT_EQ(w->saveme->text(), file);
     EXPECT_TRUE(previewAvailable());
-    edit(QStringLiteral("new "));
+    type(QStringLiteral("new "));
     EXPECT_EQ(title(), file + QStringLiteral("[*]: Orvel -By Quorrin"));
     w->save_Click();
     EXPECT_EQ(readBytes(file), w->Text1->text().toUtf8());
@@ -222,14 +189,15 @@ TEST_F(FileCommandsTest, FailuresNameTheFileAndTheReasonAndChangeNothing)
     const QString folder = path(QStringLiteral("folder"));
     QDir().mkpath(folder);
     // A path below a plain file cannot be created, not even by root.
-    const QString blocker = writeFile(QStringLiteral("blocker"), "x");
+    const QString blocker = path(QStringLiteral("blocker"));
+    ASSERT_TRUE(writeFile(blocker, "x"));
     const QString underFile = blocker + QStringLiteral("/page.html");
     const QString page = w->Text1->text();
     ui.answerFile(missing).answerFile(folder);
     w->open_Click();
     w->open_Click();
     EXPECT_EQ(w->Text1->text(), page);
-    edit();
+    type(QStringLiteral("x"));
     ui.answerFile(folder);
     w->saveas_Click();
     EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
@@ -254,9 +222,7 @@ TEST_F(FileCommandsTest, FailuresNameTheFileAndTheReasonAndChangeNothing)
 
 TEST_F(FileCommandsTest, PreviewShowsItsTipOncePerRunAndHandsOverThePath)
 {
-    const QString file = writeFile(QStringLiteral("shown.html"), "<p>x</p>");
-    ui.answerFile(file);
-    w->open_Click();
+    const QString file = open("<p>x</p>");
     ui.prompts.clear();
     w->preview_Click();
     w->preview_Click();

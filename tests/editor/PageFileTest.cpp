@@ -1,7 +1,7 @@
 // Pages on disk: every encoding and line-end style back byte for byte through File > Open and
 // File > Save, bytes that are not UTF-8, files that are not text, characters an encoding cannot
 // hold, files changed by another program, and saves that fail or are cut short.
-#include "support/Fixtures.h"
+#include "editor/PageFiles.h"
 
 #include "dialogs/Hrule.h"
 #include "page/PageFile.h"
@@ -9,11 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 
@@ -28,17 +26,9 @@ using namespace orvel;
 
 namespace {
 
-QByteArray readBytes(const QString& file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString& file, const QByteArray& bytes)
-{
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+using orvel::test::readBytes;
+using orvel::test::writeFile;
+using PageFileTest = orvel::test::PageFilesTest;
 
 // Runs `f` in a child process and gives its exit status (-1 when it did not exit normally).
 template <class F> int inChild(F&& f)
@@ -50,37 +40,6 @@ template <class F> int inChild(F&& f)
     waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
-
-class PageFileTest : public orvel::test::SourceWindowTest {
-protected:
-    QString path(const QString& name = QStringLiteral("page.html")) const
-    {
-        return dir.filePath(name);
-    }
-    QString open(const QByteArray& bytes, const QString& name = QStringLiteral("page.html"))
-    {
-        const QString file = path(name);
-        EXPECT_TRUE(writeFile(file, bytes));
-        ui.answerFile(file);
-        w->open_Click();
-        return file;
-    }
-    void type(const QString& s, int at = 0)
-    {
-        w->Text1->setSelStart(at);
-        w->Text1->setSelText(s);
-    }
-    QStringList messages() const
-    {
-        QStringList m;
-        for (const auto& p : ui.prompts)
-            if (p.kind == ScriptedPlatform::PromptKind::Message)
-                m << p.text;
-        return m;
-    }
-
-    QTemporaryDir dir;
-};
 
 QByteArray sample(Encoding e, const char* end, bool final)
 {
@@ -112,7 +71,6 @@ TEST_F(PageFileTest, EveryEncodingLineEndAndFinalLineEndRoundTrips)
                 files << sample(e, end, final);
     for (const QByteArray& bytes : files) {
         SCOPED_TRACE(bytes.left(40).toHex().toStdString());
-        ui.prompts.clear();
         const QString file = open(bytes);
         ASSERT_EQ(messages(), QStringList()) << bytes.toHex().toStdString();
         EXPECT_FALSE(w->Text1->text().contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
@@ -159,7 +117,6 @@ TEST_F(PageFileTest, BytesThatAreNotUtf8AreReportedAndWrittenBackUnchanged)
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.where);
-        ui.prompts.clear();
         const QString file = open(r.bytes);
         ASSERT_EQ(messages().size(), 1);
         EXPECT_TRUE(messages()[0].contains(QString::fromLatin1(r.where)))

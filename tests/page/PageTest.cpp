@@ -1,13 +1,11 @@
 // The page's file as both windows save it: the questions before a file is overwritten, what a
 // failed save says, and AutoSave, which never answers a question itself.
-#include "support/Fixtures.h"
+#include "editor/PageFiles.h"
 
 #include "page/Page.h"
 
 #include <QDir>
-#include <QFile>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -17,23 +15,8 @@ using namespace orvel;
 
 namespace {
 
-QByteArray bytesOf(const QString& file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool put(const QString& file, const QByteArray& bytes)
-{
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-mode_t modeOf(const QString& file)
-{
-    struct stat st {};
-    return ::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
+using orvel::test::readBytes;
+using orvel::test::writeFile;
 
 class PageTest : public orvel::test::PlatformTest {
 protected:
@@ -47,7 +30,7 @@ protected:
     QString opened(const QByteArray& bytes)
     {
         const QString file = dir.filePath(QStringLiteral("page.html"));
-        EXPECT_TRUE(put(file, bytes));
+        EXPECT_TRUE(writeFile(file, bytes));
         adopt(file);
         return file;
     }
@@ -84,17 +67,19 @@ TEST_F(PageTest, AReadOnlyFileAsksFirstAndKeepsItsMode)
                                                 "writing it. Save over it anyway? It stays "
                                                 "read-only."));
     EXPECT_EQ(ui.lastPrompt().defaultButton, MsgAnswer::No);
-    EXPECT_EQ(bytesOf(file), QByteArray("<p>old</p>\n"));
+    EXPECT_EQ(readBytes(file), QByteArray("<p>old</p>\n"));
     ui.answer(MsgAnswer::Yes);
     EXPECT_EQ(save(QStringLiteral("<p>new</p>\n")), Page::Saved::Done);
-    EXPECT_EQ(bytesOf(file), QByteArray("<p>new</p>\n"));
-    EXPECT_EQ(modeOf(file), 0444u);
+    EXPECT_EQ(readBytes(file), QByteArray("<p>new</p>\n"));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
     // AutoSave does not ask: it says why once and waits.
     EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::NotSaved);
     EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::NotSaved);
     EXPECT_EQ(ui.prompts.size(), 3);
     EXPECT_TRUE(page.autoSavePaused());
-    EXPECT_EQ(bytesOf(file), QByteArray("<p>new</p>\n"));
+    EXPECT_EQ(readBytes(file), QByteArray("<p>new</p>\n"));
 }
 
 // A link whose target went away while the page was open: the target is made again only on a Yes,
@@ -103,7 +88,7 @@ TEST_F(PageTest, ALinkWhoseTargetIsGoneAsksBeforeMakingIt)
 {
     const QString target = dir.filePath(QStringLiteral("real.html"));
     const QString link = dir.filePath(QStringLiteral("link.html"));
-    ASSERT_TRUE(put(target, "<p>x</p>\n"));
+    ASSERT_TRUE(writeFile(target, "<p>x</p>\n"));
     ASSERT_TRUE(QFile::link(QStringLiteral("real.html"), link)); // relative, as users make them
     adopt(link);
     ASSERT_TRUE(QFile::remove(target));
@@ -116,7 +101,7 @@ TEST_F(PageTest, ALinkWhoseTargetIsGoneAsksBeforeMakingIt)
     EXPECT_FALSE(QFile::exists(target));
     ui.answer(MsgAnswer::Yes);
     EXPECT_EQ(save(QStringLiteral("<p>y</p>\n")), Page::Saved::Done);
-    EXPECT_EQ(bytesOf(target), QByteArray("<p>y</p>\n"));
+    EXPECT_EQ(readBytes(target), QByteArray("<p>y</p>\n"));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
 }
 
@@ -125,7 +110,7 @@ TEST_F(PageTest, ALinkWhoseTargetIsGoneAsksBeforeMakingIt)
 TEST_F(PageTest, AFileChangedElsewhereOffersWhatTheWindowCanDo)
 {
     const QString file = opened("<p>mine</p>\n");
-    ASSERT_TRUE(put(file, "<p>theirs, longer</p>\n"));
+    ASSERT_TRUE(writeFile(file, "<p>theirs, longer</p>\n"));
     const QString x = QStringLiteral("<p>x</p>\n");
     Page::SaveRequest request;
     ui.answer(MsgAnswer::No);
@@ -136,7 +121,7 @@ TEST_F(PageTest, AFileChangedElsewhereOffersWhatTheWindowCanDo)
     ui.answer(MsgAnswer::No);
     EXPECT_EQ(save(x, request), Page::Saved::Reload);
     EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(bytesOf(file), QByteArray("<p>theirs, longer</p>\n"));
+    EXPECT_EQ(readBytes(file), QByteArray("<p>theirs, longer</p>\n"));
     // Save As to another file asks nothing about this one.
     const QString other = dir.filePath(QStringLiteral("other.html"));
     EXPECT_EQ(save(x, request, other), Page::Saved::Done);
@@ -153,7 +138,7 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
         GTEST_SKIP() << "a small file system cannot be mounted here";
     const auto unmount = qScopeGuard([&] { ::umount(QFile::encodeName(mountPoint).constData()); });
     const QString file = QDir(mountPoint).filePath(QStringLiteral("page.html"));
-    ASSERT_TRUE(put(file, "<p>old</p>\n"));
+    ASSERT_TRUE(writeFile(file, "<p>old</p>\n"));
     adopt(file);
     const QString big(64 * 1024, u'x');
     EXPECT_EQ(save(big), Page::Saved::NotSaved);
@@ -164,7 +149,7 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
     EXPECT_EQ(ui.prompts.size(), 2);
     EXPECT_TRUE(ui.lastPrompt().text.endsWith(
         QStringLiteral("the disk is full. AutoSave is paused until the page is saved.")));
-    EXPECT_EQ(bytesOf(file), QByteArray("<p>old</p>\n"));
+    EXPECT_EQ(readBytes(file), QByteArray("<p>old</p>\n"));
     EXPECT_EQ(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden).size(), 1);
     // The user makes room and saves: AutoSave goes on.
     EXPECT_EQ(save(QStringLiteral("<p>small</p>\n")), Page::Saved::Done);
@@ -195,7 +180,7 @@ TEST_F(PageTest, BytesThatWereNoCharacterAreNamedNotOfferedUtf8)
                              "the page in UTF-8 again (Format > Encoding > Save as).\n\nNothing "
                              "was saved."));
     EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::Ok);
-    EXPECT_EQ(bytesOf(file), bytes);
+    EXPECT_EQ(readBytes(file), bytes);
 }
 
 // The charset a save in another encoding writes goes into the live declaration only.
