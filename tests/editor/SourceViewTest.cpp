@@ -78,7 +78,7 @@ TEST_F(SourceViewTest, AnEditReColoursTheLinesItsStateRunsInto)
     EXPECT_EQ(colourAt(box, 2, 1), box.highlighter()->colour(HtmlKind::Tag));
 }
 
-TEST_F(SourceViewTest, ColouringNeverChangesTheTextThePositionsOrTheChangePass)
+TEST_F(SourceViewTest, ColouringAndContrastNeverChangeTheTextThePositionsOrTheChangePass)
 {
     TextBox& box = *w->Text1;
     QString page;
@@ -91,8 +91,15 @@ TEST_F(SourceViewTest, ColouringNeverChangesTheTextThePositionsOrTheChangePass)
     box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum() / 2);
     box.highlighter()->finishStates();
     box.highlighter()->refreshView();
+    // Contrast swaps the colour scheme and swaps it back.
+    const int shown = box.cursorForPosition(QPoint(0, 0)).blockNumber();
+    const QColor light = colourAt(box, shown, 1);
+    ASSERT_TRUE(light.isValid());
     w->pictcontrast_Click();
+    EXPECT_TRUE(box.highlighter()->isDark());
+    EXPECT_NE(colourAt(box, shown, 1), light);
     w->pictcontrast_Click();
+    EXPECT_EQ(colourAt(box, shown, 1), light);
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(box.text(), page);
     EXPECT_EQ(box.selStart(), 1234);
@@ -155,28 +162,13 @@ TEST_F(SourceViewTest, AVeryLongLineIsUncolouredAndCarriesItsState)
     EXPECT_EQ(colourAt(box, 2, 0), box.highlighter()->colour(HtmlKind::Tag));
 }
 
-TEST_F(SourceViewTest, ContrastSwapsTheColourScheme)
-{
-    TextBox& box = *w->Text1;
-    setPage(QStringLiteral("<b>x</b>"));
-    const QColor light = colourAt(box, 0, 0);
-    w->pictcontrast_Click();
-    EXPECT_TRUE(box.highlighter()->isDark());
-    EXPECT_NE(colourAt(box, 0, 0), light);
-    w->pictcontrast_Click();
-    EXPECT_EQ(colourAt(box, 0, 0), light);
-}
-
 TEST(LineGutterTest, WideEnoughForTheLastLineNumber)
 {
     const QFontMetrics fm(QFont(QStringLiteral("DejaVu Sans Mono")));
     const int digit = fm.horizontalAdvance(u'9');
     const int one = LineGutter::widthFor(9, fm);
-    EXPECT_EQ(LineGutter::widthFor(1, fm), one);
-    EXPECT_EQ(LineGutter::widthFor(10, fm), one + digit);
-    EXPECT_EQ(LineGutter::widthFor(99, fm), one + digit);
-    EXPECT_EQ(LineGutter::widthFor(99999, fm), one + 4 * digit);
-    EXPECT_EQ(LineGutter::widthFor(100000, fm), one + 5 * digit);
+    for (const auto& [lines, more] : {std::pair{1, 0}, {10, 1}, {99, 1}, {99999, 4}, {100000, 5}})
+        EXPECT_EQ(LineGutter::widthFor(lines, fm), one + more * digit) << lines;
 }
 
 struct CheckCase {
@@ -206,12 +198,6 @@ const CheckCase kCheckCases[] = {
      {3},
      "PROPRIETARY_ATTRIBUTE",
      "The <img> tag has an attribute \"foo\""},
-    {"clean page",
-     "<!DOCTYPE html>\n<html "
-     "lang=\"en\"><head><title>t</title></head><body>\n<p>x</p>\n</body></html>",
-     {},
-     "",
-     ""},
 };
 
 TEST(PageCheckTest, ReportsLinesKindsAndPlainWords)
@@ -276,7 +262,7 @@ TEST(PageCheckTest, ReportsWhatMakesAPageHardToUse)
             return p.key == QLatin1String("MISSING_ATTRIBUTE");
         })) << r.page;
     }
-    // A page that does all of it right has none of them.
+    // A page that does all of it right has no problem at all.
     const QList<PageProblem> clean = checkPage(
         crlf("<!DOCTYPE html>\n<html lang=\"en\"><head><title>t</title></head><body>\n"
              "<h1>A</h1><h2>B</h2><img src=\"a.gif\" alt=\"\">\n"
@@ -285,7 +271,7 @@ TEST(PageCheckTest, ReportsWhatMakesAPageHardToUse)
              "<label for=\"m\">Mail</label><input id=\"m\" name=\"m\">"
              "<input type=\"submit\"></form>\n</body></html>"));
     for (const PageProblem& p : clean)
-        EXPECT_FALSE(p.key.startsWith(QLatin1String("ACCESS_"))) << p.key.toStdString();
+        ADD_FAILURE() << p.key.toStdString();
 }
 
 TEST(PageCheckTest, PositionsCountCrLfTabsAndSurrogatePairs)
@@ -328,8 +314,6 @@ TEST_F(SourceViewTest, CheckPageListsJumpsAndLeavesThePageAlone)
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(w->Text1->text(), page);
     EXPECT_EQ(changes, 0);
-    EXPECT_EQ(w->menuAction(QStringLiteral("mnucheckpage"))->shortcut(),
-              QKeySequence(QStringLiteral("F7")));
 }
 
 } // namespace

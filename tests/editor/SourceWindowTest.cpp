@@ -167,13 +167,18 @@ protected:
 
 TEST_F(ShortcutTest, CopyCutPasteAndSelectAllAreTheProgramsOwn)
 {
-    // With nothing selected, Copy and Cut leave the clipboard alone.
+    // With nothing selected, Copy and Cut leave the clipboard alone. Menu keys without a command
+    // yet leave the page alone (the box alone deletes to the end of the line with Ctrl+K on some
+    // desktops), as a key the box knows everywhere does while its entry is disabled.
     w->Text1->setSelStart(2);
     ui.clipboard = QStringLiteral("keep");
-    press("Ctrl+C");
-    press("Ctrl+X");
+    QAction* selectAll = w->menuAction(QStringLiteral("mnuselectall"));
+    selectAll->setEnabled(false);
+    for (const char* key : {"Ctrl+C", "Ctrl+X", "Ctrl+K", "Shift+Del", "Ctrl+A"})
+        press(key);
     EXPECT_EQ(ui.clipboard, QStringLiteral("keep"));
     EXPECT_EQ(marked(), QStringLiteral("he|llo world"));
+    selectAll->setEnabled(true);
 
     w->Text1->setSelStart(6);
     w->Text1->setSelLength(5);
@@ -216,17 +221,6 @@ TEST_F(ShortcutTest, KeysAndButtonsReachTheirCommands)
     w->setModified(false);
     press("Ctrl+N");
     EXPECT_EQ(w->Text1->text(), w->attempt->text());
-}
-
-TEST_F(ShortcutTest, MenuKeysWithoutACommandYetLeaveThePageAlone)
-{
-    w->Text1->setSelStart(2);
-    press("Ctrl+K"); // the box alone deletes to the end of the line on some desktops
-    press("Shift+Del");
-    // A key the box itself knows everywhere: with its entry disabled it does nothing at all.
-    w->menuAction(QStringLiteral("mnuselectall"))->setEnabled(false);
-    press("Ctrl+A");
-    EXPECT_EQ(marked(), QStringLiteral("he|llo world"));
 }
 
 // Ctrl+Z takes the typing back; Ctrl+Y brings it again, as Ctrl+Shift+Z does.
