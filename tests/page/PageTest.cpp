@@ -105,30 +105,6 @@ TEST_F(PageTest, ALinkWhoseTargetIsGoneAsksBeforeMakingIt)
     EXPECT_TRUE(QFileInfo(link).isSymLink());
 }
 
-// Changed by another program: a window that can read the file back is offered that; one that
-// cannot is offered to overwrite or leave both.
-TEST_F(PageTest, AFileChangedElsewhereOffersWhatTheWindowCanDo)
-{
-    const QString file = opened("<p>mine</p>\n");
-    ASSERT_TRUE(writeFile(file, "<p>theirs, longer</p>\n"));
-    const QString x = QStringLiteral("<p>x</p>\n");
-    Page::SaveRequest request;
-    ui.answer(MsgAnswer::No);
-    EXPECT_EQ(save(x, request), Page::Saved::NotSaved);
-    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNo);
-    EXPECT_TRUE(ui.lastPrompt().text.endsWith(QStringLiteral("No: leave both as they are.")));
-    request.canReload = true;
-    ui.answer(MsgAnswer::No);
-    EXPECT_EQ(save(x, request), Page::Saved::Reload);
-    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(readBytes(file), QByteArray("<p>theirs, longer</p>\n"));
-    // Save As to another file asks nothing about this one.
-    const QString other = dir.filePath(QStringLiteral("other.html"));
-    EXPECT_EQ(save(x, request, other), Page::Saved::Done);
-    EXPECT_EQ(page.path(), other);
-    EXPECT_EQ(ui.prompts.size(), 2);
-}
-
 // A full disk is named as such; AutoSave says it once and waits for a save that works.
 TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
 {
