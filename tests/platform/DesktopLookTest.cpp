@@ -75,10 +75,7 @@ TEST(Pictures, BreezeStandsBehindTheDesktopsThemeInTheVariantOfTheGround)
         {"hicolor", false, both, {"breeze", "breeze"}},         // none to speak of
         {"breeze", true, both, {"breeze-dark", "breeze-dark"}}, // drawn for one ground only
         {"Adwaita", true, both, {"Adwaita", "breeze-dark"}},    // kept, Breeze behind it
-        {"",
-         true,
-         {QStringLiteral("breeze")},
-         {"breeze", "breeze"}}, // one variant: better than none
+        {"", true, {"breeze"}, {"breeze", "breeze"}},           // one variant: better than none
         {"Adwaita", false, {}, {"Adwaita", ""}},
     };
     for (const auto& row : rows)

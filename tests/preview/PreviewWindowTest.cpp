@@ -104,7 +104,6 @@ protected:
 TEST_F(PreviewWindowTest, BrowsesWithAHistoryOfEachAddressOnce)
 {
     EXPECT_EQ(preview->caption(), QStringLiteral("Preview: Orvel - by Quorrin"));
-    EXPECT_EQ(preview->lblAddress->text(), QStringLiteral("&Address:"));
     // Nothing of a preview outlives the program.
     EXPECT_TRUE(preview->brwWebBrowser->page()->profile()->isOffTheRecord());
     preview->openPage(pageA);
