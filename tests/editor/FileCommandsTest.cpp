@@ -135,32 +135,6 @@ TEST_F(FileCommandsTest, CancelledDialogsChangeNothing)
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
-// What Open shows of a file and what Save writes back, byte for byte, after two saves.
-TEST_F(FileCommandsTest, PagesRoundTripThroughOpenAndSave)
-{
-    const struct {
-        QByteArray bytes;
-        QString shown;
-        QByteArray saved;
-    } rows[] = {
-        {"<HTML>\r\n\r\n\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n",
-         QStringLiteral("<HTML>\r\n\r\n\u00e9t\u00e9 \U0001F600\r\n"),
-         "<HTML>\r\n\r\n\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n"},
-        // A last line without a line end stays so.
-        {"a\r\nb", crlf("a\nb"), "a\r\nb"},
-        // A page that is not UTF-8 keeps its letters and its encoding.
-        {"caf\xe9\r\n", QStringLiteral("caf\u00e9\r\n"), "caf\xe9\r\n"},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.bytes.toStdString());
-        const QString file = open(r.bytes);
-        EXPECT_EQ(w->Text1->text(), r.shown);
-        w->save_Click();
-        w->save_Click();
-        EXPECT_EQ(readBytes(file), r.saved);
-    }
-}
-
 // Save on an untitled page is Save As; later saves write the edits to the same file.
 TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
 {
