@@ -118,14 +118,16 @@ TEST_F(PageEncodingTest, SaveAsRewritesTheLiveDeclarationAndKeepsEveryCharacter)
     EXPECT_EQ(readBytes(file), QByteArray("\xef\xbb\xbf<p>\xe2\x80\xa9<")); // its mark kept
 
     // A byte that is not UTF-8 cannot go into UTF-16 (nor back into UTF-8 as anything but
-    // itself): the user is told, nothing is written.
+    // itself): the user is told what to do instead of being offered UTF-8; nothing is written.
     const QByteArray stray = "<p>caf\xc3\xa9 a\xffz</p>";
     open(stray);
     choose("mnusaveinutf16le");
     w->save_Click();
-    EXPECT_TRUE(ui.lastPrompt().text.startsWith(
-        QStringLiteral("UTF-16LE cannot hold 1 byte(s) of the page that were no character in "
-                       "UTF-8")));
+    EXPECT_EQ(ui.lastPrompt().text,
+              QStringLiteral("UTF-16LE cannot hold 1 byte(s) of the page that were no character "
+                             "in UTF-8 (they show as stand-in characters). Delete them, or save "
+                             "the page in UTF-8 again (Format > Encoding > Save as).\n\nNothing "
+                             "was saved."));
     EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::Ok);
     EXPECT_EQ(readBytes(file), stray);
 }

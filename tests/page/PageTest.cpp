@@ -133,32 +133,6 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
     EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::Done);
 }
 
-// Bytes that were no character in the page's encoding can only go back in that encoding: a save in
-// another is refused with what to do, not offered UTF-8 (which holds them no better).
-TEST_F(PageTest, BytesThatWereNoCharacterAreNamedNotOfferedUtf8)
-{
-    const QByteArray bytes = "<p>caf\xc3\xa9 na\xc3\xafve \xff</p>\n";
-    const QString file = opened(bytes);
-    PageFormat wide = page.format();
-    wide.encoding = Encoding::Utf16LE;
-    wide.bom = true;
-    page.setFormat(wide);
-    Page::SaveRequest request;
-    request.changeEncoding = [this](Encoding e) {
-        PageFormat f = page.format();
-        f.encoding = e;
-        page.setFormat(f);
-    };
-    EXPECT_EQ(save(readPage(file).text, request), Page::Saved::NotSaved);
-    EXPECT_EQ(ui.lastPrompt().text,
-              QStringLiteral("UTF-16LE cannot hold 1 byte(s) of the page that were no character "
-                             "in UTF-8 (they show as stand-in characters). Delete them, or save "
-                             "the page in UTF-8 again (Format > Encoding > Save as).\n\nNothing "
-                             "was saved."));
-    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::Ok);
-    EXPECT_EQ(readBytes(file), bytes);
-}
-
 // The charset a save in another encoding writes goes into the live declaration only.
 TEST_F(PageTest, RelabellingEditsTheLiveDeclarationInItsLetterCase)
 {
