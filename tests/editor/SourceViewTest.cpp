@@ -84,7 +84,11 @@ TEST_F(SourceViewTest, ColouringAndContrastNeverChangeTheTextThePositionsOrTheCh
     QString page;
     for (int i = 0; i < 3000; ++i)
         page += QStringLiteral("<p class=\"x\">line %1 &amp; <!-- c -->\r\n").arg(i);
-    setPage(page, 1234, 5);
+    // A selection deep in the page, past the 65535 units of a fixed length.
+    const int at = int(page.indexOf(QStringLiteral("line 2500 ")));
+    setPage(page, at, 9);
+    EXPECT_EQ(box.selText(), QStringLiteral("line 2500"));
+    EXPECT_EQ(box.lineCount(), 3001);
     int changes = 0;
     QObject::connect(&box, &TextBox::changed, [&changes] { ++changes; });
     const QString before = w->caption();
@@ -102,8 +106,8 @@ TEST_F(SourceViewTest, ColouringAndContrastNeverChangeTheTextThePositionsOrTheCh
     EXPECT_EQ(colourAt(box, shown, 1), light);
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(box.text(), page);
-    EXPECT_EQ(box.selStart(), 1234);
-    EXPECT_EQ(box.selLength(), 5);
+    EXPECT_EQ(box.selStart(), at);
+    EXPECT_EQ(box.selLength(), 9);
     EXPECT_EQ(w->caption(), before);
 }
 
@@ -133,7 +137,6 @@ TEST_F(SourceViewTest, LinesScrolledIntoViewAreColoured)
     EXPECT_EQ(colourAt(box, last - 1, 0), comment);
 }
 
-// the screen is what the gutter paints now.
 TEST_F(SourceViewTest, GutterFollowsAnOpenedPage)
 {
     TextBox& box = *w->Text1;
