@@ -178,7 +178,6 @@ TEST_F(PageModesTest, SwitchesKeepBookmarksAndReplaceEveryGeneratorLine)
     EXPECT_EQ(opened.count(), 1);
 }
 
-// The Composer's new page declares its charset and is written as UTF-8.
 TEST_F(PageModesTest, TheComposersNewPageIsAWholeUtf8Page)
 {
     trigger("new");
@@ -192,8 +191,6 @@ TEST_F(PageModesTest, TheComposersNewPageIsAWholeUtf8Page)
     EXPECT_TRUE(fileBytes(file).contains("\xe6\xbc\xa2"));
 }
 
-// A character the page's encoding cannot hold is named; on Yes the page goes to UTF-8 with its
-// declaration.
 TEST_F(PageModesTest, TheComposerNamesCharactersTheEncodingCannotHold)
 {
     const QByteArray page = "<meta charset=\"windows-1252\"><p>caf\xe9</p>\r\n";

@@ -25,7 +25,6 @@ protected:
     }
 };
 
-// Each question about unsaved edits, exactly as asked, and where each answer leads.
 TEST_F(FileCommandsTest, UnsavedEditsAskFirst)
 {
     const QString other = path(QStringLiteral("other.html"));
@@ -135,7 +134,6 @@ TEST_F(FileCommandsTest, CancelledDialogsChangeNothing)
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
-// Save on an untitled page is Save As; later saves write the edits to the same file.
 TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
 {
     const QString file = path(QStringLiteral("new.html"));
@@ -155,8 +153,6 @@ TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
     EXPECT_EQ(title(), file + QStringLiteral("[]: Orvel -By Quorrin"));
 }
 
-// A failed open or save names the file and the reason and changes nothing: the page stays as it
-// was, unsaved, under its old name.
 TEST_F(FileCommandsTest, FailuresNameTheFileAndTheReasonAndChangeNothing)
 {
     const QString missing = path(QStringLiteral("missing.html"));

@@ -132,7 +132,6 @@ TEST_F(PageEncodingTest, SaveAsRewritesTheLiveDeclarationAndKeepsEveryCharacter)
     EXPECT_EQ(readBytes(file), stray);
 }
 
-// Every encoding, grouped by family, under both Reload as and Save as, with stable names.
 TEST_F(PageEncodingTest, FormatEncodingListsEveryEncodingByFamily)
 {
     for (const char* sub : {"mnureloadas", "mnusavein"}) {

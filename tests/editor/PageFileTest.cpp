@@ -137,9 +137,7 @@ TEST_F(PageFileTest, BytesThatAreNotUtf8AreReportedAndWrittenBackUnchanged)
         }
 }
 
-// A file that is not text opens only read-only, when the user says so. Every command refuses to
-// change it, with one message however many changes it tries, as typing changes nothing; the page
-// is not marked changed, and never written.
+// Opened read-only on Yes: every command refuses with one message however many changes it tries.
 TEST_F(PageFileTest, AFileThatIsNotTextOpensOnlyReadOnlyAndIsNeverChanged)
 {
     const QByteArray bytes("<p>one\0two</p>\r\n<b>x</b>\r\n", 21);
@@ -287,7 +285,6 @@ TEST_F(PageFileTest, AChangeBehindARestoredTimeStampIsStillSeen)
     EXPECT_EQ(readBytes(file), QByteArray("x<p>them</p>\n"));
 }
 
-// Failures made real: each leaves the old file as it was, the page unsaved, no temporary file.
 TEST_F(PageFileTest, FailedSavesKeepTheOldFileWhole)
 {
     const QByteArray old = "<p>old</p>\n";
@@ -319,7 +316,6 @@ TEST_F(PageFileTest, FailedSavesKeepTheOldFileWhole)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.html")});
 }
 
-// A save killed at any moment leaves the old file or the new one, never a mix.
 TEST_F(PageFileTest, ASaveKilledAnywhereLeavesTheOldOrTheNewFile)
 {
     const QByteArray a(1 << 20, 'a'), b(1 << 20, 'b');

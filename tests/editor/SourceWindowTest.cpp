@@ -136,7 +136,6 @@ TEST_F(SourceWindowTest, EveryActionRowIsInstalled)
         EXPECT_TRUE(buttons.contains(b->objectName()));
 }
 
-// A row naming a control, group or entry the window does not have is a fault, whatever the build.
 TEST_F(SourceWindowTest, ARowThatDoesNotFitTheWindowIsAFault)
 {
     const qsizetype before = w->actionFaults().size();
@@ -223,7 +222,6 @@ TEST_F(ShortcutTest, KeysAndButtonsReachTheirCommands)
     EXPECT_EQ(w->Text1->text(), w->attempt->text());
 }
 
-// Ctrl+Z takes the typing back; Ctrl+Y brings it again, as Ctrl+Shift+Z does.
 TEST_F(ShortcutTest, UndoAndRedoKeys)
 {
     ASSERT_EQ(QApplication::focusWidget(), w->Text1);

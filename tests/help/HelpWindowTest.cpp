@@ -35,8 +35,6 @@ protected:
     }
 };
 
-// The window opens on the welcome text; each category lists its topics in order, and every topic
-// listed has its text.
 TEST_F(HelpWindowTest, EachCategoryListsItsTopicsInOrderAndEveryTopicHasItsText)
 {
     EXPECT_TRUE(help.shownText().startsWith(QStringLiteral("ORVEL HELP:\r\n   ")));

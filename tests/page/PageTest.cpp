@@ -105,7 +105,6 @@ TEST_F(PageTest, ALinkWhoseTargetIsGoneAsksBeforeMakingIt)
     EXPECT_TRUE(QFileInfo(link).isSymLink());
 }
 
-// A full disk is named as such; AutoSave says it once and waits for a save that works.
 TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
 {
     const QString mountPoint = dir.filePath(QStringLiteral("small"));
@@ -133,7 +132,6 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
     EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::Done);
 }
 
-// The charset a save in another encoding writes goes into the live declaration only.
 TEST_F(PageTest, RelabellingEditsTheLiveDeclarationInItsLetterCase)
 {
     const struct {

@@ -42,8 +42,7 @@ TEST_F(KeyTypingTest, EveryCharacterArrivesAsItselfAfterTheHandler)
     EXPECT_EQ(ui.keysSent, QStringList{typed});
 }
 
-// Keys arrive through the event loop one at a time; those for a window that is gone are dropped.
-TEST_F(KeyTypingTest, KeysArriveThroughTheEventLoopOneAtATime)
+TEST_F(KeyTypingTest, KeysArriveOneAtATimeAndThoseForAWindowThatIsGoneAreDropped)
 {
     TextBox box;
     QStringList seen;

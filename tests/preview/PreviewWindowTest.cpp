@@ -116,9 +116,8 @@ TEST_F(PreviewWindowTest, BrowsesWithAHistoryOfEachAddressOnce)
     EXPECT_FALSE(preview->timTimer->isActive());
     EXPECT_EQ(history(), QStringList{pageA});
 
-    // An address typed and entered.
+    // An address typed into the box that has the focus, as a user types, and entered.
     QSignalSpy loads(preview->brwWebBrowser->page(), &QWebEnginePage::loadFinished);
-    // Typed into the box that has the focus, as a user types.
     preview->cboAddress->lineEdit()->selectAll();
     QTest::keyClicks(preview->cboAddress, pageB);
     QTest::keyClick(preview->cboAddress, Qt::Key_Return);
