@@ -1,6 +1,8 @@
 // Pages on disk: every encoding and line-end style back byte for byte through File > Open and
 // File > Save, bytes that are not UTF-8, files that are not text, characters an encoding cannot
-// hold, files changed by another program, and saves that fail or are cut short.
+// hold, files changed by another program, and saves that fail or are cut short; pages in the
+// web's legacy encodings, what a page is told about its declaration, and the declaration that
+// Format > Encoding rewrites.
 #include "editor/PageFiles.h"
 
 #include "dialogs/Hrule.h"
@@ -29,6 +31,7 @@ namespace {
 using orvel::test::readBytes;
 using orvel::test::writeFile;
 using PageFileTest = orvel::test::PageFilesTest;
+using PageEncodingTest = orvel::test::PageFilesTest;
 
 // Runs `f` in a child process and gives its exit status (-1 when it did not exit normally).
 template <class F> int inChild(F&& f)
@@ -358,6 +361,112 @@ TEST_F(PageFileTest, ASaveKeepsOwnerGroupModeAndLinks)
     }
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(readBytes(file), QByteArray("y<p>x</p>\n"));
+}
+
+// Declared pages open in their encoding, without a word, and save back as they were; what is
+// typed goes out in the page's encoding.
+TEST_F(PageEncodingTest, DeclaredLegacyPagesOpenRightAndSaveBackByteForByte)
+{
+    const struct {
+        QByteArray bytes;
+        const char* shown; // in the page box
+        const char* status;
+        const char* typed;
+        QByteArray typedBytes;
+    } rows[] = {
+        {"<meta charset=\"windows-1251\">\r\n<p>\xcf\xf0\xe8\xe2\xe5\xf2</p>\r\n",
+         "<p>\u041f\u0440\u0438\u0432\u0435\u0442</p>", "Windows-1251, CR LF", "\u0416", "\xc6"},
+        {"<meta http-equiv=Content-Type content=\"text/html; charset=Shift_JIS\">\n"
+         "<p>\x93\xfa\x96\x7b\x8c\xea</p>\n",
+         "<p>\u65e5\u672c\u8a9e</p>", "Shift_JIS, LF", "\u3042", "\x82\xa0"},
+        {"<meta charset=iso-8859-2>\n<p>Plain</p>\n", "<p>Plain</p>", "ISO-8859-2, LF", "\u0142",
+         "\xb3"},
+        {"<meta charset=gb2312>\n<p>\xd6\xd0\xce\xc4</p>\n", "<p>\u4e2d\u6587</p>", "GBK, LF",
+         "\u20ac", "\x80"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.status);
+        const QString file = open(r.bytes);
+        EXPECT_EQ(messages(), QStringList());
+        EXPECT_TRUE(w->Text1->text().contains(QString::fromUtf8(r.shown)));
+        EXPECT_EQ(w->pagecoding->text(), QString::fromLatin1(r.status));
+        w->save_Click();
+        EXPECT_EQ(readBytes(file), r.bytes);
+        const qsizetype at = r.bytes.indexOf("</p>");
+        type(QString::fromUtf8(r.typed), int(w->Text1->text().indexOf(QStringLiteral("</p>"))));
+        w->save_Click();
+        EXPECT_EQ(readBytes(file), r.bytes.left(at) + r.typedBytes + r.bytes.mid(at));
+    }
+}
+
+// A declaration that cannot be followed is told about, naming what was declared and what is
+// used; Save as in the encoding the page is read in puts the declaration right.
+TEST_F(PageEncodingTest, AnOpenedPageIsToldWhatItDeclaredAndWhatIsUsed)
+{
+    const QByteArray utf8 = "<meta charset=\"windows-1251\">\n<p>\xd0\x9f</p>\n";
+    const QString file = open(utf8);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].startsWith(
+        QStringLiteral("\"%1\" says its encoding is \"windows-1251\", but its bytes are UTF-8.")
+            .arg(file)))
+        << messages()[0].toStdString();
+    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("<p>\u041f</p>")));
+    w->menuAction(QStringLiteral("mnusaveinutf8"))->trigger();
+    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
+    w->save_Click();
+    EXPECT_EQ(readBytes(file), QByteArray("<meta charset=\"utf-8\">\n<p>\xd0\x9f</p>\n"));
+    w->Text1->document()->undo();
+    EXPECT_TRUE(w->Text1->text().startsWith(QStringLiteral("<meta charset=\"windows-1251\">")));
+
+    open("<meta charset=\"x-klingon\">\n<p>caf\xe9</p>\n");
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].contains(QStringLiteral("says its encoding is \"x-klingon\", which "
+                                                      "is not the name of an encoding")));
+    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("caf\u00e9")));
+    // Bytes that are no Shift_JIS characters: how many, and where the first is.
+    open("<meta charset=sjis>\n<p>\x82\xa0\xff</p>\n");
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].endsWith(QStringLiteral(
+        "is not all Shift_JIS: 1 byte(s) could not be read, the first at line 2, column 5. They "
+        "are shown as stand-in characters and saved back unchanged unless you edit them.")));
+}
+
+// Save as rewrites the declaration browsers follow, not one commented out; characters survive
+// the conversion and a stray byte is named before anything is written.
+TEST_F(PageEncodingTest, SaveAsRewritesTheLiveDeclarationAndKeepsEveryCharacter)
+{
+    const QByteArray page = "<!-- <meta charset=\"utf-8\"> -->\n<meta charset=\"windows-1252\">\n"
+                            "<p>caf\xe9</p>\n";
+    const QString file = open(page);
+    w->menuAction(QStringLiteral("mnusaveinkoi8r"))->trigger();
+    EXPECT_TRUE(w->Text1->text().startsWith(
+        QStringLiteral("<!-- <meta charset=\"utf-8\"> -->\r\n<meta charset=\"koi8-r\">")));
+    ui.answer(MsgAnswer::No);
+    w->save_Click();
+    EXPECT_TRUE(ui.lastPrompt().text.startsWith(
+        QStringLiteral("KOI8-R cannot hold these characters of the page: \u00e9\n")));
+    EXPECT_EQ(readBytes(file), page);
+
+    // UTF-16 with U+2029 (read as the stand-ins of its two bytes), saved as UTF-8.
+    open(QByteArray("\xff\xfe<\0p\0>\0\x29\x20<\0", 12));
+    EXPECT_EQ(w->pagecoding->text(), QStringLiteral("UTF-16LE BOM, CR LF"));
+    w->menuAction(QStringLiteral("mnusaveinutf8"))->trigger();
+    w->save_Click();
+    EXPECT_EQ(readBytes(file), QByteArray("\xef\xbb\xbf<p>\xe2\x80\xa9<")); // its mark kept
+
+    // A byte that is not UTF-8 cannot go into UTF-16 (nor back into UTF-8 as anything but
+    // itself): the user is told what to do instead of being offered UTF-8; nothing is written.
+    const QByteArray stray = "<p>caf\xc3\xa9 a\xffz</p>";
+    open(stray);
+    w->menuAction(QStringLiteral("mnusaveinutf16le"))->trigger();
+    w->save_Click();
+    EXPECT_EQ(ui.lastPrompt().text,
+              QStringLiteral("UTF-16LE cannot hold 1 byte(s) of the page that were no character "
+                             "in UTF-8 (they show as stand-in characters). Delete them, or save "
+                             "the page in UTF-8 again (Format > Encoding > Save as).\n\nNothing "
+                             "was saved."));
+    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::Ok);
+    EXPECT_EQ(readBytes(file), stray);
 }
 
 } // namespace

@@ -26,11 +26,13 @@ protected:
     {
         return dir.filePath(name);
     }
-    // Writes `bytes` to `name` and opens it with File > Open; the prompts start over.
+    // Writes `bytes` to `name` and opens it with File > Open, the page before put aside unsaved;
+    // the prompts start over.
     QString open(const QByteArray& bytes, const QString& name = QStringLiteral("page.html"))
     {
         const QString file = path(name);
         EXPECT_TRUE(writeFile(file, bytes));
+        w->setModified(false);
         ui.prompts.clear();
         ui.answerFile(file);
         w->open_Click();

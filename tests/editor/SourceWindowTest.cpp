@@ -1,4 +1,6 @@
-// The source window's shell: menu tree, shortcut routing, status captions, hide/show, contrast.
+// The source window's shell: start-up state, menu tree, shortcut routing, status captions,
+// hide/show, contrast.
+#include "editor/DefaultPage.h"
 #include "editor/MenuTable.h"
 #include "support/Fixtures.h"
 
@@ -13,8 +15,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 using namespace orvel;
 using orvel::test::crlf;
@@ -31,28 +36,27 @@ void hover(QWidget* target)
     QCoreApplication::sendEvent(target, &move);
 }
 
-// The menus are the table: every row is an entry of its parent menu, in the table's order, with
-// its caption, key and check mark.
-TEST_F(SourceWindowTest, MenusAreBuiltFromTheTable)
+TEST_F(SourceWindowTest, StartsOnTheDefaultPageWithLinesFiveAndSixSelected)
 {
-    QHash<QString, int> nextIndex;
-    for (const MenuEntry& e : menuTable()) {
-        const QString name = QString::fromUtf8(e.name);
-        const QString parent = QString::fromUtf8(e.parent);
-        SCOPED_TRACE(e.name);
-        QAction* a = w->menu(name) ? w->menu(name)->menuAction() : w->menuAction(name);
-        ASSERT_TRUE(a);
-        EXPECT_EQ(a->text(), QString::fromUtf8(e.caption));
-        EXPECT_EQ(a->isSeparator(), !*e.caption);
-        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromUtf8(e.key)));
-        EXPECT_EQ(a->isCheckable(), e.checkable);
-        EXPECT_EQ(a->isChecked(), e.checked);
-        const QList<QAction*> siblings =
-            parent.isEmpty() ? w->menuBar()->actions() : w->menu(parent)->actions();
-        const int index = nextIndex[parent]++;
-        ASSERT_LT(index, siblings.size());
-        EXPECT_EQ(siblings.at(index), a);
+    EXPECT_EQ(w->Text1->text(), defaultPage());
+    EXPECT_EQ(w->attempt->text(), defaultPage());
+    // The first typed character replaces the selected lines, seen from the first line, not
+    // scrolled as the box was before it had its size.
+    EXPECT_TRUE(w->Text1->hasFocus());
+    EXPECT_EQ(w->Text1->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(w->Text1->selStart(), 97);
+    EXPECT_EQ(w->Text1->selText(),
+              crlf("</HEAD>\n<body  text=\"black\" bgcolor=\"white\" link=\"blue\" vlink=\"red\" "
+                   "alink=\"maroon\">"));
+    EXPECT_EQ(w->windowHandle()->title(), QStringLiteral("Untitled[]: Orvel -By Quorrin"));
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(w->Label1[i]->text(), QStringLiteral("Character 97"));
+        // 37 line ends, the last one closing the page.
+        EXPECT_EQ(w->nooflines[i]->text(), QStringLiteral("Number of lines: 38"));
     }
+    EXPECT_FALSE(w->Timer1->isActive());
+    EXPECT_TRUE(w->Timer2->isActive());
+    EXPECT_TRUE(w->Timer3->isActive());
 }
 
 // Every key of the table reaches its own entry while the caret is in the page, even keys the
