@@ -32,28 +32,22 @@ QColor colourAt(TextBox& box, int line, int col)
     return {};
 }
 
-struct ColourCase {
-    const char* name;
-    const char* page;
+// Pages, and the kind of text shown at lines and columns of them (0-based; none: plain text).
+struct ColourAt {
     int line, col;
-    std::optional<HtmlKind> kind; // none: plain text
+    std::optional<HtmlKind> kind;
 };
-
-const ColourCase kColourCases[] = {
-    {"comment over lines", "<p>\n<!-- one\ntwo <b>\nthree --> <i>", 2, 4, HtmlKind::Comment},
-    {"after the comment", "<p>\n<!-- one\ntwo <b>\nthree --> <i>", 3, 10, HtmlKind::Tag},
-    {"script over lines", "<script>\nif (a) {\n  s = 'x';\n}\n</script>\nif", 1, 0,
-     HtmlKind::ScriptKeyword},
-    {"script string", "<script>\nif (a) {\n  s = 'x';\n}\n</script>\nif", 2, 6,
-     HtmlKind::ScriptString},
-    {"text after script", "<script>\nif (a) {\n  s = 'x';\n}\n</script>\nif", 5, 0, {}},
-    {"tag over lines", "<img\n  src=\"a.gif\"\n  alt=x>", 2, 2, HtmlKind::AttrName},
-    {"unclosed quote runs on", "<a href=\"one\ntwo\">x</a>", 1, 0, HtmlKind::AttrValue},
-    {"quote closed next line", "<a href=\"one\ntwo\">x</a>", 1, 4, HtmlKind::Tag},
-    {"style property", "<style>\np { color: red; }\n</style>", 1, 4, HtmlKind::CssProperty},
-    {"style value", "<style>\np { color: red; }\n</style>", 1, 11, HtmlKind::CssValue},
-    {"entity", "a &amp; b", 0, 3, HtmlKind::Entity},
-    {"doctype", "<!DOCTYPE html>\n<p>", 0, 3, HtmlKind::Doctype},
+const std::pair<const char*, std::vector<ColourAt>> kColourCases[] = {
+    {"<p>\n<!-- one\ntwo <b>\nthree --> <i>", {{2, 4, HtmlKind::Comment}, {3, 10, HtmlKind::Tag}}},
+    {"<script>\nif (a) {\n  s = 'x';\n}\n</script>\nif",
+     {{1, 0, HtmlKind::ScriptKeyword}, {2, 6, HtmlKind::ScriptString}, {5, 0, {}}}},
+    {"<img\n  src=\"a.gif\"\n  alt=x>", {{2, 2, HtmlKind::AttrName}}},
+    // An unclosed quote runs on to the next line, and closes there.
+    {"<a href=\"one\ntwo\">x</a>", {{1, 0, HtmlKind::AttrValue}, {1, 4, HtmlKind::Tag}}},
+    {"<style>\np { color: red; }\n</style>",
+     {{1, 4, HtmlKind::CssProperty}, {1, 11, HtmlKind::CssValue}}},
+    {"a &amp; b", {{0, 3, HtmlKind::Entity}}},
+    {"<!DOCTYPE html>\n<p>", {{0, 3, HtmlKind::Doctype}}},
 };
 
 class SourceViewTest : public test::SourceWindowTest {};
@@ -61,10 +55,12 @@ class SourceViewTest : public test::SourceWindowTest {};
 TEST_F(SourceViewTest, ColoursFollowStatesAcrossLines)
 {
     TextBox& box = *w->Text1;
-    for (const ColourCase& c : kColourCases) {
-        box.setText(crlf(c.page));
-        const QColor want = c.kind ? box.highlighter()->colour(*c.kind) : QColor();
-        EXPECT_EQ(colourAt(box, c.line, c.col), want) << c.name;
+    for (const auto& [page, at] : kColourCases) {
+        box.setText(crlf(page));
+        for (const ColourAt& c : at) {
+            const QColor want = c.kind ? box.highlighter()->colour(*c.kind) : QColor();
+            EXPECT_EQ(colourAt(box, c.line, c.col), want) << page << " @" << c.line << ':' << c.col;
+        }
     }
 }
 
