@@ -120,20 +120,6 @@ TEST_F(FileCommandsTest, OpenReadsEveryLineEndAndSetsCaptionsAndPreview)
     EXPECT_EQ(title(), file + QStringLiteral("[]  - VuxPad"));
 }
 
-TEST_F(FileCommandsTest, CancelledDialogsChangeNothing)
-{
-    const QString before = w->Text1->text();
-    ui.cancelFile().cancelFile();
-    w->open_Click();
-    EXPECT_EQ(w->Text1->text(), before);
-    EXPECT_EQ(title(), kUntitledCaption);
-    type(QStringLiteral("x"));
-    w->saveas_Click();
-    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
-    EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
-}
-
 TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
 {
     const QString file = path(QStringLiteral("new.html"));
@@ -153,27 +139,41 @@ TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
     EXPECT_EQ(title(), file + QStringLiteral("[]: Orvel -By Quorrin"));
 }
 
-TEST_F(FileCommandsTest, FailuresNameTheFileAndTheReasonAndChangeNothing)
+// A cancelled dialog changes nothing and says nothing; a failed open or save names the file and
+// the reason and changes nothing either: the page stays as it was, unsaved, under its old name.
+TEST_F(FileCommandsTest, CancelledDialogsAndFailuresChangeNothing)
 {
     const QString missing = path(QStringLiteral("missing.html"));
     const QString folder = path(QStringLiteral("folder"));
-    QDir().mkpath(folder);
     // A path below a plain file cannot be created, not even by root.
     const QString blocker = path(QStringLiteral("blocker"));
-    ASSERT_TRUE(writeFile(blocker, "x"));
     const QString underFile = blocker + QStringLiteral("/page.html");
     const QString page = w->Text1->text();
+    ui.cancelFile().cancelFile();
+    w->open_Click();
+    EXPECT_EQ(w->Text1->text(), page);
+    EXPECT_EQ(title(), kUntitledCaption);
+    type(QStringLiteral("x"));
+    w->saveas_Click();
+    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_EQ(messages(), QStringList());
+
+    QDir().mkpath(folder);
+    ASSERT_TRUE(writeFile(blocker, "x"));
+    const QString edited = w->Text1->text();
+    w->setModified(false); // no question before the opens
     ui.answerFile(missing).answerFile(folder);
     w->open_Click();
     w->open_Click();
-    EXPECT_EQ(w->Text1->text(), page);
-    type(QStringLiteral("x"));
+    EXPECT_EQ(w->Text1->text(), edited);
+    type(QStringLiteral("y"));
     ui.answerFile(folder);
     w->saveas_Click();
-    EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
     ui.answerFile(underFile);
     w->saveas_Click();
     EXPECT_EQ(w->star->text(), QStringLiteral("*"));
+    EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
     EXPECT_EQ(readBytes(blocker), QByteArray("x"));
     QList<ScriptedPlatform::Prompt> errors;
     for (const auto& p : ui.prompts)

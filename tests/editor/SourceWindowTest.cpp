@@ -103,10 +103,9 @@ TEST_F(SourceWindowTest, EveryActionRowIsInstalled)
         EXPECT_EQ(b->isEnabled(), row.hasHandler);
         EXPECT_EQ(b->toolTip(), row.tooltip);
         // A row without a picture names a captioned button.
-        EXPECT_EQ(b->icon().isNull(), row.theme.isEmpty() && row.picture.isEmpty());
-        if (row.theme.isEmpty() && row.picture.isEmpty()) {
-            EXPECT_FALSE(b->text().isEmpty());
-        }
+        const bool pictured = !row.theme.isEmpty() || !row.picture.isEmpty();
+        EXPECT_EQ(b->icon().isNull(), !pictured);
+        EXPECT_TRUE(pictured || !b->text().isEmpty());
         // Moving onto the button replaces the hint of the button before.
         if (!row.hint.isEmpty()) {
             hover(b);

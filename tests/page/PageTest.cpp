@@ -18,6 +18,8 @@ namespace {
 using orvel::test::readBytes;
 using orvel::test::writeFile;
 
+const Page::SaveRequest kByAutoSave{SaveBy::AutoSave, false, {}, {}};
+
 class PageTest : public orvel::test::PlatformTest {
 protected:
     // The page reads `file`, as File > Open does.
@@ -42,12 +44,6 @@ protected:
                 return PageText{text, scanLineEnds(text)};
             },
             request);
-    }
-    static Page::SaveRequest byAutoSave()
-    {
-        Page::SaveRequest r;
-        r.by = SaveBy::AutoSave;
-        return r;
     }
 
     QTemporaryDir dir;
@@ -75,8 +71,8 @@ TEST_F(PageTest, AReadOnlyFileAsksFirstAndKeepsItsMode)
     ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0444u);
     // AutoSave does not ask: it says why once and waits.
-    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::NotSaved);
-    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::NotSaved);
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), kByAutoSave), Page::Saved::NotSaved);
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), kByAutoSave), Page::Saved::NotSaved);
     EXPECT_EQ(ui.prompts.size(), 3);
     EXPECT_TRUE(page.autoSavePaused());
     EXPECT_EQ(readBytes(file), QByteArray("<p>new</p>\n"));
@@ -119,8 +115,8 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
     EXPECT_EQ(save(big), Page::Saved::NotSaved);
     EXPECT_EQ(ui.lastPrompt().text, QStringLiteral("Could not save ") + quotedPath(file) +
                                         QStringLiteral(": the disk is full"));
-    EXPECT_EQ(save(big, byAutoSave()), Page::Saved::NotSaved);
-    EXPECT_EQ(save(big, byAutoSave()), Page::Saved::NotSaved);
+    EXPECT_EQ(save(big, kByAutoSave), Page::Saved::NotSaved);
+    EXPECT_EQ(save(big, kByAutoSave), Page::Saved::NotSaved);
     EXPECT_EQ(ui.prompts.size(), 2);
     EXPECT_TRUE(ui.lastPrompt().text.endsWith(
         QStringLiteral("the disk is full. AutoSave is paused until the page is saved.")));
@@ -129,7 +125,7 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
     // The user makes room and saves: AutoSave goes on.
     EXPECT_EQ(save(QStringLiteral("<p>small</p>\n")), Page::Saved::Done);
     EXPECT_FALSE(page.autoSavePaused());
-    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::Done);
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), kByAutoSave), Page::Saved::Done);
 }
 
 TEST_F(PageTest, RelabellingEditsTheLiveDeclarationInItsLetterCase)
