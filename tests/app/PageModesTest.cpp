@@ -178,20 +178,7 @@ TEST_F(PageModesTest, SwitchesKeepBookmarksAndReplaceEveryGeneratorLine)
     EXPECT_EQ(opened.count(), 1);
 }
 
-TEST_F(PageModesTest, TheComposersNewPageIsAWholeUtf8Page)
-{
-    trigger("new");
-    ASSERT_TRUE(waitLoaded(c->area));
-    const QString file = dir.filePath(q("new.html"));
-    ui.answerFile(file);
-    ASSERT_TRUE(c->saveas_Click());
-    EXPECT_EQ(fileBytes(file), EditControl::kNewPage.toUtf8());
-    c->area->typeText(q("\u6f22"));
-    ASSERT_TRUE(c->save_Click());
-    EXPECT_TRUE(fileBytes(file).contains("\xe6\xbc\xa2"));
-}
-
-TEST_F(PageModesTest, TheComposerNamesCharactersTheEncodingCannotHold)
+TEST_F(PageModesTest, TheComposerNamesCharactersTheEncodingCannotHoldAndWritesNewPagesInUtf8)
 {
     const QByteArray page = "<meta charset=\"windows-1252\"><p>caf\xe9</p>\r\n";
     const QString file = put("page.html", page);
@@ -208,6 +195,16 @@ TEST_F(PageModesTest, TheComposerNamesCharactersTheEncodingCannotHold)
     EXPECT_EQ(saved.format.encoding, Encoding::Utf8);
     EXPECT_TRUE(saved.text.contains(q("<meta charset=\"utf-8\">")));
     EXPECT_TRUE(saved.text.contains(q("caf\u00e9\u6f22")));
+    // The Composer's new page declares its charset and is written as UTF-8.
+    trigger("new");
+    ASSERT_TRUE(waitLoaded(c->area));
+    const QString fresh = dir.filePath(q("new.html"));
+    ui.answerFile(fresh);
+    ASSERT_TRUE(c->saveas_Click());
+    EXPECT_EQ(fileBytes(fresh), EditControl::kNewPage.toUtf8());
+    c->area->typeText(q("\u6f22"));
+    ASSERT_TRUE(c->save_Click());
+    EXPECT_TRUE(fileBytes(fresh).contains("\xe6\xbc\xa2"));
 }
 
 // Nothing but the Composer's own loads replaces the page it edits: not a refresh to itself, to
