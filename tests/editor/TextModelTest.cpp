@@ -200,8 +200,8 @@ TYPED_TEST(TextModelTest, AnEditGroupStillFiresForEveryStep)
     EXPECT_EQ(changes, 3);
 }
 
-// The page box: one command's edit group is one undo step, typing stays as before.
-TEST(TextBoxUndo, AGroupIsTakenBackWhole)
+// One command's edit group is one undo step, typing stays as before.
+TEST(EditGroupUndo, AGroupIsTakenBackWhole)
 {
     TextBox box;
     box.setText(QStringLiteral("ab"));
@@ -220,10 +220,7 @@ TEST(TextBoxUndo, AGroupIsTakenBackWhole)
     EXPECT_EQ(box.text(), QStringLiteral("ab!"));
     box.undo();
     EXPECT_EQ(box.text(), QStringLiteral("ab"));
-}
-
-TEST(StringTextUndo, CountsOneStepPerGroup)
-{
+    // The string twin counts its steps.
     StringText text(QStringLiteral("ab"));
     text.setSelText(QStringLiteral("x"));
     {

@@ -58,7 +58,6 @@ TEST_F(HelpWindowTest, EachCategoryListsItsTopicsInOrderAndEveryTopicHasItsText)
             ++topics;
         }
     }
-    EXPECT_EQ(topics, 17 + 7 + 14 + 4 + 10 + 17 + 8);
     // No text is written for a topic no list shows.
     EXPECT_EQ(manual.topicNames().size(), topics);
 }
