@@ -102,9 +102,7 @@ TEST_F(PageModesTest, EveryEncodingAndLineEndSurvivesBothWays)
         // The source window's edit: only itself.
         const QByteArray before = fileBytes(file);
         w = toSource();
-        const QString text = w->Text1->text();
-        const int at = int(text.indexOf(q("Z")));
-        w->Text1->setSelStart(at);
+        w->Text1->setSelStart(int(w->Text1->text().indexOf(q("Z"))));
         w->Text1->setSelText(q("\u00e9"));
         back();
         const QByteArray after = fileBytes(file);

@@ -36,14 +36,11 @@ protected:
         adopt(file);
         return file;
     }
-    Page::Saved save(const QString& text, Page::SaveRequest request = {}, QString path = {})
+    // Saves `s` over the page's file.
+    Page::Saved save(const QString& s, const Page::SaveRequest& request = {})
     {
-        return page.save(
-            path.isEmpty() ? page.path() : path,
-            [&] {
-                return PageText{text, scanLineEnds(text)};
-            },
-            request);
+        const auto text = [&s] { return PageText{s, scanLineEnds(s)}; };
+        return page.save(page.path(), text, request);
     }
 
     QTemporaryDir dir;
