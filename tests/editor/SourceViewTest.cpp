@@ -10,11 +10,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QToolButton>
 #include <QTreeWidget>
 
 using namespace orvel;
@@ -96,15 +98,22 @@ TEST_F(SourceViewTest, ColouringAndContrastNeverChangeTheTextThePositionsOrTheCh
     box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum() / 2);
     box.highlighter()->finishStates();
     box.highlighter()->refreshView();
-    // Contrast swaps the colour scheme and swaps it back.
+    // Contrast swaps the boxes' colours and the colour scheme, and swaps them back.
     const int shown = box.cursorForPosition(QPoint(0, 0)).blockNumber();
     const QColor light = colourAt(box, shown, 1);
     ASSERT_TRUE(light.isValid());
-    w->pictcontrast_Click();
-    EXPECT_TRUE(box.highlighter()->isDark());
-    EXPECT_NE(colourAt(box, shown, 1), light);
-    w->pictcontrast_Click();
-    EXPECT_EQ(colourAt(box, shown, 1), light);
+    const QColor base = box.palette().color(QPalette::Base);
+    const QColor ink = box.palette().color(QPalette::Text);
+    ASSERT_NE(base, ink);
+    for (const bool swapped : {true, false}) {
+        w->pictcontrast->click();
+        EXPECT_EQ(box.highlighter()->isDark(), swapped);
+        EXPECT_EQ(colourAt(box, shown, 1) == light, !swapped);
+        for (QWidget* b : {static_cast<QWidget*>(&box), static_cast<QWidget*>(w->helper)}) {
+            EXPECT_EQ(b->palette().color(QPalette::Base), swapped ? ink : base);
+            EXPECT_EQ(b->palette().color(QPalette::Text), swapped ? base : ink);
+        }
+    }
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(box.text(), page);
     EXPECT_EQ(box.selStart(), at);

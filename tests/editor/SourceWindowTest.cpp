@@ -80,7 +80,7 @@ TEST_F(SourceWindowTest, EveryKeyReachesItsEntryFromThePage)
 
 // Every row of every action table found its controls, the button shows what its row gives, and
 // only entries with a command can be chosen.
-TEST_F(SourceWindowTest, EveryActionRowIsInstalled)
+TEST_F(SourceWindowTest, EveryActionRowIsInstalledWithItsHint)
 {
     EXPECT_EQ(w->actionFaults(), QStringList());
     QSet<QString> buttons, handledEntries;
@@ -137,6 +137,11 @@ TEST_F(SourceWindowTest, EveryActionRowIsInstalled)
     }
     for (QAbstractButton* b : {w->bold, w->italic, w->underline, w->insert})
         EXPECT_TRUE(buttons.contains(b->objectName()));
+    // The temporary clipboard shows its hint; over the page the hint line shows the ready text.
+    hover(w->Frame1);
+    EXPECT_NE(w->helper->text(), SourceWindow::kReadyHint);
+    QTest::mouseMove(w->Text1->viewport(), QPoint(20, 20));
+    EXPECT_EQ(w->helper->text(), SourceWindow::kReadyHint);
 }
 
 TEST_F(SourceWindowTest, ARowThatDoesNotFitTheWindowIsAFault)
@@ -272,29 +277,6 @@ TEST_F(SourceWindowTest, HideAndShowTheButtonGroupsTwice)
         EXPECT_TRUE(w->pictnew->isVisibleTo(w.get()));
         EXPECT_GT(w->Text1->height(), 0);
     }
-}
-
-TEST_F(SourceWindowTest, ContrastSwapsTheColoursAndSwapsThemBack)
-{
-    const QColor base = w->Text1->palette().color(QPalette::Base);
-    const QColor text = w->Text1->palette().color(QPalette::Text);
-    ASSERT_NE(base, text);
-    for (bool swapped : {true, false}) {
-        w->pictcontrast->click();
-        for (QWidget* box : {static_cast<QWidget*>(w->Text1), static_cast<QWidget*>(w->helper)}) {
-            EXPECT_EQ(box->palette().color(QPalette::Base), swapped ? text : base);
-            EXPECT_EQ(box->palette().color(QPalette::Text), swapped ? base : text);
-        }
-    }
-}
-
-// The temporary clipboard shows its hint; over the editor the hint line shows the ready text again.
-TEST_F(SourceWindowTest, TheHintLineFollowsThePointer)
-{
-    hover(w->Frame1);
-    EXPECT_NE(w->helper->text(), SourceWindow::kReadyHint);
-    QTest::mouseMove(w->Text1->viewport(), QPoint(20, 20));
-    EXPECT_EQ(w->helper->text(), SourceWindow::kReadyHint);
 }
 
 TEST_F(SourceWindowTest, TheCloseBoxDoesNotCloseTheWindowWithoutTheExitPath)
