@@ -78,35 +78,15 @@ TEST_F(FileCommandsTest, UnsavedEditsAskFirst)
     }
 }
 
-// Without edits nothing is asked. New starts everything over: the path, the captions, the
-// selection, and the command families (the next text box is "textbox1" again).
-TEST_F(FileCommandsTest, WithoutEditsNewAndExitAskNothing)
+// Open reads every line end and sets the captions. Without edits nothing is asked. New starts
+// everything over: the path, the captions, the selection, and the command families (the next text
+// box is "textbox1" again).
+TEST_F(FileCommandsTest, OpenSetsTheCaptionsAndNewAndExitAskNothingWithoutEdits)
 {
     auto* textbox = w->findChild<QAbstractButton*>(QStringLiteral("Textbox"));
     ASSERT_TRUE(textbox);
     textbox->click();
     textbox->click();
-    w->setModified(false);
-    open("<p>\n");
-    w->new_Click();
-    EXPECT_EQ(ui.prompts.size(), 1); // the file dialog alone
-    EXPECT_EQ(w->Text1->text(), w->attempt->text());
-    EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
-    EXPECT_EQ(title(), kUntitledCaption);
-    EXPECT_EQ(w->Text1->selStart(), 97);
-    EXPECT_EQ(w->Text1->selLength(), 84);
-    EXPECT_FALSE(previewAvailable());
-    textbox->click();
-    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("NAME=\"textbox1\">")));
-
-    w->setModified(false);
-    w->exit_Click();
-    EXPECT_EQ(ui.prompts.size(), 1);
-    EXPECT_EQ(endProgramCalls, 1);
-}
-
-TEST_F(FileCommandsTest, OpenReadsEveryLineEndAndSetsCaptionsAndPreview)
-{
     const QString file = open("<HTML>\n<BODY>\r\nhi\rthere");
     EXPECT_EQ(w->Text1->text(), crlf("<HTML>\n<BODY>\nhi\nthere"));
     EXPECT_EQ(w->saveme->text(), file);
@@ -118,6 +98,22 @@ TEST_F(FileCommandsTest, OpenReadsEveryLineEndAndSetsCaptionsAndPreview)
     ui.answerFile(file);
     w->open_Click();
     EXPECT_EQ(title(), file + QStringLiteral("[]  - VuxPad"));
+
+    ui.prompts.clear();
+    w->new_Click();
+    EXPECT_TRUE(ui.prompts.isEmpty());
+    EXPECT_EQ(w->Text1->text(), w->attempt->text());
+    EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
+    EXPECT_EQ(title(), kUntitledCaption);
+    EXPECT_EQ(w->Text1->selStart(), 97);
+    EXPECT_EQ(w->Text1->selLength(), 84);
+    EXPECT_FALSE(previewAvailable());
+    textbox->click();
+    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("NAME=\"textbox1\">")));
+    w->setModified(false);
+    w->exit_Click();
+    EXPECT_TRUE(ui.prompts.isEmpty());
+    EXPECT_EQ(endProgramCalls, 1);
 }
 
 TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
