@@ -272,11 +272,10 @@ TEST_F(SourceViewTest, CheckPageListsJumpsAndLeavesThePageAlone)
     EXPECT_EQ(w->Text1->text(), page);
 
     // The image has no alt text: the problem stands at its tag, which Smart Correct knows.
-    int row = -1;
-    for (int i = 0; i < panel->checkList->topLevelItemCount(); ++i)
-        if (panel->checkList->topLevelItem(i)->text(2).startsWith(QStringLiteral("This image")))
-            row = i;
-    ASSERT_GE(row, 0);
+    const auto images =
+        panel->checkList->findItems(QStringLiteral("This image"), Qt::MatchStartsWith, 2);
+    ASSERT_EQ(images.size(), 1); // listed once
+    const int row = panel->checkList->indexOfTopLevelItem(images[0]);
     EXPECT_EQ(panel->checkList->topLevelItem(row)->text(0), QStringLiteral("2"));
     panel->choose(row);
     EXPECT_EQ(w->Text1->mid(w->Text1->selStart() - 1, 4), QStringLiteral("<IMG"));

@@ -36,7 +36,6 @@ protected:
         adopt(file);
         return file;
     }
-    // Saves `s` over the page's file.
     Page::Saved save(const QString& s, const Page::SaveRequest& request = {})
     {
         const auto text = [&s] { return PageText{s, scanLineEnds(s)}; };
