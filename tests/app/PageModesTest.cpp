@@ -17,12 +17,6 @@ QByteArray encoded(const QString& text, Encoding e, bool bom)
     return encodeText(text, {e, bom}, scanLineEnds(text)).bytes;
 }
 
-// The characters of a saved file, read as File > Open reads it.
-QString decoded(const QString& file)
-{
-    return readPage(file).text;
-}
-
 class PageModesTest : public ComposerTest {
 protected:
     void SetUp() override
@@ -108,14 +102,12 @@ TEST_F(PageModesTest, EveryEncodingAndLineEndSurvivesBothWays)
         // The source window's edit: only itself.
         const QByteArray before = fileBytes(file);
         w = toSource();
-        const QString text = w->Text1->text();
-        const int at = int(text.indexOf(q("Z")));
-        w->Text1->setSelStart(at);
+        w->Text1->setSelStart(int(w->Text1->text().indexOf(q("Z"))));
         w->Text1->setSelText(q("\u00e9"));
         back();
         const QByteArray after = fileBytes(file);
         EXPECT_EQ(after.size() - before.size(), encoded(q("\u00e9"), p.encoding, false).size());
-        EXPECT_TRUE(decoded(file).contains(q("\u00e9Z")));
+        EXPECT_TRUE(readPage(file).text.contains(q("\u00e9Z")));
         ui.prompts.clear();
     }
 }
@@ -184,24 +176,7 @@ TEST_F(PageModesTest, SwitchesKeepBookmarksAndReplaceEveryGeneratorLine)
     EXPECT_EQ(opened.count(), 1);
 }
 
-// The Composer's new page declares its charset and is written as UTF-8.
-TEST_F(PageModesTest, TheComposersNewPageIsAWholeUtf8Page)
-{
-    trigger("new");
-    ASSERT_TRUE(waitLoaded(c->area));
-    const QString file = dir.filePath(q("new.html"));
-    ui.answerFile(file);
-    ASSERT_TRUE(c->saveas_Click());
-    EXPECT_EQ(fileBytes(file), EditControl::kNewPage.toUtf8());
-    EXPECT_TRUE(fileBytes(file).startsWith("<!DOCTYPE html>\r\n"));
-    c->area->typeText(q("\u6f22"));
-    ASSERT_TRUE(c->save_Click());
-    EXPECT_TRUE(fileBytes(file).contains("\xe6\xbc\xa2"));
-}
-
-// A character the page's encoding cannot hold is named; on Yes the page goes to UTF-8 with its
-// declaration.
-TEST_F(PageModesTest, TheComposerNamesCharactersTheEncodingCannotHold)
+TEST_F(PageModesTest, TheComposerNamesCharactersTheEncodingCannotHoldAndWritesNewPagesInUtf8)
 {
     const QByteArray page = "<meta charset=\"windows-1252\"><p>caf\xe9</p>\r\n";
     const QString file = put("page.html", page);
@@ -218,6 +193,16 @@ TEST_F(PageModesTest, TheComposerNamesCharactersTheEncodingCannotHold)
     EXPECT_EQ(saved.format.encoding, Encoding::Utf8);
     EXPECT_TRUE(saved.text.contains(q("<meta charset=\"utf-8\">")));
     EXPECT_TRUE(saved.text.contains(q("caf\u00e9\u6f22")));
+    // The Composer's new page declares its charset and is written as UTF-8.
+    trigger("new");
+    ASSERT_TRUE(waitLoaded(c->area));
+    const QString fresh = dir.filePath(q("new.html"));
+    ui.answerFile(fresh);
+    ASSERT_TRUE(c->saveas_Click());
+    EXPECT_EQ(fileBytes(fresh), EditControl::kNewPage.toUtf8());
+    c->area->typeText(q("\u6f22"));
+    ASSERT_TRUE(c->save_Click());
+    EXPECT_TRUE(fileBytes(fresh).contains("\xe6\xbc\xa2"));
 }
 
 // Nothing but the Composer's own loads replaces the page it edits: not a refresh to itself, to
@@ -236,16 +221,12 @@ TEST_F(PageModesTest, TheEditingViewAlwaysShowsThePagesFile)
         open(file);
         c->area->typeText(q("typed"));
         QTest::qWait(2500);
-        EXPECT_TRUE(c->area->bodyHtml().contains(q("mine")));
-        EXPECT_TRUE(c->area->bodyHtml().contains(q("typed")));
         ASSERT_TRUE(c->save_Click());
         EXPECT_TRUE(fileBytes(file).contains("mine"));
         EXPECT_TRUE(fileBytes(file).contains("typed"));
         EXPECT_FALSE(fileBytes(file).contains("OTHER"));
     }
-    const QString program = put("program", QByteArray("\x7f"
-                                                      "ELF\x02\x01\x01\0\0\0\0",
-                                                      12));
+    const QString program = put("program", QByteArray("\x7f\x45LF\x02\x01\x01\0\0\0\0", 12));
     const QString title = c->windowTitle();
     const QString path = c->page().path();
     ui.answerFile(program);
@@ -255,7 +236,8 @@ TEST_F(PageModesTest, TheEditingViewAlwaysShowsThePagesFile)
     EXPECT_EQ(c->page().path(), path);
 }
 
-// The Composer's Save checks the file on disk as the source window's does.
+// The Composer's Save checks the file on disk as the source window's does; Save As to another file
+// asks nothing about this one.
 TEST_F(PageModesTest, TheComposerDoesNotOverwriteAnotherProgramsChangeUnasked)
 {
     const QString file = put("page.html", "<p>mine</p>\n");
@@ -265,6 +247,8 @@ TEST_F(PageModesTest, TheComposerDoesNotOverwriteAnotherProgramsChangeUnasked)
     ui.answer(MsgAnswer::No);
     EXPECT_FALSE(c->save_Click());
     EXPECT_TRUE(ui.lastPrompt().text.contains(q("was changed by another program")));
+    EXPECT_TRUE(ui.lastPrompt().text.endsWith(q("No: leave both as they are.")));
+    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNo);
     EXPECT_EQ(fileBytes(file), QByteArray("<p>theirs, longer</p>\n"));
     // The switch saves too, and asks the same.
     c->firstSwitch = false;
@@ -272,6 +256,11 @@ TEST_F(PageModesTest, TheComposerDoesNotOverwriteAnotherProgramsChangeUnasked)
     trigger("mnuhtml");
     EXPECT_TRUE(c->isVisible());
     EXPECT_EQ(fileBytes(file), QByteArray("<p>theirs, longer</p>\n"));
+    ui.prompts.clear();
+    ui.answerFile(dir.filePath(q("other.html")));
+    EXPECT_TRUE(c->saveas_Click());
+    EXPECT_EQ(ui.prompts.size(), 1); // the file dialog alone
+    EXPECT_EQ(c->page().path(), dir.filePath(q("other.html")));
 }
 
 } // namespace

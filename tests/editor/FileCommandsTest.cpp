@@ -1,68 +1,34 @@
 // File commands: the exact prompts, every answer path, page round trips and failures.
-#include "support/Fixtures.h"
+#include "editor/PageFiles.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QWindow>
 
 using namespace orvel;
 using orvel::test::crlf;
+using orvel::test::readBytes;
+using orvel::test::writeFile;
 
 namespace {
 
 const QString kUntitledCaption = QStringLiteral("Untitled[]: Orvel -By Quorrin");
 
-class FileCommandsTest : public orvel::test::SourceWindowTest {
+class FileCommandsTest : public orvel::test::PageFilesTest {
 protected:
-    QString path(const QString& name) const { return dir.filePath(name); }
-
-    QString writeFile(const QString& name, const QByteArray& bytes) const
-    {
-        QFile f(path(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
-    }
-
-    QString openFile(const QString& name, const QByteArray& bytes)
-    {
-        const QString file = writeFile(name, bytes);
-        ui.answerFile(file);
-        w->open_Click();
-        return file;
-    }
-
-    static QByteArray readBytes(const QString& file)
-    {
-        QFile f(file);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
-        return f.readAll();
-    }
-
-    void edit(const QString& typed = QStringLiteral("x"))
-    {
-        w->Text1->setSelStart(0);
-        w->Text1->setSelText(typed);
-    }
-
     QString title() const { return w->windowHandle()->title(); }
-
     bool previewAvailable() const
     {
         return w->menuAction(QStringLiteral("preview"))->isEnabled() &&
                w->pictprev->isVisibleTo(w.get());
     }
-
-    QTemporaryDir dir;
 };
 
-// Each question about unsaved edits, exactly as asked, and where each answer leads.
 TEST_F(FileCommandsTest, UnsavedEditsAskFirst)
 {
-    const QString other = writeFile(QStringLiteral("other.html"), "other\n");
+    const QString other = path(QStringLiteral("other.html"));
+    ASSERT_TRUE(writeFile(other, "other\n"));
     const struct Question {
         const char *title, *text;
         MsgAnswer defaultButton;
@@ -89,7 +55,7 @@ TEST_F(FileCommandsTest, UnsavedEditsAskFirst)
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(std::string(r.q.text) + (r.answer == MsgAnswer::Yes ? " Yes" : " No"));
-        edit(QStringLiteral("mine "));
+        type(QStringLiteral("mine "));
         const QString before = w->Text1->text();
         ui.prompts.clear();
         endProgramCalls = 0;
@@ -112,36 +78,16 @@ TEST_F(FileCommandsTest, UnsavedEditsAskFirst)
     }
 }
 
-// Without edits nothing is asked. New starts everything over: the path, the captions, the
-// selection, and the command families (the next text box is "textbox1" again).
-TEST_F(FileCommandsTest, WithoutEditsNewAndExitAskNothing)
+// Open reads every line end and sets the captions. Without edits nothing is asked. New starts
+// everything over: the path, the captions, the selection, and the command families (the next text
+// box is "textbox1" again).
+TEST_F(FileCommandsTest, OpenSetsTheCaptionsAndNewAndExitAskNothingWithoutEdits)
 {
     auto* textbox = w->findChild<QAbstractButton*>(QStringLiteral("Textbox"));
     ASSERT_TRUE(textbox);
     textbox->click();
     textbox->click();
-    w->setModified(false);
-    openFile(QStringLiteral("a.html"), "<p>\n");
-    w->new_Click();
-    EXPECT_EQ(ui.prompts.size(), 1); // the file dialog alone
-    EXPECT_EQ(w->Text1->text(), w->attempt->text());
-    EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
-    EXPECT_EQ(title(), kUntitledCaption);
-    EXPECT_EQ(w->Text1->selStart(), 97);
-    EXPECT_EQ(w->Text1->selLength(), 84);
-    EXPECT_FALSE(previewAvailable());
-    textbox->click();
-    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("NAME=\"textbox1\">")));
-
-    w->setModified(false);
-    w->exit_Click();
-    EXPECT_EQ(ui.prompts.size(), 1);
-    EXPECT_EQ(endProgramCalls, 1);
-}
-
-TEST_F(FileCommandsTest, OpenReadsEveryLineEndAndSetsCaptionsAndPreview)
-{
-    const QString file = openFile(QStringLiteral("page.html"), "<HTML>\n<BODY>\r\nhi\rthere");
+    const QString file = open("<HTML>\n<BODY>\r\nhi\rthere");
     EXPECT_EQ(w->Text1->text(), crlf("<HTML>\n<BODY>\nhi\nthere"));
     EXPECT_EQ(w->saveme->text(), file);
     // The change of saveme writes the caption last; opening the same file again does not change
@@ -152,49 +98,24 @@ TEST_F(FileCommandsTest, OpenReadsEveryLineEndAndSetsCaptionsAndPreview)
     ui.answerFile(file);
     w->open_Click();
     EXPECT_EQ(title(), file + QStringLiteral("[]  - VuxPad"));
-}
 
-TEST_F(FileCommandsTest, CancelledDialogsChangeNothing)
-{
-    const QString before = w->Text1->text();
-    ui.cancelFile().cancelFile();
-    w->open_Click();
-    EXPECT_EQ(w->Text1->text(), before);
-    EXPECT_EQ(title(), kUntitledCaption);
-    edit();
-    w->saveas_Click();
-    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
+    ui.prompts.clear();
+    w->new_Click();
+    EXPECT_TRUE(ui.prompts.isEmpty());
+    EXPECT_EQ(w->Text1->text(), w->attempt->text());
     EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_EQ(title(), kUntitledCaption);
+    EXPECT_EQ(w->Text1->selStart(), 97);
+    EXPECT_EQ(w->Text1->selLength(), 84);
+    EXPECT_FALSE(previewAvailable());
+    textbox->click();
+    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("NAME=\"textbox1\">")));
+    w->setModified(false);
+    w->exit_Click();
+    EXPECT_TRUE(ui.prompts.isEmpty());
+    EXPECT_EQ(endProgramCalls, 1);
 }
 
-// What Open shows of a file and what Save writes back, byte for byte, after two saves.
-TEST_F(FileCommandsTest, PagesRoundTripThroughOpenAndSave)
-{
-    const struct {
-        QByteArray bytes;
-        QString shown;
-        QByteArray saved;
-    } rows[] = {
-        {"<HTML>\r\n\r\n\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n",
-         QStringLiteral("<HTML>\r\n\r\n\u00e9t\u00e9 \U0001F600\r\n"),
-         "<HTML>\r\n\r\n\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n"},
-        // A last line without a line end stays so.
-        {"a\r\nb", crlf("a\nb"), "a\r\nb"},
-        // A page that is not UTF-8 keeps its letters and its encoding.
-        {"caf\xe9\r\n", QStringLiteral("caf\u00e9\r\n"), "caf\xe9\r\n"},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.bytes.toStdString());
-        const QString file = openFile(QStringLiteral("round.html"), r.bytes);
-        EXPECT_EQ(w->Text1->text(), r.shown);
-        w->save_Click();
-        w->save_Click();
-        EXPECT_EQ(readBytes(file), r.saved);
-    }
-}
-
-// Save on an untitled page is Save As; later saves write the edits to the same file.
 TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
 {
     const QString file = path(QStringLiteral("new.html"));
@@ -206,7 +127,7 @@ TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
     EXPECT_EQ(readBytes(file), w->Text1->text().toUtf8());
     EXPECT_EQ(w->saveme->text(), file);
     EXPECT_TRUE(previewAvailable());
-    edit(QStringLiteral("new "));
+    type(QStringLiteral("new "));
     EXPECT_EQ(title(), file + QStringLiteral("[*]: Orvel -By Quorrin"));
     w->save_Click();
     EXPECT_EQ(readBytes(file), w->Text1->text().toUtf8());
@@ -214,28 +135,41 @@ TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
     EXPECT_EQ(title(), file + QStringLiteral("[]: Orvel -By Quorrin"));
 }
 
-// A failed open or save names the file and the reason and changes nothing: the page stays as it
-// was, unsaved, under its old name.
-TEST_F(FileCommandsTest, FailuresNameTheFileAndTheReasonAndChangeNothing)
+// A cancelled dialog changes nothing and says nothing; a failed open or save names the file and
+// the reason and changes nothing either: the page stays as it was, unsaved, under its old name.
+TEST_F(FileCommandsTest, CancelledDialogsAndFailuresChangeNothing)
 {
     const QString missing = path(QStringLiteral("missing.html"));
     const QString folder = path(QStringLiteral("folder"));
-    QDir().mkpath(folder);
     // A path below a plain file cannot be created, not even by root.
-    const QString blocker = writeFile(QStringLiteral("blocker"), "x");
+    const QString blocker = path(QStringLiteral("blocker"));
     const QString underFile = blocker + QStringLiteral("/page.html");
     const QString page = w->Text1->text();
+    ui.cancelFile().cancelFile();
+    w->open_Click();
+    EXPECT_EQ(w->Text1->text(), page);
+    EXPECT_EQ(title(), kUntitledCaption);
+    type(QStringLiteral("x"));
+    w->saveas_Click();
+    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_EQ(messages(), QStringList());
+
+    QDir().mkpath(folder);
+    ASSERT_TRUE(writeFile(blocker, "x"));
+    const QString edited = w->Text1->text();
+    w->setModified(false); // no question before the opens
     ui.answerFile(missing).answerFile(folder);
     w->open_Click();
     w->open_Click();
-    EXPECT_EQ(w->Text1->text(), page);
-    edit();
+    EXPECT_EQ(w->Text1->text(), edited);
+    type(QStringLiteral("y"));
     ui.answerFile(folder);
     w->saveas_Click();
-    EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
     ui.answerFile(underFile);
     w->saveas_Click();
     EXPECT_EQ(w->star->text(), QStringLiteral("*"));
+    EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
     EXPECT_EQ(readBytes(blocker), QByteArray("x"));
     QList<ScriptedPlatform::Prompt> errors;
     for (const auto& p : ui.prompts)
@@ -254,9 +188,7 @@ TEST_F(FileCommandsTest, FailuresNameTheFileAndTheReasonAndChangeNothing)
 
 TEST_F(FileCommandsTest, PreviewShowsItsTipOncePerRunAndHandsOverThePath)
 {
-    const QString file = writeFile(QStringLiteral("shown.html"), "<p>x</p>");
-    ui.answerFile(file);
-    w->open_Click();
+    const QString file = open("<p>x</p>");
     ui.prompts.clear();
     w->preview_Click();
     w->preview_Click();

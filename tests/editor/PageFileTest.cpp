@@ -1,7 +1,9 @@
 // Pages on disk: every encoding and line-end style back byte for byte through File > Open and
 // File > Save, bytes that are not UTF-8, files that are not text, characters an encoding cannot
-// hold, files changed by another program, and saves that fail or are cut short.
-#include "support/Fixtures.h"
+// hold, files changed by another program, and saves that fail or are cut short; pages in the
+// web's legacy encodings, what a page is told about its declaration, and the declaration that
+// Format > Encoding rewrites.
+#include "editor/PageFiles.h"
 
 #include "dialogs/Hrule.h"
 #include "page/PageFile.h"
@@ -9,11 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 
@@ -28,17 +28,10 @@ using namespace orvel;
 
 namespace {
 
-QByteArray readBytes(const QString& file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString& file, const QByteArray& bytes)
-{
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+using orvel::test::readBytes;
+using orvel::test::writeFile;
+using PageFileTest = orvel::test::PageFilesTest;
+using PageEncodingTest = orvel::test::PageFilesTest;
 
 // Runs `f` in a child process and gives its exit status (-1 when it did not exit normally).
 template <class F> int inChild(F&& f)
@@ -50,37 +43,6 @@ template <class F> int inChild(F&& f)
     waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
-
-class PageFileTest : public orvel::test::SourceWindowTest {
-protected:
-    QString path(const QString& name = QStringLiteral("page.html")) const
-    {
-        return dir.filePath(name);
-    }
-    QString open(const QByteArray& bytes, const QString& name = QStringLiteral("page.html"))
-    {
-        const QString file = path(name);
-        EXPECT_TRUE(writeFile(file, bytes));
-        ui.answerFile(file);
-        w->open_Click();
-        return file;
-    }
-    void type(const QString& s, int at = 0)
-    {
-        w->Text1->setSelStart(at);
-        w->Text1->setSelText(s);
-    }
-    QStringList messages() const
-    {
-        QStringList m;
-        for (const auto& p : ui.prompts)
-            if (p.kind == ScriptedPlatform::PromptKind::Message)
-                m << p.text;
-        return m;
-    }
-
-    QTemporaryDir dir;
-};
 
 QByteArray sample(Encoding e, const char* end, bool final)
 {
@@ -102,7 +64,10 @@ QByteArray sample(Encoding e, const char* end, bool final)
 // Open and Save without an edit write back the bytes read, and the model still counts CR LF.
 TEST_F(PageFileTest, EveryEncodingLineEndAndFinalLineEndRoundTrips)
 {
-    QList<QByteArray> files{QByteArray(), "\xEF\xBB\xBF<p>x</p>\n", "one line, no end",
+    QList<QByteArray> files{QByteArray(),
+                            "\xEF\xBB\xBF<p>x</p>\n",
+                            "one line, no end",
+                            "\xc3\xa9t\xc3\xa9 \xf0\x9f\x98\x80\r\n",
                             QByteArray("<\0p\0>\0\n\0", 8), // UTF-16LE without a byte order mark
                             QByteArray(2000, 'x') + QByteArray("\0z", 2)}; // NUL past the start
     for (Encoding e : {Encoding::Utf8, Encoding::Utf16LE, Encoding::Utf16BE, Encoding::Windows1252,
@@ -112,7 +77,6 @@ TEST_F(PageFileTest, EveryEncodingLineEndAndFinalLineEndRoundTrips)
                 files << sample(e, end, final);
     for (const QByteArray& bytes : files) {
         SCOPED_TRACE(bytes.left(40).toHex().toStdString());
-        ui.prompts.clear();
         const QString file = open(bytes);
         ASSERT_EQ(messages(), QStringList()) << bytes.toHex().toStdString();
         EXPECT_FALSE(w->Text1->text().contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
@@ -123,6 +87,9 @@ TEST_F(PageFileTest, EveryEncodingLineEndAndFinalLineEndRoundTrips)
     // The status bar says what the page is.
     open(sample(Encoding::Utf16BE, "mixed", true));
     EXPECT_EQ(w->pagecoding->text(), QStringLiteral("UTF-16BE BOM, CR LF (mixed)"));
+    // A page that is not UTF-8 keeps its accented letters.
+    open("caf\xe9\r\n");
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("caf\u00e9\r\n"));
 }
 
 // Lines typed into a mixed page take the end of the line they are typed in; converting the line
@@ -157,49 +124,35 @@ TEST_F(PageFileTest, BytesThatAreNotUtf8AreReportedAndWrittenBackUnchanged)
         {"<p>caf\xc3\xa9</p>\r\nend\xc3",
          "1 byte(s) could not be read, the first at line 2, column 4"},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.where);
-        ui.prompts.clear();
-        const QString file = open(r.bytes);
-        ASSERT_EQ(messages().size(), 1);
-        EXPECT_TRUE(messages()[0].contains(QString::fromLatin1(r.where)))
-            << messages()[0].toStdString();
-        EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("caf\u00e9")));
-        type(QStringLiteral("<!-- -->")); // an edit elsewhere
-        w->save_Click();
-        EXPECT_EQ(readBytes(file), "<!-- -->" + r.bytes);
-    }
+    // Through the worker thread that long pages go through, and without it.
+    for (const qsizetype from : {qsizetype(0), w->backgroundFrom})
+        for (const auto& r : rows) {
+            SCOPED_TRACE(r.where);
+            w->backgroundFrom = from;
+            const QString file = open(r.bytes);
+            ASSERT_EQ(messages().size(), 1);
+            EXPECT_TRUE(messages()[0].contains(QString::fromLatin1(r.where)))
+                << messages()[0].toStdString();
+            EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("caf\u00e9")));
+            type(QStringLiteral("<!-- -->")); // an edit elsewhere
+            w->save_Click();
+            EXPECT_EQ(readBytes(file), "<!-- -->" + r.bytes);
+        }
 }
 
-TEST_F(PageFileTest, AFileThatIsNotTextOpensOnlyReadOnlyAndIsNeverWritten)
+// Opened read-only on Yes: every command refuses with one message however many changes it tries.
+TEST_F(PageFileTest, AFileThatIsNotTextOpensOnlyReadOnlyAndIsNeverChanged)
 {
-    const QByteArray binary =
-        QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) + QByteArray(64, '\x7f');
+    const QByteArray bytes("<p>one\0two</p>\r\n<b>x</b>\r\n", 21);
     const QString before = w->Text1->text();
-    const QString file = path(QStringLiteral("image.png"));
-    ASSERT_TRUE(writeFile(file, binary));
+    const QString file = path();
+    ASSERT_TRUE(writeFile(file, bytes));
     ui.answerFile(file).answer(MsgAnswer::No);
     w->open_Click();
     EXPECT_TRUE(ui.prompts.last().text.startsWith(QStringLiteral("\"") + file +
                                                   QStringLiteral("\" does not look like a text")));
     EXPECT_EQ(w->Text1->text(), before);
     ui.answerFile(file).answer(MsgAnswer::Yes);
-    w->open_Click();
-    EXPECT_TRUE(w->Text1->isReadOnly());
-    w->save_Click();
-    EXPECT_TRUE(ui.prompts.last().text.endsWith(QStringLiteral("Nothing was saved.")));
-    EXPECT_EQ(readBytes(file), binary);
-    w->new_Click();
-    EXPECT_FALSE(w->Text1->isReadOnly());
-}
-
-// Every command refuses to change a read-only page, with one message however many changes it
-// tries, as typing changes nothing; the page is not marked changed.
-TEST_F(PageFileTest, CommandsRefuseToChangeAReadOnlyPage)
-{
-    const QString file = path();
-    ASSERT_TRUE(writeFile(file, QByteArray("<p>one\0two</p>\r\n<b>x</b>\r\n", 21)));
-    ui.answerFile(file).answer(MsgAnswer::Yes); // open it read-only
     w->open_Click();
     ASSERT_TRUE(w->Text1->isReadOnly());
     const QString page = w->Text1->text();
@@ -227,6 +180,11 @@ TEST_F(PageFileTest, CommandsRefuseToChangeAReadOnlyPage)
     EXPECT_EQ(w->readOnlyMessage(), QStringLiteral("\"") + QDir::toNativeSeparators(file) +
                                         QStringLiteral("\" was opened read-only because it is "
                                                        "not a text page. It cannot be changed."));
+    w->save_Click();
+    EXPECT_TRUE(ui.prompts.last().text.endsWith(QStringLiteral("Nothing was saved.")));
+    EXPECT_EQ(readBytes(file), bytes);
+    w->new_Click();
+    EXPECT_FALSE(w->Text1->isReadOnly());
 }
 
 // A Windows-1252 page keeps its bytes; a character it cannot hold is named, and the page goes
@@ -330,7 +288,6 @@ TEST_F(PageFileTest, AChangeBehindARestoredTimeStampIsStillSeen)
     EXPECT_EQ(readBytes(file), QByteArray("x<p>them</p>\n"));
 }
 
-// Failures made real: each leaves the old file as it was, the page unsaved, no temporary file.
 TEST_F(PageFileTest, FailedSavesKeepTheOldFileWhole)
 {
     const QByteArray old = "<p>old</p>\n";
@@ -360,14 +317,8 @@ TEST_F(PageFileTest, FailedSavesKeepTheOldFileWhole)
     EXPECT_EQ(readBytes(locked), old);
     EXPECT_EQ(readBytes(file), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.html")});
-    // The page's folder vanished.
-    QDir(dir.path()).removeRecursively();
-    w->save_Click();
-    EXPECT_TRUE(messages().last().startsWith(QStringLiteral("Could not save")));
-    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
 }
 
-// A save killed at any moment leaves the old file or the new one, never a mix.
 TEST_F(PageFileTest, ASaveKilledAnywhereLeavesTheOldOrTheNewFile)
 {
     const QByteArray a(1 << 20, 'a'), b(1 << 20, 'b');
@@ -412,16 +363,110 @@ TEST_F(PageFileTest, ASaveKeepsOwnerGroupModeAndLinks)
     EXPECT_EQ(readBytes(file), QByteArray("y<p>x</p>\n"));
 }
 
-// Long pages go through the worker thread; the results are the same.
-TEST_F(PageFileTest, ReadingAndWritingOnTheWorkerThread)
+// Declared pages open in their encoding, without a word, and save back as they were; what is
+// typed goes out in the page's encoding.
+TEST_F(PageEncodingTest, DeclaredLegacyPagesOpenRightAndSaveBackByteForByte)
 {
-    w->backgroundFrom = 0;
-    const QByteArray bytes = sample(Encoding::Windows1252, "mixed", false);
-    const QString file = open(bytes);
-    type(QStringLiteral("<!-- -->"));
+    const struct {
+        QByteArray bytes;
+        const char* shown; // in the page box
+        const char* status;
+        const char* typed;
+        QByteArray typedBytes;
+    } rows[] = {
+        {"<meta charset=\"windows-1251\">\r\n<p>\xcf\xf0\xe8\xe2\xe5\xf2</p>\r\n",
+         "<p>\u041f\u0440\u0438\u0432\u0435\u0442</p>", "Windows-1251, CR LF", "\u0416", "\xc6"},
+        {"<meta http-equiv=Content-Type content=\"text/html; charset=Shift_JIS\">\n"
+         "<p>\x93\xfa\x96\x7b\x8c\xea</p>\n",
+         "<p>\u65e5\u672c\u8a9e</p>", "Shift_JIS, LF", "\u3042", "\x82\xa0"},
+        {"<meta charset=iso-8859-2>\n<p>Plain</p>\n", "<p>Plain</p>", "ISO-8859-2, LF", "\u0142",
+         "\xb3"},
+        {"<meta charset=gb2312>\n<p>\xd6\xd0\xce\xc4</p>\n", "<p>\u4e2d\u6587</p>", "GBK, LF",
+         "\u20ac", "\x80"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.status);
+        const QString file = open(r.bytes);
+        EXPECT_EQ(messages(), QStringList());
+        EXPECT_TRUE(w->Text1->text().contains(QString::fromUtf8(r.shown)));
+        EXPECT_EQ(w->pagecoding->text(), QString::fromLatin1(r.status));
+        w->save_Click();
+        EXPECT_EQ(readBytes(file), r.bytes);
+        const qsizetype at = r.bytes.indexOf("</p>");
+        type(QString::fromUtf8(r.typed), int(w->Text1->text().indexOf(QStringLiteral("</p>"))));
+        w->save_Click();
+        EXPECT_EQ(readBytes(file), r.bytes.left(at) + r.typedBytes + r.bytes.mid(at));
+    }
+}
+
+// A declaration that cannot be followed is told about, naming what was declared and what is
+// used; Save as in the encoding the page is read in puts the declaration right.
+TEST_F(PageEncodingTest, AnOpenedPageIsToldWhatItDeclaredAndWhatIsUsed)
+{
+    const QByteArray utf8 = "<meta charset=\"windows-1251\">\n<p>\xd0\x9f</p>\n";
+    const QString file = open(utf8);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].startsWith(
+        QStringLiteral("\"%1\" says its encoding is \"windows-1251\", but its bytes are UTF-8.")
+            .arg(file)))
+        << messages()[0].toStdString();
+    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("<p>\u041f</p>")));
+    w->menuAction(QStringLiteral("mnusaveinutf8"))->trigger();
+    EXPECT_EQ(w->star->text(), QStringLiteral("*"));
     w->save_Click();
-    EXPECT_EQ(readBytes(file), "<!-- -->" + bytes);
-    EXPECT_EQ(w->star->text(), QString());
+    EXPECT_EQ(readBytes(file), QByteArray("<meta charset=\"utf-8\">\n<p>\xd0\x9f</p>\n"));
+    w->Text1->document()->undo();
+    EXPECT_TRUE(w->Text1->text().startsWith(QStringLiteral("<meta charset=\"windows-1251\">")));
+
+    open("<meta charset=\"x-klingon\">\n<p>caf\xe9</p>\n");
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].contains(QStringLiteral("says its encoding is \"x-klingon\", which "
+                                                      "is not the name of an encoding")));
+    EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("caf\u00e9")));
+    // Bytes that are no Shift_JIS characters: how many, and where the first is.
+    open("<meta charset=sjis>\n<p>\x82\xa0\xff</p>\n");
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].endsWith(QStringLiteral(
+        "is not all Shift_JIS: 1 byte(s) could not be read, the first at line 2, column 5. They "
+        "are shown as stand-in characters and saved back unchanged unless you edit them.")));
+}
+
+// Save as rewrites the declaration browsers follow, not one commented out; characters survive
+// the conversion and a stray byte is named before anything is written.
+TEST_F(PageEncodingTest, SaveAsRewritesTheLiveDeclarationAndKeepsEveryCharacter)
+{
+    const QByteArray page = "<!-- <meta charset=\"utf-8\"> -->\n<meta charset=\"windows-1252\">\n"
+                            "<p>caf\xe9</p>\n";
+    const QString file = open(page);
+    w->menuAction(QStringLiteral("mnusaveinkoi8r"))->trigger();
+    EXPECT_TRUE(w->Text1->text().startsWith(
+        QStringLiteral("<!-- <meta charset=\"utf-8\"> -->\r\n<meta charset=\"koi8-r\">")));
+    ui.answer(MsgAnswer::No);
+    w->save_Click();
+    EXPECT_TRUE(ui.lastPrompt().text.startsWith(
+        QStringLiteral("KOI8-R cannot hold these characters of the page: \u00e9\n")));
+    EXPECT_EQ(readBytes(file), page);
+
+    // UTF-16 with U+2029 (read as the stand-ins of its two bytes), saved as UTF-8.
+    open(QByteArray("\xff\xfe<\0p\0>\0\x29\x20<\0", 12));
+    EXPECT_EQ(w->pagecoding->text(), QStringLiteral("UTF-16LE BOM, CR LF"));
+    w->menuAction(QStringLiteral("mnusaveinutf8"))->trigger();
+    w->save_Click();
+    EXPECT_EQ(readBytes(file), QByteArray("\xef\xbb\xbf<p>\xe2\x80\xa9<")); // its mark kept
+
+    // A byte that is not UTF-8 cannot go into UTF-16 (nor back into UTF-8 as anything but
+    // itself): the user is told what to do instead of being offered UTF-8; nothing is written.
+    const QByteArray stray = "<p>caf\xc3\xa9 a\xffz</p>";
+    open(stray);
+    w->menuAction(QStringLiteral("mnusaveinutf16le"))->trigger();
+    w->save_Click();
+    EXPECT_EQ(ui.lastPrompt().text,
+              QStringLiteral("UTF-16LE cannot hold 1 byte(s) of the page that were no character "
+                             "in UTF-8 (they show as stand-in characters). Delete them, or save "
+                             "the page in UTF-8 again (Format > Encoding > Save as).\n\nNothing "
+                             "was saved."));
+    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::Ok);
+    EXPECT_EQ(readBytes(file), stray);
 }
 
 } // namespace

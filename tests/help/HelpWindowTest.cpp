@@ -33,38 +33,18 @@ protected:
         help.List_Click();
         return help.shownText();
     }
-    // Every text of the manual, the welcome and introductions included.
-    QStringList allTexts() const
-    {
-        QStringList texts{manual.welcome()};
-        for (const HelpCategory& c : helpCategories())
-            texts << manual.introduction(QString::fromUtf8(c.button));
-        for (const QString& name : manual.topicNames())
-            texts << *manual.topic(name);
-        return texts;
-    }
 };
-
-TEST_F(HelpWindowTest, OpensOnTheWelcomeTextWithAnEmptyList)
-{
-    EXPECT_EQ(help.windowTitle(), QStringLiteral("Help: Orvel"));
-    EXPECT_TRUE(help.shownText().startsWith(QStringLiteral("ORVEL HELP:\r\n   ")));
-    EXPECT_EQ(help.helptext->toPlainText().count(u'\r'), 0);
-    EXPECT_EQ(help.List->count(), 0);
-    EXPECT_EQ(help.cmdOK->text(), QStringLiteral("Close This Help Window"));
-}
 
 TEST_F(HelpWindowTest, EachCategoryListsItsTopicsInOrderAndEveryTopicHasItsText)
 {
-    const QStringList captions{"General Func.", "Fonts",  "Forms", "Table",
-                               "Extras",        "Others", "Misc."};
+    EXPECT_TRUE(help.shownText().startsWith(QStringLiteral("ORVEL HELP:\r\n   ")));
+    EXPECT_EQ(help.helptext->toPlainText().count(u'\r'), 0);
+    EXPECT_EQ(help.List->count(), 0);
     int topics = 0;
-    for (int i = 0; i < int(helpCategories().size()); ++i) {
-        const HelpCategory& c = helpCategories()[i];
+    for (const HelpCategory& c : helpCategories()) {
         SCOPED_TRACE(c.button);
         auto* button = help.findChild<QPushButton*>(QString::fromUtf8(c.button));
         ASSERT_TRUE(button);
-        EXPECT_EQ(button->text(), captions[i]);
         button->click();
         QStringList listed;
         for (int row = 0; row < help.List->count(); ++row)
@@ -78,18 +58,15 @@ TEST_F(HelpWindowTest, EachCategoryListsItsTopicsInOrderAndEveryTopicHasItsText)
             ++topics;
         }
     }
-    EXPECT_EQ(topics, 17 + 7 + 14 + 4 + 10 + 17 + 8);
     // No text is written for a topic no list shows.
     EXPECT_EQ(manual.topicNames().size(), topics);
 }
 
 TEST_F(HelpWindowTest, TopicsAreMatchedExactlyWithCase)
 {
-    const QString tableHeading = showTopic(QStringLiteral("Table"), QStringLiteral("Heading"));
     const QString pageHeadings = showTopic(QStringLiteral("Misc"), QStringLiteral("Headings"));
-    EXPECT_TRUE(tableHeading.endsWith(QStringLiteral("\r\nMenu: Table >> Heading")));
-    EXPECT_NE(tableHeading, pageHeadings);
-    // A name that is no topic leaves the text as it was.
+    // A name that is no topic (the table's Heading in another letter case) leaves the text as it
+    // was.
     help.List->addItem(QStringLiteral("heading"));
     help.List->setCurrentRow(help.List->count() - 1);
     help.List_Click();
@@ -99,40 +76,6 @@ TEST_F(HelpWindowTest, TopicsAreMatchedExactlyWithCase)
     EXPECT_EQ(help.List->count(), 17);
     EXPECT_EQ(help.shownText(), manual.topic(QStringLiteral("VuxCmd")));
     EXPECT_FALSE(help.showTopic(QStringLiteral("Nothing")));
-}
-
-TEST_F(HelpWindowTest, TopicsEndWithTheirMenuAndShortcutLines)
-{
-    const struct {
-        const char* topic;
-        QStringList lines;
-    } rows[] = {
-        {"Hyperlink", {"Menu:     Insert >> Hyperlink", "Shortcut: Ctrl + K"}},
-        {"Mail", {"Menu:     Insert >> Link to mail id"}},
-        {"Music", {"Menu: Insert >> Sound"}},
-        {"Movie Clips", {"Menu: Insert >> Sound"}},
-        {"Multi editing/Font editing....", {"Menu: Format >> Font....", "Shortcut: Shift + F1"}},
-        {"Bold", {"   Menu: Format >> Bold", "   Shortcut: Ctrl + B"}},
-        {"Underline", {"   Menu: Format >> Underline", "   Shortcut: Ctrl + U"}},
-        {"Temporary Clipboard",
-         {"Menu: Options >> Temporary Clipboard", "Shortcut: Ctrl + M, Ctrl + D, F2"}},
-        {"Auto Delete", {"Menu: Options >> Auto Delete", "Shortcut: Shift + Del"}},
-        {"Auto Save", {"Menu: Options >> AutoSave (5 seconds)"}},
-        {"Breaks", {"Menu: Insert >> Break"}},
-    };
-    for (const auto& row : rows) {
-        const QStringList text =
-            manual.topic(QString::fromUtf8(row.topic))->split(QStringLiteral("\r\n"));
-        EXPECT_EQ(text.mid(text.size() - row.lines.size()), row.lines) << row.topic;
-    }
-    const QStringList shortcuts =
-        manual.topic(QStringLiteral("Shortcuts"))->split(QStringLiteral("\r\n"));
-    EXPECT_EQ(shortcuts.value(0), QStringLiteral("Keyboard Shortcuts:"));
-    for (const char* line : {"Ctrl + D        Copy to Temporary Clipboard", "F4           VuxCmd",
-                             "F5          Preview Web Page", "Shift+ Del  Auto Delete"})
-        EXPECT_TRUE(shortcuts.contains(QString::fromUtf8(line))) << line;
-    EXPECT_TRUE(manual.topic(QStringLiteral("VuxCmd"))
-                    ->contains(QStringLiteral("\r\nvuxbtn        for            button\r\n")));
 }
 
 using ManualAgainstProgramTest = orvel::test::SourceWindowTest;

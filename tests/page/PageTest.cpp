@@ -1,13 +1,11 @@
 // The page's file as both windows save it: the questions before a file is overwritten, what a
 // failed save says, and AutoSave, which never answers a question itself.
-#include "support/Fixtures.h"
+#include "editor/PageFiles.h"
 
 #include "page/Page.h"
 
 #include <QDir>
-#include <QFile>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -17,23 +15,10 @@ using namespace orvel;
 
 namespace {
 
-QByteArray bytesOf(const QString& file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
+using orvel::test::readBytes;
+using orvel::test::writeFile;
 
-bool put(const QString& file, const QByteArray& bytes)
-{
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-mode_t modeOf(const QString& file)
-{
-    struct stat st {};
-    return ::stat(QFile::encodeName(file).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
+const Page::SaveRequest kByAutoSave{SaveBy::AutoSave, false, {}, {}};
 
 class PageTest : public orvel::test::PlatformTest {
 protected:
@@ -47,24 +32,14 @@ protected:
     QString opened(const QByteArray& bytes)
     {
         const QString file = dir.filePath(QStringLiteral("page.html"));
-        EXPECT_TRUE(put(file, bytes));
+        EXPECT_TRUE(writeFile(file, bytes));
         adopt(file);
         return file;
     }
-    Page::Saved save(const QString& text, Page::SaveRequest request = {}, QString path = {})
+    Page::Saved save(const QString& s, const Page::SaveRequest& request = {})
     {
-        return page.save(
-            path.isEmpty() ? page.path() : path,
-            [&] {
-                return PageText{text, scanLineEnds(text)};
-            },
-            request);
-    }
-    static Page::SaveRequest byAutoSave()
-    {
-        Page::SaveRequest r;
-        r.by = SaveBy::AutoSave;
-        return r;
+        const auto text = [&s] { return PageText{s, scanLineEnds(s)}; };
+        return page.save(page.path(), text, request);
     }
 
     QTemporaryDir dir;
@@ -84,17 +59,19 @@ TEST_F(PageTest, AReadOnlyFileAsksFirstAndKeepsItsMode)
                                                 "writing it. Save over it anyway? It stays "
                                                 "read-only."));
     EXPECT_EQ(ui.lastPrompt().defaultButton, MsgAnswer::No);
-    EXPECT_EQ(bytesOf(file), QByteArray("<p>old</p>\n"));
+    EXPECT_EQ(readBytes(file), QByteArray("<p>old</p>\n"));
     ui.answer(MsgAnswer::Yes);
     EXPECT_EQ(save(QStringLiteral("<p>new</p>\n")), Page::Saved::Done);
-    EXPECT_EQ(bytesOf(file), QByteArray("<p>new</p>\n"));
-    EXPECT_EQ(modeOf(file), 0444u);
+    EXPECT_EQ(readBytes(file), QByteArray("<p>new</p>\n"));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
     // AutoSave does not ask: it says why once and waits.
-    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::NotSaved);
-    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::NotSaved);
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), kByAutoSave), Page::Saved::NotSaved);
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), kByAutoSave), Page::Saved::NotSaved);
     EXPECT_EQ(ui.prompts.size(), 3);
     EXPECT_TRUE(page.autoSavePaused());
-    EXPECT_EQ(bytesOf(file), QByteArray("<p>new</p>\n"));
+    EXPECT_EQ(readBytes(file), QByteArray("<p>new</p>\n"));
 }
 
 // A link whose target went away while the page was open: the target is made again only on a Yes,
@@ -103,7 +80,7 @@ TEST_F(PageTest, ALinkWhoseTargetIsGoneAsksBeforeMakingIt)
 {
     const QString target = dir.filePath(QStringLiteral("real.html"));
     const QString link = dir.filePath(QStringLiteral("link.html"));
-    ASSERT_TRUE(put(target, "<p>x</p>\n"));
+    ASSERT_TRUE(writeFile(target, "<p>x</p>\n"));
     ASSERT_TRUE(QFile::link(QStringLiteral("real.html"), link)); // relative, as users make them
     adopt(link);
     ASSERT_TRUE(QFile::remove(target));
@@ -116,35 +93,10 @@ TEST_F(PageTest, ALinkWhoseTargetIsGoneAsksBeforeMakingIt)
     EXPECT_FALSE(QFile::exists(target));
     ui.answer(MsgAnswer::Yes);
     EXPECT_EQ(save(QStringLiteral("<p>y</p>\n")), Page::Saved::Done);
-    EXPECT_EQ(bytesOf(target), QByteArray("<p>y</p>\n"));
+    EXPECT_EQ(readBytes(target), QByteArray("<p>y</p>\n"));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
 }
 
-// Changed by another program: a window that can read the file back is offered that; one that
-// cannot is offered to overwrite or leave both.
-TEST_F(PageTest, AFileChangedElsewhereOffersWhatTheWindowCanDo)
-{
-    const QString file = opened("<p>mine</p>\n");
-    ASSERT_TRUE(put(file, "<p>theirs, longer</p>\n"));
-    const QString x = QStringLiteral("<p>x</p>\n");
-    Page::SaveRequest request;
-    ui.answer(MsgAnswer::No);
-    EXPECT_EQ(save(x, request), Page::Saved::NotSaved);
-    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNo);
-    EXPECT_TRUE(ui.lastPrompt().text.endsWith(QStringLiteral("No: leave both as they are.")));
-    request.canReload = true;
-    ui.answer(MsgAnswer::No);
-    EXPECT_EQ(save(x, request), Page::Saved::Reload);
-    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(bytesOf(file), QByteArray("<p>theirs, longer</p>\n"));
-    // Save As to another file asks nothing about this one.
-    const QString other = dir.filePath(QStringLiteral("other.html"));
-    EXPECT_EQ(save(x, request, other), Page::Saved::Done);
-    EXPECT_EQ(page.path(), other);
-    EXPECT_EQ(ui.prompts.size(), 2);
-}
-
-// A full disk is named as such; AutoSave says it once and waits for a save that works.
 TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
 {
     const QString mountPoint = dir.filePath(QStringLiteral("small"));
@@ -153,52 +105,25 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
         GTEST_SKIP() << "a small file system cannot be mounted here";
     const auto unmount = qScopeGuard([&] { ::umount(QFile::encodeName(mountPoint).constData()); });
     const QString file = QDir(mountPoint).filePath(QStringLiteral("page.html"));
-    ASSERT_TRUE(put(file, "<p>old</p>\n"));
+    ASSERT_TRUE(writeFile(file, "<p>old</p>\n"));
     adopt(file);
     const QString big(64 * 1024, u'x');
     EXPECT_EQ(save(big), Page::Saved::NotSaved);
     EXPECT_EQ(ui.lastPrompt().text, QStringLiteral("Could not save ") + quotedPath(file) +
                                         QStringLiteral(": the disk is full"));
-    EXPECT_EQ(save(big, byAutoSave()), Page::Saved::NotSaved);
-    EXPECT_EQ(save(big, byAutoSave()), Page::Saved::NotSaved);
+    EXPECT_EQ(save(big, kByAutoSave), Page::Saved::NotSaved);
+    EXPECT_EQ(save(big, kByAutoSave), Page::Saved::NotSaved);
     EXPECT_EQ(ui.prompts.size(), 2);
     EXPECT_TRUE(ui.lastPrompt().text.endsWith(
         QStringLiteral("the disk is full. AutoSave is paused until the page is saved.")));
-    EXPECT_EQ(bytesOf(file), QByteArray("<p>old</p>\n"));
+    EXPECT_EQ(readBytes(file), QByteArray("<p>old</p>\n"));
     EXPECT_EQ(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden).size(), 1);
     // The user makes room and saves: AutoSave goes on.
     EXPECT_EQ(save(QStringLiteral("<p>small</p>\n")), Page::Saved::Done);
     EXPECT_FALSE(page.autoSavePaused());
-    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), byAutoSave()), Page::Saved::Done);
+    EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), kByAutoSave), Page::Saved::Done);
 }
 
-// Bytes that were no character in the page's encoding can only go back in that encoding: a save in
-// another is refused with what to do, not offered UTF-8 (which holds them no better).
-TEST_F(PageTest, BytesThatWereNoCharacterAreNamedNotOfferedUtf8)
-{
-    const QByteArray bytes = "<p>caf\xc3\xa9 na\xc3\xafve \xff</p>\n";
-    const QString file = opened(bytes);
-    PageFormat wide = page.format();
-    wide.encoding = Encoding::Utf16LE;
-    wide.bom = true;
-    page.setFormat(wide);
-    Page::SaveRequest request;
-    request.changeEncoding = [this](Encoding e) {
-        PageFormat f = page.format();
-        f.encoding = e;
-        page.setFormat(f);
-    };
-    EXPECT_EQ(save(readPage(file).text, request), Page::Saved::NotSaved);
-    EXPECT_EQ(ui.lastPrompt().text,
-              QStringLiteral("UTF-16LE cannot hold 1 byte(s) of the page that were no character "
-                             "in UTF-8 (they show as stand-in characters). Delete them, or save "
-                             "the page in UTF-8 again (Format > Encoding > Save as).\n\nNothing "
-                             "was saved."));
-    EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::Ok);
-    EXPECT_EQ(bytesOf(file), bytes);
-}
-
-// The charset a save in another encoding writes goes into the live declaration only.
 TEST_F(PageTest, RelabellingEditsTheLiveDeclarationInItsLetterCase)
 {
     const struct {
