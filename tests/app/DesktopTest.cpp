@@ -17,6 +17,7 @@
 
 using namespace orvel;
 using orvel::test::ComposerTest;
+using orvel::test::drag;
 using orvel::test::q;
 using orvel::test::waitLoaded;
 
@@ -70,26 +71,13 @@ TEST_F(ComposerTest, ThePageOnTheCommandLineOpensInTheComposer)
     EXPECT_EQ(ui.prompts[0].icon, ui.prompts[2].icon);
 
     const QString path = dir.filePath(q("named.html"));
-    ASSERT_TRUE(test::writeBytes(path, "<html><body><p>Named page</p></body></html>"));
+    ASSERT_TRUE(test::writeFile(path, "<html><body><p>Named page</p></body></html>"));
     showFirstWindow(*c, path);
     ASSERT_TRUE(waitLoaded(c->area));
     EXPECT_EQ(c->saveme->text(), path);
     EXPECT_EQ(c->windowTitle(), q("Orvel Composer: ") + path);
     EXPECT_EQ(c->area->bodyHtml(), q("<p>Named page</p>"));
     EXPECT_EQ(ui.prompts.size(), 3);
-}
-
-// What a person's drag sends: it enters the widget under the pointer, moves and is let go.
-bool drag(QWidget* target, const QMimeData& data)
-{
-    const auto actions = Qt::CopyAction | Qt::MoveAction;
-    QDragEnterEvent enter(QPoint(10, 10), actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QDragMoveEvent move(QPoint(12, 10), actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-    QDropEvent drop(QPointF(12, 10), actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    return enter.isAccepted() && drop.isAccepted();
 }
 
 bool dropFile(QWidget* target, const QString& path)
@@ -104,8 +92,8 @@ bool dropFile(QWidget* target, const QString& path)
 TEST_F(ComposerTest, AFileDroppedOnThePageOpensAsFileOpenOpensIt)
 {
     const QString first = dir.filePath(q("first.html")), second = dir.filePath(q("second.html"));
-    ASSERT_TRUE(test::writeBytes(first, "<html><body><p>First</p></body></html>"));
-    ASSERT_TRUE(test::writeBytes(second, "<html><body><p>Second</p></body></html>"));
+    ASSERT_TRUE(test::writeFile(first, "<html><body><p>First</p></body></html>"));
+    ASSERT_TRUE(test::writeFile(second, "<html><body><p>Second</p></body></html>"));
     // The widget that shows the page is made anew with a new page: asked for at every drop.
     ASSERT_TRUE(dropFile(c->area->focusProxy(), first));
     ASSERT_TRUE(waitLoaded(c->area));
@@ -127,7 +115,7 @@ TEST_F(ComposerTest, AFileDroppedOnThePageOpensAsFileOpenOpensIt)
 TEST_F(ComposerTest, AFileDroppedOnTheSourceWindowOpensThere)
 {
     const QString path = dir.filePath(q("dropped.html"));
-    ASSERT_TRUE(test::writeBytes(path, "<p>Dropped</p>\r\n"));
+    ASSERT_TRUE(test::writeFile(path, "<p>Dropped</p>\r\n"));
     SourceWindow* w = program->sourceWindow(true);
     w->show();
     QWidget* box = w->Text1->viewport();

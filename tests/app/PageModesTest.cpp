@@ -44,7 +44,7 @@ protected:
     QString put(const char* name, const QByteArray& bytes)
     {
         const QString file = dir.filePath(q(name));
-        EXPECT_TRUE(writeBytes(file, bytes));
+        EXPECT_TRUE(writeFile(file, bytes));
         return file;
     }
 
@@ -242,7 +242,7 @@ TEST_F(PageModesTest, TheComposerDoesNotOverwriteAnotherProgramsChangeUnasked)
 {
     const QString file = put("page.html", "<p>mine</p>\n");
     open(file);
-    ASSERT_TRUE(writeBytes(file, "<p>theirs, longer</p>\n"));
+    ASSERT_TRUE(writeFile(file, "<p>theirs, longer</p>\n"));
     c->area->typeText(q("x"));
     ui.answer(MsgAnswer::No);
     EXPECT_FALSE(c->save_Click());

@@ -27,13 +27,9 @@
 
 using namespace orvel;
 using orvel::test::crlf;
+using orvel::test::q;
 
 namespace {
-
-QString q(const char* s)
-{
-    return QString::fromUtf8(s);
-}
 
 class EditCommandsTest : public orvel::test::CommandTest {
 protected:

@@ -73,8 +73,8 @@ protected:
     void openTable()
     {
         const QString path = dir.filePath(q("page.html"));
-        ASSERT_TRUE(writeBytes(path, "<table><tr><td id=a>a</td><td>b</td></tr>"
-                                     "<tr><td>c</td><td>d</td></tr></table><p>x</p>"));
+        ASSERT_TRUE(writeFile(path, "<table><tr><td id=a>a</td><td>b</td></tr>"
+                                    "<tr><td>c</td><td>d</td></tr></table><p>x</p>"));
         if (c->area->isEdited())
             boxes.answer(MsgAnswer::Yes); // the edits may go
         boxes.answerFile(path);
@@ -111,7 +111,7 @@ TEST_F(ComposerKeysTest, EveryMenuKeyRunsItsEntryFromEitherControl)
 TEST_F(ComposerKeysTest, TypingAfterEveryBoxLandsInThePage)
 {
     const QString page = dir.filePath(q("typed.html"));
-    ASSERT_TRUE(writeBytes(page, "<p>Typed</p>"));
+    ASSERT_TRUE(writeFile(page, "<p>Typed</p>"));
     const auto key = [this](const char* k) { return [this, k] { press(k); }; };
     const auto menu = [this](const char* name) { return [this, name] { trigger(name); }; };
     const struct {

@@ -12,23 +12,6 @@
 
 namespace orvel::test {
 
-inline QString q(const char* s)
-{
-    return QString::fromUtf8(s);
-}
-
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 // Waits for a loading page; the engine renders in software here, so generously.
 inline bool waitLoaded(EditControl* c)
 {

@@ -132,7 +132,7 @@ TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
     const QString path = dir.filePath(q("page.html"));
     const QByteArray page = "<html><head>\n" + PageModes::kGeneratorOld.toUtf8() +
                             "\n</head>\n<body><p>Hello</p></body></html>";
-    ASSERT_TRUE(writeBytes(path, page));
+    ASSERT_TRUE(writeFile(path, page));
     ui.answerFile(path);
     trigger("open");
     ASSERT_TRUE(waitLoaded(c->area));
@@ -170,7 +170,7 @@ TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
 TEST_F(ComposerTest, OnlyAPageChangedInTheSourceWindowIsLoadedAgain)
 {
     const QString path = dir.filePath(q("page.html"));
-    ASSERT_TRUE(writeBytes(path, "<p>Hello</p>\n"));
+    ASSERT_TRUE(writeFile(path, "<p>Hello</p>\n"));
     ui.answerFile(path);
     trigger("open");
     ASSERT_TRUE(waitLoaded(c->area));

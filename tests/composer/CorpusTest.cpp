@@ -133,8 +133,7 @@ protected:
     }
     bool load()
     {
-        return writeBytes(path, original) && show() &&
-               js(QString::fromLatin1(kTargets)).toInt() > 0;
+        return writeFile(path, original) && show() && js(QString::fromLatin1(kTargets)).toInt() > 0;
     }
     // As File > Save writes an edited page.
     bool save()

@@ -18,7 +18,7 @@ protected:
     // As File > Open shows a page: read through the page file, then shown.
     void load(const QByteArray& bytes)
     {
-        ASSERT_TRUE(writeBytes(path, bytes));
+        ASSERT_TRUE(writeFile(path, bytes));
         const PageRead read = readPage(path);
         ASSERT_TRUE(read.ok);
         area->showPage(read.text, path);
@@ -101,7 +101,7 @@ TEST_F(EditControlTest, StrayBytesAndTheControlsStyleStayAsTheyWere)
     const QByteArray page =
         "<html><head><meta charset=utf-8><title>T</title></head>\n<body>\n"
         "<p>caf\xC3\xA9 na\xC3\xAFve \xC3\xBC \xFF</p>\n<p>two</p>\n</body></html>\n";
-    ASSERT_TRUE(writeBytes(path, page));
+    ASSERT_TRUE(writeFile(path, page));
     const PageRead read = readPage(path);
     ASSERT_TRUE(read.ok && read.badBytes == 1);
     area->showPage(read.text, path);

@@ -8,7 +8,7 @@ TEST_F(ComposerTest, AWholePageRewriteIsAskedFirst)
 {
     const QString path = dir.filePath(q("page.html"));
     const QByteArray page = "<HTML>\r\n<BODY>\r\n  <P CLASS='a'>one</P>\r\n</BODY>\r\n</HTML>\r\n";
-    ASSERT_TRUE(writeBytes(path, page));
+    ASSERT_TRUE(writeFile(path, page));
     ui.answerFile(path);
     trigger("open");
     ASSERT_TRUE(waitLoaded(c->area));

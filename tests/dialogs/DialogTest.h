@@ -16,11 +16,6 @@
 
 namespace orvel::test {
 
-inline QString q(const char* s)
-{
-    return QString::fromUtf8(s);
-}
-
 // Shown and active, as its opener leaves it (offscreen: once exposed).
 template <class D> D* shownDialog(const DialogTarget& target)
 {

@@ -8,7 +8,7 @@
 
 using namespace orvel;
 using orvel::test::crlf;
-using orvel::test::readBytes;
+using orvel::test::fileBytes;
 using orvel::test::writeFile;
 
 namespace {
@@ -124,13 +124,13 @@ TEST_F(FileCommandsTest, SaveOnUntitledIsSaveAsThenSaveWritesTheEdits)
     ASSERT_EQ(ui.prompts.size(), 1);
     EXPECT_EQ(ui.prompts[0].file.kind, FileDialogKind::Save);
     EXPECT_EQ(ui.prompts[0].file.defaultExtension, QStringLiteral("html"));
-    EXPECT_EQ(readBytes(file), w->Text1->text().toUtf8());
+    EXPECT_EQ(fileBytes(file), w->Text1->text().toUtf8());
     EXPECT_EQ(w->saveme->text(), file);
     EXPECT_TRUE(previewAvailable());
     type(QStringLiteral("new "));
     EXPECT_EQ(title(), file + QStringLiteral("[*]: Orvel -By Quorrin"));
     w->save_Click();
-    EXPECT_EQ(readBytes(file), w->Text1->text().toUtf8());
+    EXPECT_EQ(fileBytes(file), w->Text1->text().toUtf8());
     EXPECT_EQ(w->star->text(), QString());
     EXPECT_EQ(title(), file + QStringLiteral("[]: Orvel -By Quorrin"));
 }
@@ -170,7 +170,7 @@ TEST_F(FileCommandsTest, CancelledDialogsAndFailuresChangeNothing)
     w->saveas_Click();
     EXPECT_EQ(w->star->text(), QStringLiteral("*"));
     EXPECT_EQ(w->saveme->text(), QStringLiteral("Untitled"));
-    EXPECT_EQ(readBytes(blocker), QByteArray("x"));
+    EXPECT_EQ(fileBytes(blocker), QByteArray("x"));
     QList<ScriptedPlatform::Prompt> errors;
     for (const auto& p : ui.prompts)
         if (p.kind == ScriptedPlatform::PromptKind::Message)

@@ -28,7 +28,7 @@ using namespace orvel;
 
 namespace {
 
-using orvel::test::readBytes;
+using orvel::test::fileBytes;
 using orvel::test::writeFile;
 using PageFileTest = orvel::test::PageFilesTest;
 using PageEncodingTest = orvel::test::PageFilesTest;
@@ -81,7 +81,7 @@ TEST_F(PageFileTest, EveryEncodingLineEndAndFinalLineEndRoundTrips)
         ASSERT_EQ(messages(), QStringList()) << bytes.toHex().toStdString();
         EXPECT_FALSE(w->Text1->text().contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
         w->save_Click();
-        EXPECT_EQ(readBytes(file), bytes);
+        EXPECT_EQ(fileBytes(file), bytes);
         EXPECT_EQ(w->star->text(), QString());
     }
     // The status bar says what the page is.
@@ -99,16 +99,16 @@ TEST_F(PageFileTest, MixedLinesKeepTheirEndsUntilConverted)
     const QString file = open("a\nb\r\nc\n");
     type(QStringLiteral("x\r\ny"), 3); // inside "b"
     w->save_Click();
-    EXPECT_EQ(readBytes(file), QByteArray("a\nx\r\nyb\r\nc\n"));
+    EXPECT_EQ(fileBytes(file), QByteArray("a\nx\r\nyb\r\nc\n"));
     w->menuAction(QStringLiteral("mnuendcr"))->trigger();
     EXPECT_EQ(w->pagecoding->text(), QStringLiteral("UTF-8, CR"));
     EXPECT_EQ(w->star->text(), QStringLiteral("*"));
     w->save_Click();
-    EXPECT_EQ(readBytes(file), QByteArray("a\rx\ryb\rc\r"));
+    EXPECT_EQ(fileBytes(file), QByteArray("a\rx\ryb\rc\r"));
     w->Text1->document()->undo();
     EXPECT_EQ(w->pagecoding->text(), QStringLiteral("UTF-8, LF (mixed)"));
     w->save_Click();
-    EXPECT_EQ(readBytes(file), QByteArray("a\nx\r\nyb\r\nc\n"));
+    EXPECT_EQ(fileBytes(file), QByteArray("a\nx\r\nyb\r\nc\n"));
 }
 
 TEST_F(PageFileTest, BytesThatAreNotUtf8AreReportedAndWrittenBackUnchanged)
@@ -136,7 +136,7 @@ TEST_F(PageFileTest, BytesThatAreNotUtf8AreReportedAndWrittenBackUnchanged)
             EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("caf\u00e9")));
             type(QStringLiteral("<!-- -->")); // an edit elsewhere
             w->save_Click();
-            EXPECT_EQ(readBytes(file), "<!-- -->" + r.bytes);
+            EXPECT_EQ(fileBytes(file), "<!-- -->" + r.bytes);
         }
 }
 
@@ -182,7 +182,7 @@ TEST_F(PageFileTest, AFileThatIsNotTextOpensOnlyReadOnlyAndIsNeverChanged)
                                                        "not a text page. It cannot be changed."));
     w->save_Click();
     EXPECT_TRUE(ui.prompts.last().text.endsWith(QStringLiteral("Nothing was saved.")));
-    EXPECT_EQ(readBytes(file), bytes);
+    EXPECT_EQ(fileBytes(file), bytes);
     w->new_Click();
     EXPECT_FALSE(w->Text1->isReadOnly());
 }
@@ -195,7 +195,7 @@ TEST_F(PageFileTest, CharactersTheEncodingCannotHoldAreNamedBeforeAnythingIsWrit
     const QString file = open(page);
     EXPECT_TRUE(w->Text1->text().contains(QStringLiteral("\u201cquoted\u201d \u20ac")));
     w->save_Click();
-    EXPECT_EQ(readBytes(file), page);
+    EXPECT_EQ(fileBytes(file), page);
     type(QStringLiteral("\u6f22"), w->Text1->length() - 2);
     ui.answer(MsgAnswer::No);
     w->save_Click();
@@ -203,11 +203,11 @@ TEST_F(PageFileTest, CharactersTheEncodingCannotHoldAreNamedBeforeAnythingIsWrit
               QStringLiteral("Windows-1252 cannot hold these characters of the page: \u6f22\n\n"
                              "Save the page as UTF-8 instead? (No goes back to the page; nothing "
                              "is saved.)"));
-    EXPECT_EQ(readBytes(file), page);
+    EXPECT_EQ(fileBytes(file), page);
     EXPECT_EQ(w->star->text(), QStringLiteral("*"));
     ui.answer(MsgAnswer::Yes);
     w->save_Click();
-    EXPECT_EQ(readBytes(file),
+    EXPECT_EQ(fileBytes(file),
               QByteArray("<meta charset=\"utf-8\">\r\n\xe2\x80\x9cquoted\xe2\x80\x9d \xe2\x82\xac"
                          "\xe6\xbc\xa2\r\n"));
     EXPECT_EQ(w->star->text(), QString());
@@ -241,7 +241,7 @@ TEST_F(PageFileTest, AFileChangedByAnotherProgramIsNotOverwrittenUnasked)
     ui.answer(MsgAnswer::Cancel);
     w->save_Click();
     EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::YesNoCancel);
-    EXPECT_EQ(readBytes(file), theirs);
+    EXPECT_EQ(fileBytes(file), theirs);
     ui.answer(MsgAnswer::No); // reload; undo brings the edit back
     w->save_Click();
     EXPECT_EQ(w->Text1->text(), QStringLiteral("<p>them</p>\r\n"));
@@ -251,12 +251,12 @@ TEST_F(PageFileTest, AFileChangedByAnotherProgramIsNotOverwrittenUnasked)
     ASSERT_TRUE(writeFile(file, "changed again\n"));
     ui.answer(MsgAnswer::Yes);
     w->save_Click();
-    EXPECT_EQ(readBytes(file), QByteArray("x<p>mine</p>\n"));
+    EXPECT_EQ(fileBytes(file), QByteArray("x<p>mine</p>\n"));
     // Deleted behind the page's back: saved again on request, without a question.
     ui.prompts.clear();
     QFile::remove(file);
     w->save_Click();
-    EXPECT_EQ(readBytes(file), QByteArray("x<p>mine</p>\n"));
+    EXPECT_EQ(fileBytes(file), QByteArray("x<p>mine</p>\n"));
     EXPECT_TRUE(ui.prompts.isEmpty());
 }
 
@@ -285,7 +285,7 @@ TEST_F(PageFileTest, AChangeBehindARestoredTimeStampIsStillSeen)
     w->save_Click();
     ASSERT_EQ(ui.prompts.size(), 1);
     EXPECT_TRUE(ui.lastPrompt().text.contains(QStringLiteral("changed by another program")));
-    EXPECT_EQ(readBytes(file), QByteArray("x<p>them</p>\n"));
+    EXPECT_EQ(fileBytes(file), QByteArray("x<p>them</p>\n"));
 }
 
 TEST_F(PageFileTest, FailedSavesKeepTheOldFileWhole)
@@ -314,8 +314,8 @@ TEST_F(PageFileTest, FailedSavesKeepTheOldFileWhole)
     });
     EXPECT_EQ(denied, 0);
     chmod(QFile::encodeName(path(QStringLiteral("locked"))).constData(), 0755);
-    EXPECT_EQ(readBytes(locked), old);
-    EXPECT_EQ(readBytes(file), old);
+    EXPECT_EQ(fileBytes(locked), old);
+    EXPECT_EQ(fileBytes(file), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("page.html")});
 }
 
@@ -333,7 +333,7 @@ TEST_F(PageFileTest, ASaveKilledAnywhereLeavesTheOldOrTheNewFile)
         usleep(QRandomGenerator::global()->bounded(1000, 20000));
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
-        const QByteArray now = readBytes(file);
+        const QByteArray now = fileBytes(file);
         ASSERT_TRUE(now == a || now == b) << "round " << round << ": " << now.size() << " bytes";
     }
 }
@@ -360,7 +360,7 @@ TEST_F(PageFileTest, ASaveKeepsOwnerGroupModeAndLinks)
         EXPECT_EQ(st.st_gid, 65534u);
     }
     EXPECT_TRUE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(readBytes(file), QByteArray("y<p>x</p>\n"));
+    EXPECT_EQ(fileBytes(file), QByteArray("y<p>x</p>\n"));
 }
 
 // Declared pages open in their encoding, without a word, and save back as they were; what is
@@ -391,11 +391,11 @@ TEST_F(PageEncodingTest, DeclaredLegacyPagesOpenRightAndSaveBackByteForByte)
         EXPECT_TRUE(w->Text1->text().contains(QString::fromUtf8(r.shown)));
         EXPECT_EQ(w->pagecoding->text(), QString::fromLatin1(r.status));
         w->save_Click();
-        EXPECT_EQ(readBytes(file), r.bytes);
+        EXPECT_EQ(fileBytes(file), r.bytes);
         const qsizetype at = r.bytes.indexOf("</p>");
         type(QString::fromUtf8(r.typed), int(w->Text1->text().indexOf(QStringLiteral("</p>"))));
         w->save_Click();
-        EXPECT_EQ(readBytes(file), r.bytes.left(at) + r.typedBytes + r.bytes.mid(at));
+        EXPECT_EQ(fileBytes(file), r.bytes.left(at) + r.typedBytes + r.bytes.mid(at));
     }
 }
 
@@ -414,7 +414,7 @@ TEST_F(PageEncodingTest, AnOpenedPageIsToldWhatItDeclaredAndWhatIsUsed)
     w->menuAction(QStringLiteral("mnusaveinutf8"))->trigger();
     EXPECT_EQ(w->star->text(), QStringLiteral("*"));
     w->save_Click();
-    EXPECT_EQ(readBytes(file), QByteArray("<meta charset=\"utf-8\">\n<p>\xd0\x9f</p>\n"));
+    EXPECT_EQ(fileBytes(file), QByteArray("<meta charset=\"utf-8\">\n<p>\xd0\x9f</p>\n"));
     w->Text1->document()->undo();
     EXPECT_TRUE(w->Text1->text().startsWith(QStringLiteral("<meta charset=\"windows-1251\">")));
 
@@ -445,14 +445,14 @@ TEST_F(PageEncodingTest, SaveAsRewritesTheLiveDeclarationAndKeepsEveryCharacter)
     w->save_Click();
     EXPECT_TRUE(ui.lastPrompt().text.startsWith(
         QStringLiteral("KOI8-R cannot hold these characters of the page: \u00e9\n")));
-    EXPECT_EQ(readBytes(file), page);
+    EXPECT_EQ(fileBytes(file), page);
 
     // UTF-16 with U+2029 (read as the stand-ins of its two bytes), saved as UTF-8.
     open(QByteArray("\xff\xfe<\0p\0>\0\x29\x20<\0", 12));
     EXPECT_EQ(w->pagecoding->text(), QStringLiteral("UTF-16LE BOM, CR LF"));
     w->menuAction(QStringLiteral("mnusaveinutf8"))->trigger();
     w->save_Click();
-    EXPECT_EQ(readBytes(file), QByteArray("\xef\xbb\xbf<p>\xe2\x80\xa9<")); // its mark kept
+    EXPECT_EQ(fileBytes(file), QByteArray("\xef\xbb\xbf<p>\xe2\x80\xa9<")); // its mark kept
 
     // A byte that is not UTF-8 cannot go into UTF-16 (nor back into UTF-8 as anything but
     // itself): the user is told what to do instead of being offered UTF-8; nothing is written.
@@ -466,7 +466,7 @@ TEST_F(PageEncodingTest, SaveAsRewritesTheLiveDeclarationAndKeepsEveryCharacter)
                              "the page in UTF-8 again (Format > Encoding > Save as).\n\nNothing "
                              "was saved."));
     EXPECT_EQ(ui.lastPrompt().buttons, MsgButtons::Ok);
-    EXPECT_EQ(readBytes(file), stray);
+    EXPECT_EQ(fileBytes(file), stray);
 }
 
 } // namespace

@@ -8,18 +8,6 @@
 
 namespace orvel::test {
 
-inline QByteArray readBytes(const QString& file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-inline bool writeFile(const QString& file, const QByteArray& bytes)
-{
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 class PageFilesTest : public SourceWindowTest {
 protected:
     QString path(const QString& name = QStringLiteral("page.html")) const

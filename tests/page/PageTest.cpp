@@ -15,7 +15,7 @@ using namespace orvel;
 
 namespace {
 
-using orvel::test::readBytes;
+using orvel::test::fileBytes;
 using orvel::test::writeFile;
 
 const Page::SaveRequest kByAutoSave{SaveBy::AutoSave, false, {}, {}};
@@ -59,10 +59,10 @@ TEST_F(PageTest, AReadOnlyFileAsksFirstAndKeepsItsMode)
                                                 "writing it. Save over it anyway? It stays "
                                                 "read-only."));
     EXPECT_EQ(ui.lastPrompt().defaultButton, MsgAnswer::No);
-    EXPECT_EQ(readBytes(file), QByteArray("<p>old</p>\n"));
+    EXPECT_EQ(fileBytes(file), QByteArray("<p>old</p>\n"));
     ui.answer(MsgAnswer::Yes);
     EXPECT_EQ(save(QStringLiteral("<p>new</p>\n")), Page::Saved::Done);
-    EXPECT_EQ(readBytes(file), QByteArray("<p>new</p>\n"));
+    EXPECT_EQ(fileBytes(file), QByteArray("<p>new</p>\n"));
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0444u);
@@ -71,7 +71,7 @@ TEST_F(PageTest, AReadOnlyFileAsksFirstAndKeepsItsMode)
     EXPECT_EQ(save(QStringLiteral("<p>auto</p>\n"), kByAutoSave), Page::Saved::NotSaved);
     EXPECT_EQ(ui.prompts.size(), 3);
     EXPECT_TRUE(page.autoSavePaused());
-    EXPECT_EQ(readBytes(file), QByteArray("<p>new</p>\n"));
+    EXPECT_EQ(fileBytes(file), QByteArray("<p>new</p>\n"));
 }
 
 // A link whose target went away while the page was open: the target is made again only on a Yes,
@@ -93,7 +93,7 @@ TEST_F(PageTest, ALinkWhoseTargetIsGoneAsksBeforeMakingIt)
     EXPECT_FALSE(QFile::exists(target));
     ui.answer(MsgAnswer::Yes);
     EXPECT_EQ(save(QStringLiteral("<p>y</p>\n")), Page::Saved::Done);
-    EXPECT_EQ(readBytes(target), QByteArray("<p>y</p>\n"));
+    EXPECT_EQ(fileBytes(target), QByteArray("<p>y</p>\n"));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
 }
 
@@ -116,7 +116,7 @@ TEST_F(PageTest, AFullDiskIsNamedAndPausesAutoSave)
     EXPECT_EQ(ui.prompts.size(), 2);
     EXPECT_TRUE(ui.lastPrompt().text.endsWith(
         QStringLiteral("the disk is full. AutoSave is paused until the page is saved.")));
-    EXPECT_EQ(readBytes(file), QByteArray("<p>old</p>\n"));
+    EXPECT_EQ(fileBytes(file), QByteArray("<p>old</p>\n"));
     EXPECT_EQ(QDir(mountPoint).entryList(QDir::Files | QDir::Hidden).size(), 1);
     // The user makes room and saves: AutoSave goes on.
     EXPECT_EQ(save(QStringLiteral("<p>small</p>\n")), Page::Saved::Done);

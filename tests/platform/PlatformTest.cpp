@@ -22,6 +22,7 @@
 #include <QWindow>
 
 using namespace orvel;
+using orvel::test::drag;
 
 namespace {
 
@@ -218,15 +219,6 @@ TEST(WindowPlace, AWindowFitsTheScreenItOpensOnFrameIncluded)
     EXPECT_EQ(placeWithin({0, 0, 1280, 800}, {1200, 860}, {8, 36}), QRect(36, 0, 1208, 800));
     // A small second screen to the right, under a panel.
     EXPECT_EQ(placeWithin({1920, 30, 1024, 570}, {1100, 760}, {8, 36}), QRect(1920, 30, 1024, 570));
-}
-
-// The events of a person's drag: it enters the widget under the pointer, then drops.
-void drag(QWidget* target, const QMimeData& data)
-{
-    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
 }
 
 TEST(FileDrops, ADroppedFileOpensAndOtherDragsAreLeftToTheWidget)

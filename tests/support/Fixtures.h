@@ -4,8 +4,13 @@
 #include "editor/SourceWindow.h"
 #include "platform/ScriptedPlatform.h"
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
 #include <QString>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -18,6 +23,37 @@ inline void PrintTo(const QString& s, std::ostream* os)
 }
 
 namespace orvel::test {
+
+inline QString q(const char* s)
+{
+    return QString::fromUtf8(s);
+}
+
+// A file's bytes as they are on disk; a file that cannot be read never passes for an empty one.
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// What a person's drag sends: it enters the widget under the pointer, moves and is let go.
+inline bool drag(QWidget* target, const QMimeData& data)
+{
+    const auto actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(10, 10), actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(QPoint(12, 10), actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(12, 10), actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return enter.isAccepted() && drop.isAccepted();
+}
 
 // Installs a fresh scripted platform for the length of a test.
 class PlatformTest : public ::testing::Test {
