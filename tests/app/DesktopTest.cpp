@@ -10,7 +10,6 @@
 #include "preview/PreviewWindow.h"
 
 #include <QApplication>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QToolButton>
 #include <QUrl>
@@ -84,7 +83,7 @@ bool dropFile(QWidget* target, const QString& path)
 {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
-    return drag(target, data);
+    return drag(target, data) != Qt::IgnoreAction;
 }
 
 // The page's widget takes drops itself and would show a dropped file in place of the page; the

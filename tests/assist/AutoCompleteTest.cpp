@@ -231,14 +231,4 @@ TEST_F(AutoCompleteTest, SwitchingAutoCompleteOffAndOn)
     }
 }
 
-// `assistOn` follows the Assistant entry, but start-up sets it again without the check mark.
-TEST_F(AutoCompleteTest, AssistantEntryAndStartUp)
-{
-    entry("mnuassistant")->trigger();
-    EXPECT_FALSE(w->state.assistOn);
-    w->Form_Load();
-    EXPECT_TRUE(w->state.assistOn);
-    EXPECT_FALSE(entry("mnuassistant")->isChecked());
-}
-
 } // namespace

@@ -11,13 +11,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QChildEvent>
-#include <QDropEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -149,18 +146,11 @@ TEST_F(EditCommandsTest, UsingAPointGivesEachLineBackItsEnd)
     QTemporaryDir dir;
     const QString path = dir.filePath(q("mixed.html"));
     const QByteArray bytes = "<p>one</p>\r\n<p>two</p>\n<p>three</p>\r<p>four</p>\n";
-    const auto write = [&](const QByteArray& b) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(b);
-    };
     const auto saved = [&] {
         press("save");
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
+        return test::fileBytes(path);
     };
-    write(bytes);
+    ASSERT_TRUE(test::writeFile(path, bytes));
     ui.answerFile(path);
     press("open");
     ui.answer(q("Point"));
@@ -226,9 +216,7 @@ TEST_F(EditCommandsTest, AutoSaveTicksRunFileSaveOneDialogAtATime)
     // A named page is written without a question; not behind a box that waits for an answer.
     setPage(q("saved"));
     edits().Timer1_Timer();
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("saved\r\n"));
+    EXPECT_EQ(test::fileBytes(path), QByteArray("saved\r\n"));
     EXPECT_FALSE(w->isModified());
     EXPECT_TRUE(ui.prompts.isEmpty());
     setPage(q("later"));
@@ -356,14 +344,8 @@ TEST_F(EditCommandsTest, TemporaryClipboardListsPasteAndClear)
     }
     QMimeData dropped;
     dropped.setText(q("banana"));
-    // A drop reaches the control that took the drag as it entered.
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &dropped, Qt::LeftButton,
-                          Qt::NoModifier);
-    QCoreApplication::sendEvent(w->tmpcmb->lineEdit(), &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &dropped, Qt::LeftButton,
-                    Qt::NoModifier);
-    QCoreApplication::sendEvent(w->tmpcmb->lineEdit(), &drop);
-    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    // Copied: a move would take the text out of the page it was dragged from.
+    EXPECT_EQ(test::drag(w->tmpcmb->lineEdit(), dropped), Qt::CopyAction);
     const QStringList sorted = {q("Apple"), q("banana"), q("line\r\nbreak"), q("pear")};
     EXPECT_EQ(items(w->tmpcmb), sorted);
     EXPECT_EQ(w->tmpcmb->currentText(), q("Temporary Clipboard"));
@@ -446,10 +428,8 @@ TEST_F(EditCommandsTest, BookmarksAreListedScannedAndGoneAfterOpen)
     newPage();
     EXPECT_EQ(edits().bookeeper(), d);
     QTemporaryDir dir;
-    QFile page(dir.filePath(q("p.html")));
-    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.close();
-    ui.answerFile(page.fileName());
+    ASSERT_TRUE(test::writeFile(dir.filePath(q("p.html")), {}));
+    ui.answerFile(dir.filePath(q("p.html")));
     press("open");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(edits().bookeeper(), nullptr);

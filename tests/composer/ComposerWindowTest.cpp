@@ -165,9 +165,8 @@ TEST_F(ComposerTest, SwitchesRoundTripThePageThroughItsFile)
     EXPECT_EQ(c->area->bodyHtml(), q("<p>Edited</p>"));
 }
 
-// A page the source window left as it was is shown again as it stands, without a load (its undo
-// steps stay); one the source window changed is loaded again.
-TEST_F(ComposerTest, OnlyAPageChangedInTheSourceWindowIsLoadedAgain)
+// A page the source window left alone is shown again as it stands, its undo steps with it.
+TEST_F(ComposerTest, APageTheSourceWindowLeftAloneIsNotLoadedAgain)
 {
     const QString path = dir.filePath(q("page.html"));
     ASSERT_TRUE(writeFile(path, "<p>Hello</p>\n"));
@@ -176,20 +175,12 @@ TEST_F(ComposerTest, OnlyAPageChangedInTheSourceWindowIsLoadedAgain)
     ASSERT_TRUE(waitLoaded(c->area));
     c->area->typeText(q("A"));
     trigger("mnuhtml");
-    ASSERT_TRUE(source() && source()->isVisible());
-    EXPECT_TRUE(fileBytes(path).contains("A"));
+    ASSERT_TRUE(source() && source()->isVisible() && fileBytes(path).contains("A"));
     const quint64 loads = c->area->loads();
     source()->close();
     EXPECT_TRUE(c->isVisible());
     EXPECT_EQ(c->area->loads(), loads);
     EXPECT_TRUE(c->area->bodyHtml().contains(q("A")));
-
-    trigger("mnuhtml");
-    source()->Text1->setText(q("<p>Edited</p>\n"));
-    source()->close();
-    ASSERT_TRUE(waitLoaded(c->area));
-    EXPECT_EQ(c->area->loads(), loads + 1);
-    EXPECT_EQ(c->area->bodyHtml(), q("<p>Edited</p>\n"));
 }
 
 TEST_F(ComposerTest, CancelAndFailureKeepThePath)

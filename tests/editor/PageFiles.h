@@ -3,7 +3,6 @@
 // are, and a source window that opens them as the user does.
 #include "support/Fixtures.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace orvel::test {

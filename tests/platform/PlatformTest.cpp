@@ -10,7 +10,6 @@
 #include "support/Fixtures.h"
 
 #include <QApplication>
-#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>

@@ -2,7 +2,6 @@
 
 #include "app/Composition.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace orvel::test {
@@ -42,10 +41,9 @@ void SourceWindowTest::setPage(const QString& text, int start, int length)
 
 void SourceWindowTest::openPage(const QByteArray& bytes, int start, int length)
 {
-    QFile f(pages.filePath(QStringLiteral("page%1.html").arg(++m_opened)));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    f.close();
-    ASSERT_TRUE(w->openPage(f.fileName()));
+    const QString path = pages.filePath(QStringLiteral("page%1.html").arg(++m_opened));
+    ASSERT_TRUE(writeFile(path, bytes));
+    ASSERT_TRUE(w->openPage(path));
     w->Text1->setSelStart(start);
     w->Text1->setSelLength(length);
 }

@@ -42,8 +42,9 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// What a person's drag sends: it enters the widget under the pointer, moves and is let go.
-inline bool drag(QWidget* target, const QMimeData& data)
+// What a person's drag sends: it enters the widget under the pointer, moves and is let go. The
+// action the drop took; none when it was refused.
+inline Qt::DropAction drag(QWidget* target, const QMimeData& data)
 {
     const auto actions = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(QPoint(10, 10), actions, &data, Qt::LeftButton, Qt::NoModifier);
@@ -52,7 +53,7 @@ inline bool drag(QWidget* target, const QMimeData& data)
     QApplication::sendEvent(target, &move);
     QDropEvent drop(QPointF(12, 10), actions, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
-    return enter.isAccepted() && drop.isAccepted();
+    return enter.isAccepted() && drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
 // Installs a fresh scripted platform for the length of a test.
