@@ -197,6 +197,7 @@ void EditControl::loadOwn(const QUrl& url, bool remote)
 void EditControl::showPage(const QString& text, const QString& path)
 {
     resetSplice();
+    m_lastFragment.clear();
     m_original = text;
     m_hasOriginal = true;
     // A byte order mark outranks any charset the page declares: the engine reads these bytes as
@@ -230,6 +231,7 @@ EditResult EditControl::loadFragment(const QString& markup)
     if (!file->open())
         return {false, file->errorString()};
     const QByteArray bytes = (markup + QStringLiteral("\r\n")).toUtf8();
+    m_lastFragment = bytes;
     if (file->write(bytes) != bytes.size() || !file->flush())
         return {false, file->errorString()};
     file->close();
@@ -249,6 +251,7 @@ QString EditControl::pendingFragmentPath() const
 void EditControl::loadUrl(const QString& address)
 {
     resetSplice();
+    m_lastFragment.clear();
     m_original.clear();
     m_hasOriginal = false;
     loadOwn(QUrl::fromUserInput(address), true);

@@ -136,6 +136,9 @@ public:
     QVariant evaluate(const QString& script);
     // The path of the private file a fragment load is reading now ("" when none).
     QString pendingFragmentPath() const;
+    // The bytes of the fragment shown, as they were written to its file; empty when the control
+    // shows something else.
+    const QByteArray& lastFragment() const { return m_lastFragment; }
 
 signals:
     void loaded(bool ok);
@@ -182,6 +185,7 @@ private:
     std::future<Prepared> m_preparing;
     bool m_markedIsRead = true; // the marked tree is the browser's reading of m_original
     quint64 m_loads = 0;
+    QByteArray m_lastFragment;
     int m_generation = 0; // of shown pages, so a late answer for an earlier one is dropped
     std::unique_ptr<PageNode> m_lastEdited;
     SpliceStats m_spliceStats;

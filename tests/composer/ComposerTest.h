@@ -33,6 +33,7 @@ protected:
         c->show();
         ASSERT_TRUE(waitLoaded(c->area));
         ASSERT_TRUE(waitLoaded(c->assister));
+        handedAt = c->assister->loads();
     }
     void TearDown() override
     {
@@ -41,22 +42,26 @@ protected:
     }
     SourceWindow* source() { return program->sourceWindow(false); }
     void trigger(const char* action) { c->menuAction(q(action))->trigger(); }
-    // The fragment handed to the side control, from its private file before the view removes it.
+    // The fragment handed to the side control since the last call ("" when none): its file is
+    // readable by the user alone while the view reads it, and gone once it has.
     QString handedFragment()
     {
-        const QString path = c->assister->pendingFragmentPath();
-        if (path.isEmpty())
+        if (c->assister->loads() == handedAt)
             return {};
-        EXPECT_EQ(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther), 0);
-        const QString text = QString::fromUtf8(fileBytes(path));
+        handedAt = c->assister->loads();
+        const QString path = c->assister->pendingFragmentPath();
+        if (!path.isEmpty()) {
+            EXPECT_EQ(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther), 0);
+        }
         EXPECT_TRUE(waitLoaded(c->assister));
-        EXPECT_FALSE(QFile::exists(path));
-        return text;
+        EXPECT_TRUE(path.isEmpty() || !QFile::exists(path));
+        return QString::fromUtf8(c->assister->lastFragment());
     }
 
     QTemporaryDir dir;
     std::unique_ptr<Program> program;
     ComposerWindow* c = nullptr;
+    quint64 handedAt = 0;
     int endProgramCalls = 0;
 };
 
