@@ -515,6 +515,11 @@ void SourceWindow::returnToPoint(const PageText& point)
     while (tail < shorter - head &&
            now[now.size() - 1 - tail] == point.text[point.text.size() - 1 - tail])
         ++tail;
+    // Never between the halves of a character.
+    if (head > 0 && now[head - 1].isHighSurrogate())
+        --head;
+    if (tail > 0 && now[now.size() - tail].isLowSurrogate())
+        --tail;
     const PageFormat before = m_page->format();
     PageFormat after = before;
     after.ends = point.ends;
