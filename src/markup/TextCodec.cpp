@@ -108,14 +108,13 @@ struct Utf8Census {
     qsizetype bad = 0;
 };
 
-Utf8Census utf8Census(QByteArrayView bytes)
+// Walks the bytes past their ASCII runs (eight bytes at a time): `step(length)` for each multi-byte
+// sequence, `step(0)` for a byte that is not UTF-8; the walk stops when `step` returns false.
+template <class Step> void walkUtf8(QByteArrayView bytes, Step step)
 {
-    Utf8Census c;
     const auto* p = reinterpret_cast<const uchar*>(bytes.data());
     const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while (i < n) {
-        // Eight ASCII bytes at a time.
+    for (qsizetype i = 0; i < n;) {
         if (i + 8 <= n) {
             quint64 word;
             std::memcpy(&word, p + i, 8);
@@ -130,14 +129,19 @@ Utf8Census utf8Census(QByteArrayView bytes)
         }
         char32_t cp = 0;
         const int len = utf8Sequence(p + i, n - i, cp);
-        if (len == 0) {
-            ++c.bad;
-            ++i;
-        } else {
-            ++c.sequences;
-            i += len;
-        }
+        if (!step(len))
+            return;
+        i += len == 0 ? 1 : len;
     }
+}
+
+Utf8Census utf8Census(QByteArrayView bytes)
+{
+    Utf8Census c;
+    walkUtf8(bytes, [&c](int len) {
+        ++(len == 0 ? c.bad : c.sequences);
+        return true;
+    });
     return c;
 }
 
@@ -167,30 +171,13 @@ std::optional<Encoding> utf16Pattern(QByteArrayView head)
 // Valid UTF-8 with at least one non-ASCII character: stops at the first byte that is not.
 bool isUtf8Text(QByteArrayView bytes)
 {
-    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
-    const qsizetype n = bytes.size();
-    bool sequences = false;
-    for (qsizetype i = 0; i < n;) {
-        if (i + 8 <= n) {
-            quint64 word;
-            std::memcpy(&word, p + i, 8);
-            if (!(word & 0x8080808080808080ull)) {
-                i += 8;
-                continue;
-            }
-        }
-        if (p[i] < 0x80) {
-            ++i;
-            continue;
-        }
-        char32_t cp = 0;
-        const int len = utf8Sequence(p + i, n - i, cp);
-        if (len == 0)
-            return false;
+    bool sequences = false, bad = false;
+    walkUtf8(bytes, [&](int len) {
+        bad = len == 0;
         sequences = true;
-        i += len;
-    }
-    return sequences;
+        return !bad;
+    });
+    return sequences && !bad;
 }
 
 Decoded decodeSingleByte(QByteArrayView bytes, Encoding e)
